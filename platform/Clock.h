@@ -1,0 +1,38 @@
+#pragma once
+// The clock seam: every sleep and every wait for the retrace grid goes through here.
+#include <cstdint>
+
+namespace platform {
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // Blocks for the given number of milliseconds.
+    virtual void sleep(std::uint32_t ms) = 0;
+    // Monotonic time in nanoseconds since an arbitrary origin.
+    virtual std::uint64_t nowNs() = 0;
+    // Blocks until nowNs() has reached the given time; returns at once when it has already.
+    virtual void sleepUntilNs(std::uint64_t deadlineNs) = 0;
+};
+
+// Time that passes only when slept: sleeps and waits are counted, never waited.
+class VirtualClock : public Clock {
+public:
+    void sleep(std::uint32_t ms) override;
+    std::uint64_t nowNs() override { return now_; }
+    void sleepUntilNs(std::uint64_t deadlineNs) override;
+    // Moves time on without counting it as a sleep (work that took time).
+    void advanceNs(std::uint64_t ns) { now_ += ns; }
+    // Everything slept and waited so far, in nanoseconds.
+    std::uint64_t waitedNs() const { return waited_; }
+
+private:
+    std::uint64_t now_ = 0;
+    std::uint64_t waited_ = 0;
+};
+
+// The clock in use; a VirtualClock until another is installed.
+Clock& clock();
+void installClock(Clock& clock);
+
+}  // namespace platform

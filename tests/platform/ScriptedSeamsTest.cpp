@@ -1,0 +1,45 @@
+#include <gtest/gtest.h>
+
+#include "assets/ResourceTable.h"
+#include "platform/Clock.h"
+#include "platform/KeySource.h"
+
+namespace {
+
+TEST(VirtualClock, CountsSleepsAndWaitsButNotWork) {
+    platform::VirtualClock clock;
+    clock.sleep(10);
+    clock.advanceNs(5);
+    clock.sleepUntilNs(clock.nowNs() + 100);
+    clock.sleepUntilNs(0);  // already past: no wait
+    EXPECT_EQ(clock.nowNs(), 10'000'105u);
+    EXPECT_EQ(clock.waitedNs(), 10'000'100u);
+}
+
+TEST(ScriptedKeySource, ReportsATapOnceAndAHeldKeyEveryPoll) {
+    platform::ScriptedKeySource keys;
+    platform::KeyReport report{};
+    keys.tap(13);
+    keys.press(37);
+    keys.poll(report);
+    EXPECT_TRUE(report[13]);
+    EXPECT_TRUE(report[37]);
+    keys.poll(report);
+    EXPECT_FALSE(report[13]);
+    EXPECT_TRUE(report[37]);
+    keys.press(300);  // out of range: ignored
+    keys.release(37);
+    keys.poll(report);
+    EXPECT_FALSE(report[37]);
+}
+
+TEST(EmbeddedResources, HoldTheTrailStripAsABitmapFile) {
+    const auto strip = findResource(ResourceKind::BITMAP, 101);
+    ASSERT_GE(strip.size(), 2u);
+    EXPECT_EQ(strip[0], 'B');
+    EXPECT_EQ(strip[1], 'M');
+    EXPECT_TRUE(findResource(ResourceKind::BITMAP, 999).empty());
+    EXPECT_TRUE(findResource(ResourceKind::WAVE, 101).empty());
+}
+
+}  // namespace

@@ -13,23 +13,30 @@ struct Installed {
     Seam* current = &fallback;
 };
 
-Installed<Clock, VirtualClock> installedClock;
-Installed<KeySource, ScriptedKeySource> installedKeys;
-Installed<AudioOut, RecordingAudio> installedAudio;
-Installed<WindowEvents, ScriptedWindowEvents> installedEvents;
+// Function-local statics: seams may be used by other static initialisers.
+template <typename Seam, typename Default>
+Installed<Seam, Default>& installed() {
+    static Installed<Seam, Default> seam;
+    return seam;
+}
+
+auto& installedClock = installed<Clock, VirtualClock>;
+auto& installedKeys = installed<KeySource, ScriptedKeySource>;
+auto& installedAudio = installed<AudioOut, RecordingAudio>;
+auto& installedEvents = installed<WindowEvents, ScriptedWindowEvents>;
 
 }  // namespace
 
-Clock& clock() { return *installedClock.current; }
-void installClock(Clock& clock) { installedClock.current = &clock; }
+Clock& clock() { return *installedClock().current; }
+void installClock(Clock& clock) { installedClock().current = &clock; }
 
-KeySource& keySource() { return *installedKeys.current; }
-void installKeySource(KeySource& source) { installedKeys.current = &source; }
+KeySource& keySource() { return *installedKeys().current; }
+void installKeySource(KeySource& source) { installedKeys().current = &source; }
 
-AudioOut& audioOut() { return *installedAudio.current; }
-void installAudioOut(AudioOut& audio) { installedAudio.current = &audio; }
+AudioOut& audioOut() { return *installedAudio().current; }
+void installAudioOut(AudioOut& audio) { installedAudio().current = &audio; }
 
-WindowEvents& windowEvents() { return *installedEvents.current; }
-void installWindowEvents(WindowEvents& events) { installedEvents.current = &events; }
+WindowEvents& windowEvents() { return *installedEvents().current; }
+void installWindowEvents(WindowEvents& events) { installedEvents().current = &events; }
 
 }  // namespace platform

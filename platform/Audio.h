@@ -5,7 +5,7 @@
 namespace platform {
 
 class AudioOut {
-public:
+  public:
     virtual ~AudioOut() = default;
     // Starts the wave; a wave still sounding is cut off. Never blocks, never fails visibly.
     virtual void playWave(int resourceId) = 0;
@@ -13,7 +13,7 @@ public:
 
 // Keeps the ids it was asked to play, in order, and plays nothing.
 class RecordingAudio : public AudioOut {
-public:
+  public:
     void playWave(int resourceId) override { played.push_back(resourceId); }
     std::vector<int> played;
 };

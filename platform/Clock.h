@@ -5,7 +5,7 @@
 namespace platform {
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     // Blocks for the given number of milliseconds.
     virtual void sleep(std::uint32_t ms) = 0;
@@ -17,7 +17,7 @@ public:
 
 // Time that passes only when slept: sleeps and waits are counted, never waited.
 class VirtualClock : public Clock {
-public:
+  public:
     void sleep(std::uint32_t ms) override;
     std::uint64_t nowNs() override { return now_; }
     void sleepUntilNs(std::uint64_t deadlineNs) override;
@@ -26,7 +26,7 @@ public:
     // Everything slept and waited so far, in nanoseconds.
     std::uint64_t waitedNs() const { return waited_; }
 
-private:
+  private:
     std::uint64_t now_ = 0;
     std::uint64_t waited_ = 0;
 };

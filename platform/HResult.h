@@ -12,5 +12,9 @@ constexpr HRESULT E_INVALIDARG = static_cast<HRESULT>(0x80070057u);
 constexpr HRESULT DDERR_SURFACELOST = static_cast<HRESULT>(0x887601C2u);
 constexpr HRESULT DDERR_WASSTILLDRAWING = static_cast<HRESULT>(0x8876021Cu);
 
-constexpr bool FAILED(HRESULT result) { return result < 0; }
-constexpr bool SUCCEEDED(HRESULT result) { return result >= 0; }
+constexpr bool FAILED(HRESULT result) {
+    return result < 0;
+}
+constexpr bool SUCCEEDED(HRESULT result) {
+    return result >= 0;
+}

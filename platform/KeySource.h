@@ -7,7 +7,7 @@ namespace platform {
 using KeyReport = std::array<bool, 256>;
 
 class KeySource {
-public:
+  public:
     virtual ~KeySource() = default;
     // One poll of all 256 codes: true where the key is down now or has been pressed since the
     // previous poll. Each poll consumes the presses it reports.
@@ -16,14 +16,14 @@ public:
 
 // Keys pressed and released by hand, reported with the same latch the platform keeps.
 class ScriptedKeySource : public KeySource {
-public:
+  public:
     void poll(KeyReport& reported) override;
     void press(int vk);
     void release(int vk);
     // A press and release between two polls: reported once, at the next poll.
     void tap(int vk);
 
-private:
+  private:
     std::array<bool, 256> down_{};
     std::array<bool, 256> pressedSincePoll_{};
 };

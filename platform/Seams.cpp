@@ -27,16 +27,32 @@ auto& installedEvents = installed<WindowEvents, ScriptedWindowEvents>;
 
 }  // namespace
 
-Clock& clock() { return *installedClock().current; }
-void installClock(Clock& clock) { installedClock().current = &clock; }
+Clock& clock() {
+    return *installedClock().current;
+}
+void installClock(Clock& clock) {
+    installedClock().current = &clock;
+}
 
-KeySource& keySource() { return *installedKeys().current; }
-void installKeySource(KeySource& source) { installedKeys().current = &source; }
+KeySource& keySource() {
+    return *installedKeys().current;
+}
+void installKeySource(KeySource& source) {
+    installedKeys().current = &source;
+}
 
-AudioOut& audioOut() { return *installedAudio().current; }
-void installAudioOut(AudioOut& audio) { installedAudio().current = &audio; }
+AudioOut& audioOut() {
+    return *installedAudio().current;
+}
+void installAudioOut(AudioOut& audio) {
+    installedAudio().current = &audio;
+}
 
-WindowEvents& windowEvents() { return *installedEvents().current; }
-void installWindowEvents(WindowEvents& events) { installedEvents().current = &events; }
+WindowEvents& windowEvents() {
+    return *installedEvents().current;
+}
+void installWindowEvents(WindowEvents& events) {
+    installedEvents().current = &events;
+}
 
 }  // namespace platform

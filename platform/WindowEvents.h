@@ -22,7 +22,7 @@ struct WindowMessage {
 };
 
 class WindowEvents {
-public:
+  public:
     virtual ~WindowEvents() = default;
     // Takes the next waiting message; false, without blocking, when none waits.
     virtual bool nextMessage(WindowMessage& out) = 0;
@@ -30,11 +30,11 @@ public:
 
 // Messages queued by hand.
 class ScriptedWindowEvents : public WindowEvents {
-public:
+  public:
     bool nextMessage(WindowMessage& out) override;
     void post(WindowMessage message) { queue_.push_back(message); }
 
-private:
+  private:
     std::deque<WindowMessage> queue_;
 };
 

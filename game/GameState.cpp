@@ -1,0 +1,3 @@
+#include "game/GameState.h"
+
+GameState gameState;

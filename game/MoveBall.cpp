@@ -1,0 +1,125 @@
+#include "game/MoveBall.h"
+
+#include "game/Cues.h"
+#include "game/GameState.h"
+#include "game/Median3.h"
+#include "game/Stage.h"
+#include "platform/Clock.h"
+#include "shell/Keyboard.h"
+#include "shell/VirtualKeys.h"
+
+namespace {
+
+// The probe looks this many further steps beyond the new position.
+constexpr std::int32_t ProbeLead = 5;
+// A Block this close beside the new position counts as a wall to kick off.
+constexpr std::int32_t KickReach = ProbeLead + 2;
+constexpr std::int32_t KickJump = 21;
+constexpr std::int32_t KickCount = 100;
+constexpr std::int32_t BounceLift = 64;
+constexpr std::int32_t SpringLift = 196;
+constexpr std::int32_t RightEdge = 639;
+constexpr std::int32_t BottomEdge = 479;
+constexpr std::uint32_t MinePauseMs = 1500;
+constexpr std::uint32_t ClearedPauseMs = 700;
+constexpr std::uint32_t FallPauseMs = 500;
+
+// What the tile in the probe cell does to a step toward it.
+void actOnProbedTile(std::int32_t newX, std::int32_t newY, std::int32_t column, std::int32_t row) {
+    GameState& g = gameState;
+    const std::int32_t top = row * CellSize;
+    const bool above = g.ballY < top;
+    switch (tileAt(column, row)) {
+        case -1:
+        case Empty:
+            g.ballX = newX;
+            g.ballY = newY;
+            break;
+        case Block:
+            if (above) {
+                g.lift = BounceLift;
+                playCue("snd1.wav");
+                g.ballY = top - 8;
+            }
+            break;
+        case Brick:
+            if (above) {
+                g.map[static_cast<std::size_t>(row * GridColumns + column)] = Empty;
+                g.lift = BounceLift;
+                playCue("snd2.wav");
+                g.ballY = top - 8;
+            }
+            break;
+        case Mine:
+            playCue("snd3.wav");
+            platform::clock().sleep(MinePauseMs);
+            g.ballLost = 1;
+            break;
+        case Spring:
+            if (above) {
+                playCue("snd4.wav");
+                g.lift = SpringLift;
+                g.ballY = top - 10;
+            }
+            break;
+        case LeftLauncher:
+            if (above) {
+                g.ballX = column * CellSize;
+                g.ballY = top + CellSize / 2;
+                g.glide = -1;
+                playCue("snd5.wav");
+            }
+            break;
+        case RightLauncher:
+            if (above) {
+                g.ballX = column * CellSize + CellSize;
+                g.ballY = top + CellSize / 2;
+                g.glide = 1;
+                playCue("snd5.wav");
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+// A wall on one side and the arrow pointing away from it throw the ball off that wall.
+void tryWallKicks(std::int32_t newX, std::int32_t newY) {
+    GameState& g = gameState;
+    const std::int32_t row = newY / CellSize;
+    if (tileAt((newX + KickReach) / CellSize, row) == Block && keyboard->isDown(VK_LEFT)) {
+        g.ballX = newX - KickJump;
+        g.kick = -KickCount;
+        playCue("sndt.wav");
+    }
+    if (tileAt((newX - KickReach) / CellSize, row) == Block && keyboard->isDown(VK_RIGHT)) {
+        g.ballX = newX + KickJump;
+        g.kick = KickCount;
+        playCue("sndt.wav");
+    }
+}
+
+}  // namespace
+
+void moveBall(std::int32_t dx, std::int32_t dy) {
+    GameState& g = gameState;
+    const std::int32_t newX = g.ballX + dx;
+    const std::int32_t newY = g.ballY + dy;
+    actOnProbedTile(newX, newY, (newX + ProbeLead * dx) / CellSize,
+                    (newY + ProbeLead * dy) / CellSize);
+    tryWallKicks(newX, newY);
+
+    g.ballX = median3(0, g.ballX, RightEdge);
+    g.ballY = median3(0, g.ballY, BottomEdge);
+    // Checked on every call, so a ball resting on an edge pauses again each time.
+    if (g.ballX == RightEdge) {
+        g.stageCleared = 1;
+        playCue("sndv.wav");
+        platform::clock().sleep(ClearedPauseMs);
+    }
+    if (g.ballY == BottomEdge) {
+        g.ballLost = 1;
+        playCue("sndg.wav");
+        platform::clock().sleep(FallPauseMs);
+    }
+}

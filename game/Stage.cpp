@@ -1,0 +1,33 @@
+#include "game/Stage.h"
+
+#include "game/GameState.h"
+#include "game/StageTable.h"
+
+void loadStage(std::int32_t stage) {
+    if (stage < 0 || stage >= StageTableSize) {
+        return;
+    }
+    gameState.map = stageTable[static_cast<std::size_t>(stage)];
+    takeStartMarkers();
+}
+
+void takeStartMarkers() {
+    for (std::int32_t row = 0; row < GridRows; ++row) {
+        for (std::int32_t column = 0; column < GridColumns; ++column) {
+            std::int32_t& cell =
+                gameState.map[static_cast<std::size_t>(row * GridColumns + column)];
+            if (cell == StartMarker) {
+                gameState.ballX = column * CellSize;
+                gameState.ballY = row * CellSize;
+                cell = Empty;
+            }
+        }
+    }
+}
+
+std::int32_t tileAt(std::int32_t column, std::int32_t row) {
+    if (column < 0 || column >= GridColumns || row < 0 || row >= GridRows) {
+        return -1;
+    }
+    return gameState.map[static_cast<std::size_t>(row * GridColumns + column)];
+}

@@ -1,0 +1,141 @@
+#include "game/StepBall.h"
+
+#include "game/Cues.h"
+#include "game/GameState.h"
+#include "game/MoveBall.h"
+#include "game/Random.h"
+#include "game/Trail.h"
+#include "shell/Keyboard.h"
+#include "shell/VirtualKeys.h"
+
+namespace {
+
+// Space held for more than this many non-gliding substeps in a row starts the hover.
+constexpr std::int32_t HoverChargeNeeded = 1000;
+
+bool keyDown(int vk) {
+    return keyboard->isDown(vk) != 0;
+}
+
+// A random offset of -1, 0 or +1.
+std::int32_t randomOffset() {
+    return nextRandom() % 3 - 1;
+}
+
+// The first draw is the vertical offset, the second the horizontal one.
+void jitter() {
+    const std::int32_t dy = randomOffset();
+    const std::int32_t dx = randomOffset();
+    moveBall(dx, dy);
+}
+
+// After a launcher the ball travels sideways until an arrow key or a wall stops it.
+void glideControl() {
+    GameState& g = gameState;
+    g.lift = 0;
+    for (const int vk : {VK_UP, VK_DOWN, VK_LEFT, VK_RIGHT}) {
+        if (keyDown(vk)) {
+            g.glide = 0;
+        }
+    }
+    if (g.glide == 0) {
+        playCue("sndb.wav");
+    }
+    const std::int32_t startX = g.ballX;
+    for (int step = 0; step < 3; ++step) {
+        moveBall(g.glide, 0);
+    }
+    if (g.ballX == startX) {
+        g.glide = 0;
+    }
+}
+
+void chargeHover() {
+    GameState& g = gameState;
+    if (keyDown(VK_SPACE) && g.hover == 0) {
+        g.hoverCharge += 1;
+        if (g.hoverCharge > HoverChargeNeeded) {
+            g.hover = 1;
+            playCue("sndv.wav");
+        }
+    }
+    if (!keyDown(VK_SPACE)) {
+        g.hoverCharge = 0;
+        g.hover = 0;
+    }
+}
+
+void normalControl() {
+    chargeHover();
+    if (gameState.hover != 0) {
+        jitter();
+        if (keyDown(VK_UP) && nextRandom() % 4 != 0) {
+            moveBall(0, -1);
+        }
+        if (keyDown(VK_DOWN)) {
+            moveBall(0, 1);
+        }
+    } else {
+        moveBall(0, 1);
+        jitter();
+        if (keyDown(VK_UP) && nextRandom() % 3 == 0) {
+            moveBall(0, -1);
+        }
+        if (keyDown(VK_DOWN) && nextRandom() % 3 == 0) {
+            moveBall(0, 1);
+        }
+    }
+    if (keyDown(VK_LEFT)) {
+        moveBall(-1, 0);
+    }
+    if (keyDown(VK_RIGHT)) {
+        moveBall(1, 0);
+    }
+}
+
+// The upward impulse after a bounce: alternately two pixels and one, ending when blocked.
+void applyLift() {
+    GameState& g = gameState;
+    g.lift -= 1;
+    const std::int32_t startY = g.ballY;
+    moveBall(g.glide, 0);
+    moveBall(0, g.lift % 2 != 0 ? -2 : -1);
+    if (g.ballY == startY) {
+        g.lift = 0;
+    }
+}
+
+// The flight off a wall: leftward every third step rises two pixels, rightward every other.
+void applyKick() {
+    GameState& g = gameState;
+    const std::int32_t startX = g.ballX;
+    if (g.kick < 0) {
+        g.kick += 1;
+        moveBall(-1, g.kick % 3 != 0 ? -1 : -2);
+    } else {
+        g.kick -= 1;
+        moveBall(1, g.kick % 2 != 0 ? -1 : -2);
+    }
+    if (g.ballX == startX) {
+        g.kick = 0;
+    }
+}
+
+}  // namespace
+
+void stepBall() {
+    GameState& g = gameState;
+    shiftTrail();
+    if (g.glide != 0) {
+        glideControl();
+    } else {
+        normalControl();
+    }
+    if (g.lift > 0) {
+        applyLift();
+    }
+    if (g.kick != 0) {
+        applyKick();
+    }
+    g.trail[0] = TrailPoint{g.ballX, g.ballY};
+}

@@ -1,0 +1,73 @@
+#pragma once
+// A fresh game for every test: initial GameState, the random sequence from its start, the walled
+// box of stage table entry 0 as the map, no key down, and seams that record sleeps and cues.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "game/GameState.h"
+#include "game/Random.h"
+#include "game/Stage.h"
+#include "platform/Audio.h"
+#include "platform/Clock.h"
+#include "platform/KeySource.h"
+#include "shell/Keyboard.h"
+
+// Keeps each sleep, so tests can tell 700 then 500 from 500 then 700.
+class RecordingClock : public platform::VirtualClock {
+  public:
+    void sleep(std::uint32_t ms) override {
+        sleeps.push_back(ms);
+        VirtualClock::sleep(ms);
+    }
+    std::vector<std::uint32_t> sleeps;
+};
+
+class GameTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        platform::installClock(clock);
+        platform::installAudioOut(audio);
+        platform::installKeySource(keys);
+        newGame();
+    }
+
+    void TearDown() override {
+        keyboard = nullptr;
+        platform::installClock(previousClock_);
+        platform::installAudioOut(previousAudio_);
+        platform::installKeySource(previousKeys_);
+    }
+
+    void newGame() {
+        gameState = GameState{};
+        randomState = 1;
+        loadStage(0);
+        keys = {};
+        clock.sleeps.clear();
+        audio.played.clear();
+        board.emplace();  // polls the scripted keys, as start-up polls the real ones
+        keyboard = &*board;
+    }
+
+    void placeBall(std::int32_t x, std::int32_t y) {
+        gameState.ballX = x;
+        gameState.ballY = y;
+    }
+
+    void setCell(std::int32_t column, std::int32_t row, std::int32_t code) {
+        gameState.map[static_cast<std::size_t>(row * GridColumns + column)] = code;
+    }
+
+    RecordingClock clock;
+    platform::RecordingAudio audio;
+    platform::ScriptedKeySource keys;
+    std::optional<Keyboard> board;
+
+  private:
+    platform::Clock& previousClock_ = platform::clock();
+    platform::AudioOut& previousAudio_ = platform::audioOut();
+    platform::KeySource& previousKeys_ = platform::keySource();
+};

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <span>
 
-enum class ResourceKind { BITMAP, WAVE, ICON, GROUP_ICON };
+enum class ResourceKind { BITMAP, WAVE, ICON, GROUP_ICON, FONT };
 
 struct EmbeddedResource {
     ResourceKind kind;

@@ -1,0 +1,143 @@
+#include "display/Display.h"
+
+#include "platform/Clock.h"
+#include "platform/DisplayCodes.h"
+#include "platform/FrontBuffer.h"
+#include "platform/PixelDevice.h"
+#include "platform/PixelSurface.h"
+#include "platform/Text.h"
+#include "platform/Window.h"
+
+Display* display = nullptr;
+
+Display::~Display() {
+    releaseAll();
+}
+
+HRESULT Display::releaseAll() {
+    platform::releaseHeld(backBuffer);
+    platform::releaseHeld(frontBuffer);
+    if (directDraw != nullptr) {
+        directDraw->shareScreen(window);
+        platform::releaseHeld(directDraw);
+    }
+    return S_OK;
+}
+
+HRESULT Display::openFullScreen(platform::Window* target, std::uint32_t width, std::uint32_t height,
+                                std::uint32_t bitsPerPixel) {
+    releaseAll();
+    directDraw = platform::PixelDevice::create();
+    if (FAILED(directDraw->takeScreen(target, width, height, bitsPerPixel))) {
+        return E_FAIL;
+    }
+    return finishOpen(target, width, height, 0);
+}
+
+HRESULT Display::openWindowed(platform::Window* target, std::uint32_t width, std::uint32_t height) {
+    releaseAll();
+    directDraw = platform::PixelDevice::create();
+    if (FAILED(directDraw->shareScreen(target))) {
+        return E_FAIL;
+    }
+    target->showWindowed(width, height);
+    return finishOpen(target, width, height, 1);
+}
+
+HRESULT Display::finishOpen(platform::Window* target, std::uint32_t width, std::uint32_t height,
+                            std::int32_t windowedMode) {
+    if (FAILED(directDraw->createFrontBuffer(target, &frontBuffer)) ||
+        FAILED(directDraw->createSurface(width, height, &backBuffer))) {
+        return E_FAIL;
+    }
+    window = target;
+    windowed = windowedMode;
+    refreshBounds();
+    return S_OK;
+}
+
+HRESULT Display::refreshBounds() {
+    // Without a window there is nothing to measure; bounds stay as they were.
+    if (window != nullptr) {
+        bounds = windowed != 0 ? window->clientBounds() : window->screenBounds();
+    }
+    return S_OK;
+}
+
+HRESULT Display::present() {
+    if (frontBuffer == nullptr || backBuffer == nullptr) {
+        return E_POINTER;
+    }
+    pacer_.waitForNextTick(platform::clock());
+    return frontBuffer->present(*backBuffer);
+}
+
+HRESULT Display::clear(std::uint32_t fillValue) {
+    if (backBuffer == nullptr) {
+        return E_POINTER;
+    }
+    return backBuffer->fill(fillValue);
+}
+
+HRESULT Display::blit(std::int32_t x, std::int32_t y, const Surface* source,
+                      const RECT* sourceRect) {
+    if (source == nullptr) {
+        return E_INVALIDARG;
+    }
+    return blitRaw(x, y, source->platformSurface(), sourceRect,
+                   source->isKeyed() ? DDBLTFAST_SRCCOLORKEY : DDBLTFAST_NOCOLORKEY);
+}
+
+HRESULT Display::blitRaw(std::int32_t x, std::int32_t y, platform::PixelSurface* platformSource,
+                         const RECT* sourceRect, std::uint32_t copyFlags) {
+    if (backBuffer == nullptr) {
+        return E_POINTER;
+    }
+    return backBuffer->copyFast(x, y, platformSource, sourceRect, copyFlags);
+}
+
+HRESULT Display::newPaintedSurface(Surface** out, std::uint32_t width, std::uint32_t height,
+                                   const std::function<HRESULT(Surface&)>& paint) {
+    const platform::SurfaceDesc desc{.width = width, .height = height};
+    *out = new Surface;
+    const HRESULT allocated = (*out)->allocate(directDraw, &desc);
+    if (FAILED(allocated)) {
+        delete *out;
+        *out = nullptr;
+        return allocated;
+    }
+    const HRESULT painted = paint(**out);
+    return FAILED(painted) ? painted : S_OK;
+}
+
+HRESULT Display::newBitmapSurface(Surface** out, platform::BitmapName bitmapName,
+                                  std::uint32_t width, std::uint32_t height) {
+    if (directDraw == nullptr || bitmapName.isNull() || out == nullptr) {
+        return E_INVALIDARG;
+    }
+    *out = nullptr;
+    const auto bitmap = platform::Bitmap::load(bitmapName, width, height);
+    if (!bitmap) {
+        return E_FAIL;
+    }
+    return newPaintedSurface(out, bitmap->width(), bitmap->height(), [&](Surface& surface) {
+        return surface.paintBitmap(bitmap.get(), 0, 0, 0, 0);
+    });
+}
+
+HRESULT Display::newTextSurface(Surface** out, const platform::Font* font, const char* text,
+                                COLORREF backColor, COLORREF textColor) {
+    if (directDraw == nullptr || text == nullptr || out == nullptr) {
+        return E_INVALIDARG;
+    }
+    *out = nullptr;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    if (!platform::measureText(font, text, width, height)) {
+        return E_FAIL;
+    }
+    return newPaintedSurface(out, static_cast<std::uint32_t>(width),
+                             static_cast<std::uint32_t>(height), [&](Surface& surface) {
+                                 return surface.paintText(font, text, 0, 0, backColor, textColor);
+                             });
+}

@@ -1,0 +1,83 @@
+#include "platform/Bitmap.h"
+
+#include <SDL.h>
+
+#include "assets/ResourceTable.h"
+#include "platform/PixelSurface.h"
+
+namespace platform {
+namespace {
+
+// Bitmaps are held in one 32-bit format, whatever their file held, so stretching and painting
+// meet a single conversion.
+constexpr Uint32 kBitmapFormat = SDL_PIXELFORMAT_XRGB8888;
+
+SDL_Surface* readBmp(const BitmapName& name) {
+    if (name.path() != nullptr) {
+        return SDL_LoadBMP(name.path());
+    }
+    const auto bytes = findResource(ResourceKind::BITMAP, name.id());
+    if (bytes.empty()) {
+        return nullptr;
+    }
+    return SDL_LoadBMP_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
+}
+
+SDL_Surface* stretched(SDL_Surface* picture, int width, int height) {
+    SDL_Surface* result = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, kBitmapFormat);
+    if (result != nullptr && SDL_BlitScaled(picture, nullptr, result, nullptr) != 0) {
+        SDL_FreeSurface(result);
+        result = nullptr;
+    }
+    SDL_FreeSurface(picture);
+    return result;
+}
+
+}  // namespace
+
+std::unique_ptr<Bitmap> Bitmap::load(const BitmapName& name, std::uint32_t width,
+                                     std::uint32_t height) {
+    if (name.isNull() || width > PixelSurface::kMaxSide || height > PixelSurface::kMaxSide) {
+        return nullptr;
+    }
+    SDL_Surface* read = readBmp(name);
+    if (read == nullptr) {
+        return nullptr;
+    }
+    SDL_Surface* picture = SDL_ConvertSurfaceFormat(read, kBitmapFormat, 0);
+    SDL_FreeSurface(read);
+    if (picture == nullptr) {
+        return nullptr;
+    }
+    const int wantedWidth = width != 0 ? static_cast<int>(width) : picture->w;
+    const int wantedHeight = height != 0 ? static_cast<int>(height) : picture->h;
+    if (wantedWidth != picture->w || wantedHeight != picture->h) {
+        picture = stretched(picture, wantedWidth, wantedHeight);
+        if (picture == nullptr) {
+            return nullptr;
+        }
+    }
+    return std::unique_ptr<Bitmap>(new Bitmap(picture));
+}
+
+Bitmap::~Bitmap() {
+    SDL_FreeSurface(surface_);
+}
+
+std::uint32_t Bitmap::width() const {
+    return static_cast<std::uint32_t>(surface_->w);
+}
+
+std::uint32_t Bitmap::height() const {
+    return static_cast<std::uint32_t>(surface_->h);
+}
+
+HRESULT paintBitmap(PixelSurface& surface, const Bitmap& bitmap, std::int32_t srcX,
+                    std::int32_t srcY, std::int32_t srcWidth, std::int32_t srcHeight) {
+    SDL_Surface* from = bitmap.sdlSurface();
+    SDL_Rect source{srcX, srcY, srcWidth != 0 ? srcWidth : from->w,
+                    srcHeight != 0 ? srcHeight : from->h};
+    return SDL_BlitScaled(from, &source, surface.sdlSurface(), nullptr) == 0 ? S_OK : E_FAIL;
+}
+
+}  // namespace platform

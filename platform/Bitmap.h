@@ -1,0 +1,59 @@
+#pragma once
+// Bitmaps by name: a built-in bitmap by integer id, else a .bmp file by path. SDL's BMP loader
+// reads them; painting converts them to a surface's format and stretches them over it.
+#include <cstdint>
+#include <memory>
+
+#include "platform/HResult.h"
+
+struct SDL_Surface;
+
+namespace platform {
+
+class PixelSurface;
+
+// The name the bitmap loaders take: a built-in id or a file path, like a Win32 resource name.
+// Id 0 and a null path name nothing.
+class BitmapName {
+  public:
+    constexpr BitmapName() = default;
+    constexpr BitmapName(int id) : id_(id) {}  // NOLINT: converts like MAKEINTRESOURCE
+    constexpr BitmapName(const char* path) : path_(path) {}  // NOLINT: a path reads as a name
+
+    constexpr bool isNull() const { return id_ == 0 && path_ == nullptr; }
+    constexpr int id() const { return id_; }
+    constexpr const char* path() const { return path_; }
+
+  private:
+    int id_ = 0;
+    const char* path_ = nullptr;
+};
+
+// A loaded picture, the counterpart of a device-independent bitmap; owned by whoever loaded it.
+class Bitmap {
+  public:
+    // The named bitmap stretched to width × height (0 keeps that side's own size). Null when
+    // the name is neither a built-in bitmap nor a readable .bmp file, or a size is too large.
+    static std::unique_ptr<Bitmap> load(const BitmapName& name, std::uint32_t width,
+                                        std::uint32_t height);
+
+    Bitmap(const Bitmap&) = delete;
+    Bitmap& operator=(const Bitmap&) = delete;
+    ~Bitmap();
+
+    std::uint32_t width() const;
+    std::uint32_t height() const;
+    SDL_Surface* sdlSurface() const { return surface_; }
+
+  private:
+    explicit Bitmap(SDL_Surface* surface) : surface_(surface) {}
+
+    SDL_Surface* surface_;
+};
+
+// Paints the bitmap's rectangle (srcX, srcY, srcWidth, srcHeight; a width or height of 0 is the
+// bitmap's own) stretched over the whole surface, converted to the surface's format.
+HRESULT paintBitmap(PixelSurface& surface, const Bitmap& bitmap, std::int32_t srcX,
+                    std::int32_t srcY, std::int32_t srcWidth, std::int32_t srcHeight);
+
+}  // namespace platform

@@ -1,0 +1,44 @@
+#pragma once
+// A window that exists only in memory: it keeps the last picture presented, for tests and for
+// the replay tool's screenshots.
+#include <cstdint>
+#include <vector>
+
+#include "platform/Window.h"
+
+namespace platform {
+
+class HeadlessWindow : public Window {
+  public:
+    explicit HeadlessWindow(std::uint32_t screenWidth = 640, std::uint32_t screenHeight = 480);
+
+    void showWindowed(std::uint32_t clientWidth, std::uint32_t clientHeight) override;
+    void setFullScreen(bool fullScreen) override { fullScreen_ = fullScreen; }
+    bool isFullScreen() const override { return fullScreen_; }
+    // Windowed, the client area sits at the screen's top-left corner.
+    RECT clientBounds() const override;
+    RECT screenBounds() const override;
+    // Keeps a copy of the picture as it is, unscaled.
+    HRESULT present(const PictureView& picture) override;
+
+    // The last picture presented; 0 × 0 before the first.
+    std::uint32_t pictureWidth() const { return pictureWidth_; }
+    std::uint32_t pictureHeight() const { return pictureHeight_; }
+    // Raw 5-6-5 value of one pixel of the last picture; x and y must lie inside it.
+    std::uint16_t pixel(std::uint32_t x, std::uint32_t y) const;
+    std::uint64_t presentCount() const { return presentCount_; }
+    // Writes the last picture as a .bmp file; false when there is none or it cannot be written.
+    bool saveBmp(const char* path) const;
+
+  private:
+    RECT screen_;
+    std::uint32_t clientWidth_ = 0;
+    std::uint32_t clientHeight_ = 0;
+    bool fullScreen_ = false;
+    std::vector<std::uint16_t> picture_;
+    std::uint32_t pictureWidth_ = 0;
+    std::uint32_t pictureHeight_ = 0;
+    std::uint64_t presentCount_ = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,143 @@
+#include "platform/SdlWindow.h"
+
+#include <SDL.h>
+
+#include "platform/PictureFit.h"
+
+namespace platform {
+
+std::unique_ptr<SdlWindow> SdlWindow::create(const char* title, std::string& error) {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        error = SDL_GetError();
+        return nullptr;
+    }
+    SDL_Window* window =
+        SDL_CreateWindow(title, 0, 0, 1, 1, SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
+    SDL_Renderer* renderer = window != nullptr ? SDL_CreateRenderer(window, -1, 0) : nullptr;
+    if (renderer == nullptr) {
+        error = SDL_GetError();
+        if (window != nullptr) {
+            SDL_DestroyWindow(window);
+        }
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return nullptr;
+    }
+    return std::unique_ptr<SdlWindow>(new SdlWindow(window, renderer));
+}
+
+SdlWindow::SdlWindow(SDL_Window* window, SDL_Renderer* renderer)
+    : window_(window), renderer_(renderer) {}
+
+SdlWindow::~SdlWindow() {
+    if (texture_ != nullptr) {
+        SDL_DestroyTexture(texture_);
+    }
+    SDL_DestroyRenderer(renderer_);
+    SDL_DestroyWindow(window_);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+void SdlWindow::showWindowed(std::uint32_t clientWidth, std::uint32_t clientHeight) {
+    setFullScreen(false);
+    SDL_SetWindowBordered(window_, SDL_TRUE);
+    SDL_SetWindowResizable(window_, SDL_TRUE);
+    SDL_SetWindowSize(window_, static_cast<int>(clientWidth), static_cast<int>(clientHeight));
+    keepTopLeftInWorkArea();
+}
+
+// Only the top and left edges are kept in: the frame's corner, not the client's.
+void SdlWindow::keepTopLeftInWorkArea() {
+    SDL_Rect work{};
+    if (SDL_GetDisplayUsableBounds(SDL_GetWindowDisplayIndex(window_), &work) != 0) {
+        return;
+    }
+    int frameTop = 0;
+    int frameLeft = 0;
+    SDL_GetWindowBordersSize(window_, &frameTop, &frameLeft, nullptr, nullptr);
+    int x = 0;
+    int y = 0;
+    SDL_GetWindowPosition(window_, &x, &y);
+    if (x - frameLeft < work.x) {
+        x = work.x + frameLeft;
+    }
+    if (y - frameTop < work.y) {
+        y = work.y + frameTop;
+    }
+    SDL_SetWindowPosition(window_, x, y);
+}
+
+void SdlWindow::setFullScreen(bool fullScreen) {
+    SDL_SetWindowFullscreen(window_, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+}
+
+bool SdlWindow::isFullScreen() const {
+    return (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
+}
+
+RECT SdlWindow::clientBounds() const {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowPosition(window_, &x, &y);
+    SDL_GetWindowSize(window_, &width, &height);
+    return {x, y, x + width, y + height};
+}
+
+RECT SdlWindow::screenBounds() const {
+    SDL_DisplayMode mode{};
+    if (SDL_GetDesktopDisplayMode(SDL_GetWindowDisplayIndex(window_), &mode) != 0) {
+        return {};
+    }
+    return {0, 0, mode.w, mode.h};
+}
+
+// A streaming texture of the picture's size, made again only when the size changes.
+bool SdlWindow::textureFits(const PictureView& picture) {
+    int width = 0;
+    int height = 0;
+    if (texture_ != nullptr && SDL_QueryTexture(texture_, nullptr, nullptr, &width, &height) == 0 &&
+        width == static_cast<int>(picture.width) && height == static_cast<int>(picture.height)) {
+        return true;
+    }
+    if (texture_ != nullptr) {
+        SDL_DestroyTexture(texture_);
+    }
+    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,
+                                 static_cast<int>(picture.width), static_cast<int>(picture.height));
+    return texture_ != nullptr && SDL_SetTextureScaleMode(texture_, SDL_ScaleModeNearest) == 0;
+}
+
+HRESULT SdlWindow::present(const PictureView& picture) {
+    if (picture.pixels == nullptr) {
+        return E_INVALIDARG;
+    }
+    int outputWidth = 0;
+    int outputHeight = 0;
+    if (!textureFits(picture) ||
+        SDL_UpdateTexture(texture_, nullptr, picture.pixels, static_cast<int>(picture.pitch)) !=
+            0 ||
+        SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight) != 0) {
+        return E_FAIL;
+    }
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    // In a window the picture is stretched over the client area; at full screen it keeps its
+    // aspect, with black bars.
+    SDL_Rect target{0, 0, outputWidth, outputHeight};
+    if (isFullScreen()) {
+        const RECT fit = fitPicture(picture.width, picture.height, outputWidth, outputHeight);
+        target = {fit.left, fit.top, fit.right - fit.left, fit.bottom - fit.top};
+    }
+    if (SDL_RenderCopy(renderer_, texture_, nullptr, &target) != 0) {
+        return E_FAIL;
+    }
+    SDL_RenderPresent(renderer_);
+    return S_OK;
+}
+
+std::unique_ptr<Window> createSdlWindow(const char* title, std::string& error) {
+    return SdlWindow::create(title, error);
+}
+
+}  // namespace platform

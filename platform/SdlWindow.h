@@ -1,0 +1,48 @@
+#pragma once
+// The desktop window: an SDL window with a renderer and a streaming 5-6-5 texture that each
+// present uploads the picture to. Vsync is off: the display's own pacing sets the speed.
+#include <memory>
+#include <string>
+
+#include "platform/Window.h"
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+
+namespace platform {
+
+class SdlWindow : public Window {
+  public:
+    // A borderless window at the screen's top-left corner, shown; its size comes with
+    // showWindowed or setFullScreen. Null, with the reason in `error`, when SDL cannot make it.
+    static std::unique_ptr<SdlWindow> create(const char* title, std::string& error);
+
+    SdlWindow(const SdlWindow&) = delete;
+    SdlWindow& operator=(const SdlWindow&) = delete;
+    ~SdlWindow() override;
+
+    void showWindowed(std::uint32_t clientWidth, std::uint32_t clientHeight) override;
+    void setFullScreen(bool fullScreen) override;
+    bool isFullScreen() const override;
+    RECT clientBounds() const override;
+    RECT screenBounds() const override;
+    HRESULT present(const PictureView& picture) override;
+
+    SDL_Window* sdlWindow() const { return window_; }
+    SDL_Renderer* sdlRenderer() const { return renderer_; }
+
+  private:
+    SdlWindow(SDL_Window* window, SDL_Renderer* renderer);
+    void keepTopLeftInWorkArea();
+    bool textureFits(const PictureView& picture);
+
+    SDL_Window* window_;
+    SDL_Renderer* renderer_;
+    SDL_Texture* texture_ = nullptr;
+};
+
+// The window for the game's shell: an SdlWindow with the given title (UTF-8).
+std::unique_ptr<Window> createSdlWindow(const char* title, std::string& error);
+
+}  // namespace platform

@@ -9,9 +9,10 @@ RECT fitPicture(std::uint32_t pictureWidth, std::uint32_t pictureHeight, std::in
     }
     // Whichever side fills the output first sets the scale; the other is scaled alike.
     std::int64_t width = outputWidth;
-    std::int64_t height = std::int64_t{outputWidth} * pictureHeight / pictureWidth;
-    if (height > outputHeight) {
-        height = outputHeight;
+    std::int64_t height = outputHeight;
+    if (std::int64_t{outputWidth} * pictureHeight <= std::int64_t{outputHeight} * pictureWidth) {
+        height = std::int64_t{outputWidth} * pictureHeight / pictureWidth;
+    } else {
         width = std::int64_t{outputHeight} * pictureWidth / pictureHeight;
     }
     const auto left = static_cast<std::int32_t>((outputWidth - width) / 2);

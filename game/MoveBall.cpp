@@ -44,7 +44,7 @@ void actOnProbedTile(std::int32_t newX, std::int32_t newY, std::int32_t column, 
             break;
         case Brick:
             if (above) {
-                g.map[static_cast<std::size_t>(row * GridColumns + column)] = Empty;
+                g.map[cellIndex(column, row)] = Empty;
                 g.lift = BounceLift;
                 playCue("snd2.wav");
                 g.ballY = top - 8;

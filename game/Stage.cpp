@@ -8,14 +8,10 @@ void loadStage(std::int32_t stage) {
         return;
     }
     gameState.map = stageTable[static_cast<std::size_t>(stage)];
-    takeStartMarkers();
-}
-
-void takeStartMarkers() {
+    // With several markers the last in reading order places the ball; all are cleared.
     for (std::int32_t row = 0; row < GridRows; ++row) {
         for (std::int32_t column = 0; column < GridColumns; ++column) {
-            std::int32_t& cell =
-                gameState.map[static_cast<std::size_t>(row * GridColumns + column)];
+            std::int32_t& cell = gameState.map[cellIndex(column, row)];
             if (cell == StartMarker) {
                 gameState.ballX = column * CellSize;
                 gameState.ballY = row * CellSize;
@@ -29,5 +25,5 @@ std::int32_t tileAt(std::int32_t column, std::int32_t row) {
     if (column < 0 || column >= GridColumns || row < 0 || row >= GridRows) {
         return -1;
     }
-    return gameState.map[static_cast<std::size_t>(row * GridColumns + column)];
+    return gameState.map[cellIndex(column, row)];
 }

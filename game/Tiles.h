@@ -1,6 +1,7 @@
 #pragma once
 // The playfield grid and the codes its cells hold.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 constexpr std::int32_t GridColumns = 20;
@@ -19,3 +20,8 @@ constexpr std::int32_t StartMarker = 9;
 
 // Row by row from the top; cell (column, row) is element GridColumns * row + column.
 using StageMap = std::array<std::int32_t, GridColumns * GridRows>;
+
+// The element of a StageMap that holds cell (column, row); the cell must lie in the grid.
+constexpr std::size_t cellIndex(std::int32_t column, std::int32_t row) {
+    return static_cast<std::size_t>(row * GridColumns + column);
+}

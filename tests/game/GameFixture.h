@@ -3,6 +3,7 @@
 // box of stage table entry 0 as the map, no key down, and seams that record sleeps and cues.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -24,6 +25,9 @@ class RecordingClock : public platform::VirtualClock {
     }
     std::vector<std::uint32_t> sleeps;
 };
+
+// An (x, y) position or offset in pixels.
+using Pixel = std::array<std::int32_t, 2>;
 
 class GameTest : public ::testing::Test {
   protected:
@@ -57,8 +61,10 @@ class GameTest : public ::testing::Test {
         gameState.ballY = y;
     }
 
+    Pixel ball() const { return {gameState.ballX, gameState.ballY}; }
+
     void setCell(std::int32_t column, std::int32_t row, std::int32_t code) {
-        gameState.map[static_cast<std::size_t>(row * GridColumns + column)] = code;
+        gameState.map[cellIndex(column, row)] = code;
     }
 
     RecordingClock clock;

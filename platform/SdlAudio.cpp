@@ -1,0 +1,111 @@
+#include "platform/SdlAudio.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <climits>
+#include <optional>
+
+#include "assets/ResourceTable.h"
+
+namespace platform {
+namespace {
+
+SdlAudio::Waves builtInWaves() {
+    SdlAudio::Waves waves;
+    for (const EmbeddedResource& resource : embeddedResources()) {
+        if (resource.kind == ResourceKind::WAVE) {
+            waves[resource.id] = findResource(ResourceKind::WAVE, resource.id);
+        }
+    }
+    return waves;
+}
+
+// The samples of a whole .wav file in the device's format, or nothing when SDL cannot read it.
+// SDL_AudioCVT converts the whole buffer at once, so the tail of the sound is kept.
+std::optional<std::vector<std::uint8_t>> convertWave(std::span<const std::uint8_t> file,
+                                                     const SDL_AudioSpec& device) {
+    if (file.size() > INT_MAX) {
+        return std::nullopt;
+    }
+    SDL_RWops* source = SDL_RWFromConstMem(file.data(), static_cast<int>(file.size()));
+    SDL_AudioSpec spec;
+    Uint8* samples = nullptr;
+    Uint32 length = 0;
+    if (source == nullptr || SDL_LoadWAV_RW(source, 1, &spec, &samples, &length) == nullptr) {
+        return std::nullopt;
+    }
+    std::optional<std::vector<std::uint8_t>> converted;
+    SDL_AudioCVT cvt;
+    if (length <= INT_MAX && SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq,
+                                               device.format, device.channels, device.freq) >= 0) {
+        std::vector<std::uint8_t> buffer(std::size_t{length} *
+                                         static_cast<std::size_t>(cvt.len_mult));
+        std::copy(samples, samples + length, buffer.begin());
+        cvt.buf = buffer.data();
+        cvt.len = static_cast<int>(length);
+        if (SDL_ConvertAudio(&cvt) == 0) {
+            buffer.resize(static_cast<std::size_t>(cvt.len_cvt));
+            converted = std::move(buffer);
+        }
+    }
+    SDL_FreeWAV(samples);
+    return converted;
+}
+
+}  // namespace
+
+SdlAudio::SdlAudio() : SdlAudio(builtInWaves()) {}
+
+SdlAudio::SdlAudio(const Waves& waves) {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        return;
+    }
+    subsystemStarted_ = true;
+    SDL_AudioSpec wanted{};
+    wanted.freq = 44100;
+    wanted.format = AUDIO_S16SYS;
+    wanted.channels = 1;
+    wanted.samples = 1024;
+    SDL_AudioSpec obtained{};
+    device_ =
+        SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained,
+                            SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
+    if (device_ == 0) {
+        return;
+    }
+    for (const auto& [id, file] : waves) {
+        if (auto samples = convertWave(file, obtained)) {
+            converted_[id] = std::move(*samples);
+        }
+    }
+    SDL_PauseAudioDevice(device_, 0);
+}
+
+SdlAudio::~SdlAudio() {
+    if (device_ != 0) {
+        SDL_CloseAudioDevice(device_);
+    }
+    if (subsystemStarted_) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+}
+
+void SdlAudio::playWave(int resourceId) {
+    if (!canPlay(resourceId)) {
+        return;
+    }
+    const std::vector<std::uint8_t>& samples = converted_.at(resourceId);
+    SDL_ClearQueuedAudio(device_);
+    SDL_QueueAudio(device_, samples.data(), static_cast<Uint32>(samples.size()));
+}
+
+bool SdlAudio::canPlay(int resourceId) const {
+    return converted_.contains(resourceId);  // filled only once a device is open
+}
+
+bool SdlAudio::sounding() const {
+    return device_ != 0 && SDL_GetQueuedAudioSize(device_) > 0;
+}
+
+}  // namespace platform

@@ -1,0 +1,38 @@
+#pragma once
+// Sound over SDL's audio device: every wave is converted to the device's format once, up front,
+// so starting a cue only queues ready samples and never blocks the game.
+#include <cstdint>
+#include <map>
+#include <span>
+#include <vector>
+
+#include "platform/Audio.h"
+
+namespace platform {
+
+class SdlAudio : public AudioOut {
+  public:
+    using Waves = std::map<int, std::span<const std::uint8_t>>;  // resource id → .wav file bytes
+
+    // The program's built-in waves.
+    SdlAudio();
+    // The given waves. Without an audio device, or for a wave SDL cannot read, it stays silent.
+    explicit SdlAudio(const Waves& waves);
+    ~SdlAudio() override;
+    SdlAudio(const SdlAudio&) = delete;
+    SdlAudio& operator=(const SdlAudio&) = delete;
+
+    // Cuts off the sounding wave and starts this one; an id without a playable wave does nothing.
+    void playWave(int resourceId) override;
+
+    bool canPlay(int resourceId) const;
+    // Samples of the last started wave are still waiting for the device.
+    bool sounding() const;
+
+  private:
+    bool subsystemStarted_ = false;
+    std::uint32_t device_ = 0;
+    std::map<int, std::vector<std::uint8_t>> converted_;
+};
+
+}  // namespace platform

@@ -1,0 +1,32 @@
+#include "platform/SdlClock.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+
+namespace platform {
+
+SdlClock::SdlClock() : ticksPerSecond_(SDL_GetPerformanceFrequency()) {}
+
+void SdlClock::sleep(std::uint32_t ms) {
+    SDL_Delay(ms);
+}
+
+std::uint64_t SdlClock::nowNs() {
+    const std::uint64_t ticks = SDL_GetPerformanceCounter();
+    // Split so that neither product overflows however long the machine has been up.
+    return ticks / ticksPerSecond_ * 1'000'000'000 +
+           ticks % ticksPerSecond_ * 1'000'000'000 / ticksPerSecond_;
+}
+
+void SdlClock::sleepUntilNs(std::uint64_t deadlineNs) {
+    constexpr std::uint64_t nsPerMs = 1'000'000;
+    for (std::uint64_t now = nowNs(); now < deadlineNs; now = nowNs()) {
+        // Whole milliseconds rounded up: the sleep may overshoot a little but never falls short
+        // into a busy loop.
+        const std::uint64_t ms = (deadlineNs - now + nsPerMs - 1) / nsPerMs;
+        SDL_Delay(static_cast<Uint32>(std::min<std::uint64_t>(ms, UINT32_MAX)));
+    }
+}
+
+}  // namespace platform

@@ -1,0 +1,70 @@
+#include "platform/SdlKeySource.h"
+
+#include <SDL.h>
+
+namespace platform {
+
+SdlKeySource::SdlKeySource() {
+    SDL_AddEventWatch(&SdlKeySource::watch, this);
+}
+
+SdlKeySource::~SdlKeySource() {
+    SDL_DelEventWatch(&SdlKeySource::watch, this);
+}
+
+// Runs as SDL queues each event, so presses are latched even when nobody drains the queue in time.
+int SdlKeySource::watch(void* self, SDL_Event* event) {
+    if (event->type == SDL_KEYDOWN || event->type == SDL_KEYUP) {
+        const SDL_KeyboardEvent& key = event->key;
+        static_cast<SdlKeySource*>(self)->keyChanged(key.keysym.scancode, key.type == SDL_KEYDOWN,
+                                                     key.repeat != 0,
+                                                     (key.keysym.mod & KMOD_ALT) != 0);
+    }
+    return 0;
+}
+
+void SdlKeySource::keyChanged(int scancode, bool down, bool repeat, bool altHeld) {
+    const FullScreenChord::Verdict verdict = chord_.judge(scancode, down, repeat, altHeld);
+    if (verdict == FullScreenChord::Verdict::HideAndToggle) {
+        ++pendingToggles_;
+    }
+    const int virtualKey = virtualKeyOf(scancode);
+    if (verdict != FullScreenChord::Verdict::Pass || virtualKey == 0) {
+        return;
+    }
+    // Only changes count: repeats and a release never pressed here leave the tables as they are.
+    bool& wasDown = scancodeDown_[static_cast<std::size_t>(scancode)];
+    if (wasDown == down) {
+        return;
+    }
+    wasDown = down;
+    count(virtualKey, down);
+    if (const int bothSides = bothSidesKeyOf(virtualKey); bothSides != 0) {
+        count(bothSides, down);
+    }
+}
+
+void SdlKeySource::count(int virtualKey, bool down) {
+    const auto vk = static_cast<std::size_t>(virtualKey);
+    if (down) {
+        ++downCount_[vk];
+        pressedSincePoll_[vk] = true;
+    } else {
+        --downCount_[vk];
+    }
+}
+
+void SdlKeySource::poll(KeyReport& reported) {
+    SDL_PumpEvents();
+    for (; pendingToggles_ > 0; --pendingToggles_) {
+        if (toggle_) {
+            toggle_();
+        }
+    }
+    for (std::size_t vk = 0; vk < reported.size(); ++vk) {
+        reported[vk] = downCount_[vk] > 0 || pressedSincePoll_[vk];
+    }
+    pressedSincePoll_ = {};
+}
+
+}  // namespace platform

@@ -1,0 +1,46 @@
+#pragma once
+// The key state over SDL, with the meaning of the platform's asynchronous key state: a key reads
+// down at a poll when it is down now or was pressed since the previous poll, so a tap shorter
+// than the time between two polls is still seen, once.
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "platform/FullScreenChord.h"
+#include "platform/KeySource.h"
+#include "platform/VirtualKeys.h"
+
+union SDL_Event;
+
+namespace platform {
+
+class SdlKeySource : public KeySource {
+  public:
+    // Watches SDL's key events from now on; SDL's events must be running (see SdlSession).
+    SdlKeySource();
+    ~SdlKeySource() override;
+    SdlKeySource(const SdlKeySource&) = delete;
+    SdlKeySource& operator=(const SdlKeySource&) = delete;
+
+    // Takes in SDL's waiting input first, so the report is fresh.
+    void poll(KeyReport& reported) override;
+
+    // Called by poll(), once for every Alt+Enter since the previous poll. The chord's Enter is
+    // never reported.
+    void onFullScreenToggle(std::function<void()> toggle) { toggle_ = std::move(toggle); }
+
+  private:
+    static int watch(void* self, SDL_Event* event);
+    void keyChanged(int scancode, bool down, bool repeat, bool altHeld);
+    void count(int virtualKey, bool down);
+
+    std::array<bool, kScancodeCount> scancodeDown_{};
+    // How many keys hold each code down: both Enters give VK_RETURN, both Shifts VK_SHIFT.
+    std::array<std::uint8_t, 256> downCount_{};
+    std::array<bool, 256> pressedSincePoll_{};
+    FullScreenChord chord_;
+    int pendingToggles_ = 0;
+    std::function<void()> toggle_;
+};
+
+}  // namespace platform

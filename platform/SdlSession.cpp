@@ -1,0 +1,56 @@
+#include "platform/SdlSession.h"
+
+#include <SDL.h>
+#include <SDL_ttf.h>
+
+#include <cstdlib>
+
+namespace platform {
+namespace {
+
+// SDL would fall back on drivers that show nothing (offscreen, dummy); a player without a
+// display is told so instead. A driver asked for by name (SDL_VIDEODRIVER) is used as asked.
+std::string displayDrivers() {
+    std::string list;
+    for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
+        const std::string name = SDL_GetVideoDriver(i);
+        const bool showsNothing = name == "offscreen" || name == "dummy" || name == "evdev";
+        // Wayland's client library complains on stderr when it has no place to look.
+        const bool waylandCannotConnect =
+            name == "wayland" && std::getenv("XDG_RUNTIME_DIR") == nullptr;
+        if (!showsNothing && !waylandCannotConnect) {
+            list += (list.empty() ? "" : ",") + name;
+        }
+    }
+    return list;
+}
+
+std::string displaySetting() {
+    const char* display = std::getenv("DISPLAY");
+    return display != nullptr ? std::string("DISPLAY=") + display : "DISPLAY not set";
+}
+
+}  // namespace
+
+SdlSession::SdlSession() {
+    if (std::getenv("SDL_VIDEODRIVER") == nullptr) {
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, displayDrivers().c_str());
+    }
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+        failure_ = "cannot open a display (" + displaySetting() + "): " + SDL_GetError();
+    } else if (TTF_Init() != 0) {
+        failure_ = std::string("cannot start text rendering: ") + TTF_GetError();
+    }
+    if (!started()) {
+        SDL_Quit();  // whatever part did start
+    }
+}
+
+SdlSession::~SdlSession() {
+    if (started()) {
+        TTF_Quit();
+        SDL_Quit();
+    }
+}
+
+}  // namespace platform

@@ -1,0 +1,31 @@
+#pragma once
+// The window's messages over SDL: keys, mouse and closing, as the window procedure receives them.
+#include <cstdint>
+#include <deque>
+
+#include "platform/FullScreenChord.h"
+#include "platform/WindowEvents.h"
+
+union SDL_Event;
+struct SDL_KeyboardEvent;
+
+namespace platform {
+
+class SdlWindowEvents : public WindowEvents {
+  public:
+    // Drains SDL's queue until an event gives a message; never blocks. Closing the window (or
+    // Alt+F4, or the program being asked to quit) gives WM_DESTROY and then WM_QUIT, once.
+    bool nextMessage(WindowMessage& out) override;
+
+  private:
+    void translate(const SDL_Event& event);
+    void translateKey(const SDL_KeyboardEvent& key);
+    void close();
+    void post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
+
+    std::deque<WindowMessage> pending_;
+    FullScreenChord chord_;
+    bool closed_ = false;
+};
+
+}  // namespace platform

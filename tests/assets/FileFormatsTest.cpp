@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "tests/assets/LittleEndian.h"
+#include "tools/assetgen/BitmapFile.h"
+#include "tools/assetgen/IconFiles.h"
+#include "tools/assetgen/IndexedImage.h"
+#include "tools/assetgen/WaveFile.h"
+
+namespace {
+
+using assetgen::IndexedImage;
+using assetgen::Rgb;
+using testing_assets::Bitmap8;
+using testing_assets::Colour;
+using testing_assets::u16;
+using testing_assets::u32;
+
+constexpr Rgb kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255};
+
+TEST(IndexedImage, GrowsItsPaletteUpTo256ColoursAndIgnoresPointsOutside) {
+    IndexedImage image(3, 2, kRed);
+    image.plot(1, 1, kGreen);
+    image.plot(1, 1, kGreen);
+    image.plot(-1, 0, kBlue);
+    image.plot(3, 0, kBlue);
+    image.plot(0, 2, kBlue);
+    EXPECT_EQ(image.palette().size(), 2u) << "colours are shared, outside points add none";
+    EXPECT_EQ(image.colourAt(1, 1), kGreen);
+    EXPECT_EQ(image.colourAt(0, 0), kRed);
+    EXPECT_EQ(image.colourAt(7, 7), kRed) << "outside reads as the background";
+
+    IndexedImage full(16, 16, Rgb{0, 0, 0});
+    for (int i = 1; i < 256; ++i) {
+        full.plot(i % 16, i / 16, Rgb{static_cast<std::uint8_t>(i), 0, 0});
+    }
+    EXPECT_EQ(full.palette().size(), 256u);
+    EXPECT_THROW(full.plot(0, 0, Rgb{0, 1, 0}), std::length_error);
+    EXPECT_EQ(full.colourAt(0, 0), (Rgb{0, 0, 0})) << "the refused colour changed nothing";
+
+    EXPECT_THROW(IndexedImage(0, 5, kRed), std::invalid_argument);
+    EXPECT_THROW(IndexedImage(5, -1, kRed), std::invalid_argument);
+}
+
+TEST(BitmapFile, PadsEachRowToFourBytesAndStoresRowsBottomUp) {
+    IndexedImage image(5, 2, kRed);  // 5 bytes a row, padded to 8
+    image.plot(0, 0, kGreen);        // top-left
+    image.plot(4, 1, kBlue);         // bottom-right
+    const std::vector<std::uint8_t> file = assetgen::encodeBitmapFile(image);
+    EXPECT_EQ(file.size(), 14u + 40u + 1024u + 2u * 8u);
+    EXPECT_EQ(u32(file, 34), 16u) << "image size";
+    const Bitmap8 bitmap(file);
+    EXPECT_EQ(bitmap.pixel(0, 0), (Colour{0, 255, 0}));
+    EXPECT_EQ(bitmap.pixel(4, 1), (Colour{0, 0, 255}));
+    EXPECT_EQ(bitmap.pixel(4, 0), (Colour{255, 0, 0}));
+    EXPECT_EQ(file[14 + 40 + 1024 + 5], 0) << "padding is zero";
+    EXPECT_EQ(u32(file, 54 + 4 * 3), 0u) << "unused palette entries are zero";
+}
+
+TEST(WaveFile, ClipsRoundsAndPadsOddLengthData) {
+    const std::vector<std::uint8_t> eight =
+        assetgen::encodeWaveFile({8000, 8}, {0.0, 2.0, -2.0, 0.5, -0.5});
+    ASSERT_EQ(eight.size(), 44u + 5u + 1u);
+    EXPECT_EQ(u32(eight, 4), eight.size() - 8) << "the RIFF size counts the pad byte";
+    EXPECT_EQ(u32(eight, 40), 5u) << "the data size does not";
+    EXPECT_EQ(eight[44], 128);
+    EXPECT_EQ(eight[45], 255);
+    EXPECT_EQ(eight[46], 1);
+    EXPECT_EQ(eight[47], 192);  // 128 + 63.5 rounded away from zero
+    EXPECT_EQ(eight[48], 64);
+
+    const std::vector<std::uint8_t> sixteen = assetgen::encodeWaveFile({44100, 16}, {1.0, -1.0});
+    ASSERT_EQ(sixteen.size(), 48u);
+    EXPECT_EQ(u16(sixteen, 44), 32767u);
+    EXPECT_EQ(u16(sixteen, 46), 0x8001u);
+
+    EXPECT_THROW(assetgen::encodeWaveFile({8000, 12}, {0.0}), std::invalid_argument);
+    EXPECT_THROW(assetgen::encodeWaveFile({0, 8}, {0.0}), std::invalid_argument);
+}
+
+TEST(IconFiles, RefuseAnythingButA32By32PictureInTheStandardColours) {
+    EXPECT_THROW(
+        assetgen::encodeIconImage(IndexedImage(16, 16, assetgen::standardSixteenColours())),
+        std::invalid_argument);
+    IndexedImage offPalette(32, 32, assetgen::standardSixteenColours());
+    offPalette.plot(3, 3, Rgb{1, 2, 3});
+    EXPECT_THROW(assetgen::encodeIconImage(offPalette), std::invalid_argument);
+    IndexedImage wrongOrder(32, 32, Rgb{255, 255, 255});
+    EXPECT_THROW(assetgen::encodeIconImage(wrongOrder), std::invalid_argument);
+}
+
+TEST(IconFiles, PackTwoPixelsABytePointTheFileAtItsImage) {
+    IndexedImage picture(32, 32, assetgen::standardSixteenColours());
+    picture.plot(0, 31, assetgen::standardSixteenColours()[9]);  // bottom-left: stored first
+    picture.plot(1, 31, assetgen::standardSixteenColours()[15]);
+    const std::vector<std::uint8_t> image = assetgen::encodeIconImage(picture);
+    EXPECT_EQ(image[40 + 64], 0x9F);
+    const std::vector<std::uint8_t> file = assetgen::encodeIconFile(image);
+    ASSERT_EQ(file.size(), 22u + image.size());
+    EXPECT_EQ(u32(file, 14), image.size());
+    EXPECT_EQ(u32(file, 18), 22u) << "image offset";
+    EXPECT_TRUE(std::equal(image.begin(), image.end(), file.begin() + 22));
+}
+
+}  // namespace

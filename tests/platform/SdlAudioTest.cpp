@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "assets/ResourceTable.h"
+#include "platform/SdlAudio.h"
+#include "platform/SdlSession.h"
+#include "tests/platform/SdlTestSupport.h"
+
+namespace {
+
+using platform::SdlAudio;
+using sdltest::ScopedEnv;
+
+// A mono PCM .wav file of `count` equal samples (8-bit samples are unsigned).
+std::vector<std::uint8_t> waveFile(std::uint32_t rate, std::uint32_t bits, int sample,
+                                   std::uint32_t count) {
+    const std::uint32_t width = bits / 8;
+    const std::uint32_t size = count * width;
+    // Little-endian words: "RIFF", its size, "WAVE", "fmt ", 16, PCM mono, rates, alignment and
+    // bits, "data", its size.
+    const std::uint32_t header[] = {
+        0x46464952, 36 + size,    0x45564157,         0x20746D66, 16,  0x00010001,
+        rate,       rate * width, width | bits << 16, 0x61746164, size};
+    std::vector<std::uint8_t> file(sizeof header + size);
+    std::memcpy(file.data(), header, sizeof header);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        std::memcpy(file.data() + sizeof header + i * width, &sample, width);  // little-endian
+    }
+    return file;
+}
+
+// SDL's disk driver writes every sample the device takes into a file.
+TEST(SdlAudio, ANewCueCutsOffTheOneSoundingAndPlaysWholeInTheDeviceFormat) {
+    const std::string path =  // tests may run side by side, each in its own process
+        ::testing::TempDir() + "tilebounce-audio-" + std::to_string(getpid()) + ".raw";
+    const ScopedEnv driver{"SDL_AUDIODRIVER", "disk"};
+    const ScopedEnv output{"SDL_DISKAUDIOFILE", path.c_str()};
+    const platform::SdlSession session;
+    const auto longCue = waveFile(44100, 16, 1234, 88200);
+    const auto shortCue = waveFile(11025, 8, 128 + 64, 1000);  // as long as 4000 at 44100 Hz
+    const std::vector<std::uint8_t> garbage{'R', 'I', 'F', 'F', 1, 2, 3};
+    std::optional<SdlAudio> audio(std::in_place,
+                                  SdlAudio::Waves{{103, longCue}, {104, shortCue}, {105, garbage}});
+    EXPECT_FALSE(audio->canPlay(105));
+    audio->playWave(103);
+    audio->playWave(105);  // unreadable: leaves the sounding cue alone
+    audio->playWave(999);
+    audio->playWave(104);
+    for (int waited = 0; audio->sounding() && waited < 10'000; waited += 10) {
+        SDL_Delay(10);
+    }
+    audio.reset();  // closing the device writes out the last samples taken
+    std::ifstream file(path, std::ios::binary);
+    const std::vector<char> bytes{std::istreambuf_iterator<char>(file), {}};
+    std::remove(path.c_str());
+    std::vector<std::int16_t> samples(bytes.size() / 2);
+    std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
+    EXPECT_LT(std::count(samples.begin(), samples.end(), 1234), 88200 / 2);
+    const auto converted = std::count_if(samples.begin(), samples.end(),
+                                         [](std::int16_t s) { return s > 16000 && s < 16800; });
+    EXPECT_GT(converted, 3900);
+    EXPECT_LE(converted, 4000);
+}
+
+TEST(SdlAudio, RunsSilentWithoutAnAudioDevice) {
+    const ScopedEnv driver{"SDL_AUDIODRIVER", "no-such-driver"};
+    const platform::SdlSession session;
+    const auto cue = waveFile(22050, 8, 200, 100);
+    SdlAudio audio({{103, cue}});
+    EXPECT_FALSE(audio.canPlay(103));
+    audio.playWave(103);
+    EXPECT_FALSE(audio.sounding());
+}
+
+TEST(SdlAudio, ConvertsEveryBuiltInWave) {
+    const ScopedEnv driver{"SDL_AUDIODRIVER", "dummy"};
+    const platform::SdlSession session;
+    const SdlAudio audio;
+    for (const EmbeddedResource& resource : embeddedResources()) {
+        if (resource.kind == ResourceKind::WAVE) {
+            EXPECT_TRUE(audio.canPlay(resource.id)) << "wave " << resource.id;
+        }
+    }
+}
+
+}  // namespace

@@ -1,0 +1,44 @@
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include "platform/SdlClock.h"
+#include "platform/SdlSession.h"
+#include "tests/platform/SdlTestSupport.h"
+
+// SDL opens D-Bus when it looks for a real display and, by design, leaves the library's process-
+// wide state to the program; libdbus keeps a buffer of it until the process ends.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libdbus-1.so\n";
+}
+
+namespace {
+
+TEST(SdlSession, WithoutADisplayNamesTheCauseAndLeavesSdlShutDown) {
+    {
+        const sdltest::ScopedEnv driver{"SDL_VIDEODRIVER", nullptr};
+        const sdltest::ScopedEnv display{"DISPLAY", ":987654"};
+        const platform::SdlSession session;  // not content with a driver that shows nothing
+        EXPECT_FALSE(session.started());
+        EXPECT_NE(session.failure().find("display (DISPLAY=:987654)"), std::string::npos)
+            << session.failure();
+        EXPECT_EQ(SDL_WasInit(SDL_INIT_EVERYTHING), 0u);
+    }
+    {
+        const platform::SdlSession session;
+        EXPECT_TRUE(session.started()) << session.failure();
+        EXPECT_NE(SDL_WasInit(SDL_INIT_VIDEO), 0u);
+    }
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_EVERYTHING), 0u);
+}
+
+TEST(SdlClock, SleepsUntilTheDeadlineAndNotShortOfIt) {
+    platform::SdlClock clock;
+    const std::uint64_t start = clock.nowNs();
+    const std::uint64_t deadline = start + 3'500'000;
+    clock.sleepUntilNs(deadline);
+    EXPECT_GE(clock.nowNs(), deadline);
+    clock.sleepUntilNs(start);  // long past: returns at once
+}
+
+}  // namespace

@@ -1,12 +1,11 @@
 #pragma once
 // A fresh game for every test: initial GameState, the random sequence from its start, the walled
-// box of stage table entry 0 as the map, no key down, and seams that record sleeps and cues.
+// box of stage table entry 0 as the map, no key down, and seams that count sleeps and record cues.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <vector>
 
 #include "game/GameState.h"
 #include "game/Random.h"
@@ -15,16 +14,6 @@
 #include "platform/Clock.h"
 #include "platform/KeySource.h"
 #include "shell/Keyboard.h"
-
-// Keeps each sleep, so tests can tell 700 then 500 from 500 then 700.
-class RecordingClock : public platform::VirtualClock {
-  public:
-    void sleep(std::uint32_t ms) override {
-        sleeps.push_back(ms);
-        VirtualClock::sleep(ms);
-    }
-    std::vector<std::uint32_t> sleeps;
-};
 
 // An (x, y) position or offset in pixels.
 using Pixel = std::array<std::int32_t, 2>;
@@ -50,7 +39,7 @@ class GameTest : public ::testing::Test {
         randomState = 1;
         loadStage(0);
         keys = {};
-        clock.sleeps.clear();
+        clock = {};
         audio.played.clear();
         board.emplace();  // polls the scripted keys, as start-up polls the real ones
         keyboard = &*board;
@@ -61,13 +50,16 @@ class GameTest : public ::testing::Test {
         gameState.ballY = y;
     }
 
+    // Everything slept since the test began, in milliseconds.
+    std::uint64_t sleptMs() const { return clock.waitedNs() / 1'000'000; }
+
     Pixel ball() const { return {gameState.ballX, gameState.ballY}; }
 
     void setCell(std::int32_t column, std::int32_t row, std::int32_t code) {
         gameState.map[cellIndex(column, row)] = code;
     }
 
-    RecordingClock clock;
+    platform::VirtualClock clock;
     platform::RecordingAudio audio;
     platform::ScriptedKeySource keys;
     std::optional<Keyboard> board;

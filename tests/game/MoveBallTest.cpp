@@ -85,30 +85,36 @@ TEST_F(MoveBall, AMineTakesTheBallFromEverySideAndPausesOnEveryProbe) {
         EXPECT_EQ(ball(), (Pixel{x, y}));
         EXPECT_EQ(gameState.ballLost, 1);
     }
-    EXPECT_EQ(clock.sleeps, std::vector<std::uint32_t>(8, 1500));
+    EXPECT_EQ(sleptMs(), 8u * 1500);
     EXPECT_EQ(audio.played, std::vector<int>{105});
 }
 
-TEST_F(MoveBall, TheEdgeEventsFireAndPauseOnEveryCallClearedFirst) {
+TEST_F(MoveBall, TheEdgeEventsFireAndPauseOnEveryCall) {
     gameState.map.fill(Empty);
-    armCue();
     placeBall(638, 100);
     moveBall(1, 0);  // cleared
     moveBall(1, 0);  // the probe beyond the screen reads no tile; the clamp holds the ball
+    EXPECT_EQ(sleptMs(), 2u * 700);
+    EXPECT_EQ(gameState.ballLost, 0);
     placeBall(300, 478);
     moveBall(0, 1);  // lost
     moveBall(0, 0);
-    EXPECT_EQ(clock.sleeps, (std::vector<std::uint32_t>{700, 700, 500, 500}));
-    EXPECT_EQ(audio.played, std::vector<int>{112});
-
-    placeBall(638, 478);
-    moveBall(1, 1);
-    EXPECT_EQ(ball(), (Pixel{639, 479}));
-    EXPECT_EQ(clock.sleeps, (std::vector<std::uint32_t>{700, 700, 500, 500, 700, 500}));
+    EXPECT_EQ(sleptMs(), 2u * 700 + 2 * 500);
     placeBall(0, 0);
     moveBall(-1, -2);  // the other two edges only clamp
     EXPECT_EQ(ball(), (Pixel{0, 0}));
-    EXPECT_EQ(clock.sleeps.size(), 6u);
+    EXPECT_EQ(sleptMs(), 2u * 700 + 2 * 500);
+}
+
+TEST_F(MoveBall, TheBottomRightCornerRaisesBothEventsClearedFirst) {
+    gameState.map.fill(Empty);
+    armCue();
+    placeBall(638, 478);
+    moveBall(1, 1);
+    EXPECT_EQ(ball(), (Pixel{639, 479}));
+    EXPECT_EQ(gameState.stageCleared + gameState.ballLost, 2);
+    EXPECT_EQ(sleptMs(), 700u + 500);
+    EXPECT_EQ(audio.played, std::vector<int>{112});  // the gate took the first one's cue
 }
 
 }  // namespace

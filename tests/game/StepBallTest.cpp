@@ -66,12 +66,13 @@ TEST_F(StepBall, StageOneWithNoKeyLandsOnTheFloorInItsFiftySixthSubstep) {
         }
         substep();
     }
-    const std::vector<Pixel> firstFour = {{65, 354}, {65, 355}, {65, 357}, {64, 357}};
-    for (std::size_t n = 0; n < 4; ++n) {
-        EXPECT_EQ((Pixel{gameState.trail[55 - n].x, gameState.trail[55 - n].y}), firstFour[n]);
+    std::vector<Pixel> path;  // oldest first
+    for (int i = 56; i >= 0; --i) {
+        path.push_back({gameState.trail[i].x, gameState.trail[i].y});
     }
-    EXPECT_EQ((Pixel{gameState.trail[1].x, gameState.trail[1].y}), (Pixel{62, 409}));
-    EXPECT_EQ((Pixel{gameState.trail[0].x, gameState.trail[0].y}), (Pixel{62, 406}));
+    EXPECT_EQ(std::vector(path.begin(), path.begin() + 5),
+              (std::vector<Pixel>{{320, 240}, {65, 354}, {65, 355}, {65, 357}, {64, 357}}));
+    EXPECT_EQ(std::vector(path.end() - 2, path.end()), (std::vector<Pixel>{{62, 409}, {62, 406}}));
     EXPECT_EQ(ball(), (Pixel{62, 406}));
     EXPECT_EQ(gameState.lift, 63);
     EXPECT_EQ(audio.played, std::vector<int>{103});

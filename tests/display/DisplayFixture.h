@@ -1,9 +1,8 @@
 #pragma once
 // A Display opened full screen at 640 × 480 × 16 on a headless window, with a virtual clock,
-// and helpers to read its back buffer.
+// and helpers to make Surfaces and read pixels.
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -15,22 +14,13 @@
 namespace displaytest {
 
 // Raw 5-6-5 values of the colours the game's pictures use.
-constexpr std::uint16_t kBlack = 0x0000;
-constexpr std::uint16_t kWhite = 0xFFFF;
-constexpr std::uint16_t kLightGrey = 0xC618;
-constexpr std::uint16_t kGrey = 0x8410;
-constexpr std::uint16_t kBlue = 0x001F;
-
-inline std::uint16_t pixelOf(const platform::PixelSurface& surface, std::uint32_t x,
-                             std::uint32_t y) {
-    return surface.row(y)[x];
-}
+constexpr std::uint16_t kBlack = 0x0000, kWhite = 0xFFFF, kLightGrey = 0xC618, kGrey = 0x8410,
+                        kBlue = 0x001F;
 
 inline std::vector<std::uint16_t> pixelsOf(const platform::PixelSurface& surface) {
     std::vector<std::uint16_t> pixels;
-    const auto& size = surface.description();
-    for (std::uint32_t y = 0; y < size.height; ++y) {
-        pixels.insert(pixels.end(), surface.row(y), surface.row(y) + size.width);
+    for (std::uint32_t y = 0; y < surface.description().height; ++y) {
+        pixels.insert(pixels.end(), surface.row(y), surface.row(y) + surface.description().width);
     }
     return pixels;
 }
@@ -44,26 +34,26 @@ class OpenDisplay : public ::testing::Test {
     ~OpenDisplay() override { platform::installClock(previousClock); }
 
     std::uint16_t back(std::uint32_t x, std::uint32_t y) const {
-        return pixelOf(*screen.backBuffer, x, y);
+        return screen.backBuffer->row(y)[x];
     }
-    std::vector<std::uint16_t> backPixels() const { return pixelsOf(*screen.backBuffer); }
 
-    // A Surface of the given size whose pixel (x, y) holds x + 16 * y + 1.
-    std::unique_ptr<Surface> numbered(std::uint32_t width, std::uint32_t height) {
-        auto surface = std::make_unique<Surface>();
+    // The factory's Surface for a bitmap, deleted with the test.
+    Surface* bitmap(platform::BitmapName name, std::uint32_t width = 0, std::uint32_t height = 0) {
+        Surface* made = nullptr;
+        EXPECT_EQ(screen.newBitmapSurface(&made, name, width, height), S_OK);
+        return kept.emplace_back(made).get();
+    }
+
+    // A Surface whose pixel (x, y) holds x + 16 * y + 1.
+    Surface* numbered(std::uint32_t width, std::uint32_t height) {
         const platform::SurfaceDesc desc{.width = width, .height = height};
+        Surface* surface = kept.emplace_back(std::make_unique<Surface>()).get();
         EXPECT_EQ(surface->allocate(screen.directDraw, &desc), S_OK);
         for (std::uint32_t y = 0; y < height; ++y) {
             for (std::uint32_t x = 0; x < width; ++x) {
                 surface->platformSurface()->row(y)[x] = static_cast<std::uint16_t>(x + 16 * y + 1);
             }
         }
-        return surface;
-    }
-
-    // Surfaces made through the factories, deleted with the test.
-    Surface* keep(Surface* surface) {
-        kept.emplace_back(surface);
         return surface;
     }
 

@@ -37,7 +37,7 @@ IndexedImage programIcon() {
         }
     }
     // The oval frame with the stroke across it.
-    ringEllipse(icon, {16.0, 16.0}, 7.5, 9.5, 2.0, maroon);
+    ringEllipse(icon, {16.0, 16.0}, 8.0, 10.0, 2.3, maroon);
     for (int i = 0; i < 2; ++i) {
         drawLine(icon, 10 + i, 22, 22 + i, 10, maroon);
     }

@@ -68,7 +68,7 @@ void drawStars(IndexedImage& image) {
 // The ball's own trail: diagonal dots fading from white to black, drawn as the game draws it,
 // along a hop from the lower left that lands on the ridge of the roof.
 void drawBallTrail(IndexedImage& image) {
-    constexpr double startX = 4, startY = 196, apexX = 52, apexY = 126, endX = 100, endY = 150;
+    constexpr double startX = 4, startY = 196, apexX = 52, apexY = 126, endX = 100, endY = 151;
     const auto height = [&](double x) {
         const double fromApex = (x - apexX) / (apexX - startX);
         return apexY + fromApex * fromApex * (x < apexX ? startY - apexY : endY - apexY);

@@ -1,0 +1,70 @@
+#include "shell/WindowInput.h"
+
+#include "platform/WindowEvents.h"
+
+WindowInput windowInput;
+
+namespace {
+
+// The coordinate words of a mouse message are signed 16-bit values.
+std::int32_t signedWord(std::intptr_t value, int shift) {
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>((value >> shift) & 0xFFFF));
+}
+
+std::int32_t takeClick(std::int32_t buttonDown, std::int32_t& clickSeen) {
+    if (buttonDown != 0) {
+        clickSeen = 1;
+    }
+    if (buttonDown == 0 && clickSeen != 0) {
+        clickSeen = 0;
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::intptr_t windowProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
+    switch (message) {
+        case platform::WM_KEYDOWN:
+            windowInput.lastKey = static_cast<std::int32_t>(wParam);
+            break;
+        case platform::WM_KEYUP:
+            windowInput.lastKey = 0;
+            break;
+        case platform::WM_MOUSEMOVE:
+            windowInput.mouseX = signedWord(lParam, 0);
+            windowInput.mouseY = signedWord(lParam, 16);
+            break;
+        case platform::WM_LBUTTONDOWN:
+            windowInput.leftButtonDown = 1;
+            break;
+        case platform::WM_LBUTTONUP:
+            windowInput.leftButtonDown = 0;
+            break;
+        case platform::WM_RBUTTONDOWN:
+            windowInput.rightButtonDown = 1;
+            break;
+        case platform::WM_RBUTTONUP:
+            windowInput.rightButtonDown = 0;
+            break;
+        default:
+            // WM_DESTROY needs nothing here: the platform queues the quit right behind it.
+            break;
+    }
+    return 0;
+}
+
+std::int32_t takeLeftClick() {
+    return takeClick(windowInput.leftButtonDown, windowInput.leftClickSeen);
+}
+
+std::int32_t takeRightClick() {
+    return takeClick(windowInput.rightButtonDown, windowInput.rightClickSeen);
+}
+
+std::int32_t takeLastKey() {
+    const std::int32_t key = windowInput.lastKey;
+    windowInput.lastKey = 0;
+    return key;
+}

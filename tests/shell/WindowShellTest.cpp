@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include "platform/WindowEvents.h"
+#include "shell/MakeRect.h"
+#include "shell/MessagePump.h"
+#include "shell/WindowInput.h"
+
+namespace {
+
+using platform::WindowMessage;
+
+class WindowShell : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        windowInput = WindowInput{};
+        platform::installWindowEvents(events);
+    }
+    platform::ScriptedWindowEvents events;
+};
+
+TEST_F(WindowShell, PumpWithNothingWaitingSucceedsAndStaysOpen) {
+    EXPECT_EQ(pumpMessages(), S_OK);
+    EXPECT_EQ(windowInput.quitReceived, 0);
+}
+
+TEST_F(WindowShell, PumpDispatchesEverythingBeforeTheQuitThenFailsForGood) {
+    events.post({platform::WM_KEYDOWN, 39, 0});
+    events.post({platform::WM_LBUTTONDOWN, 0, 0});
+    events.post({platform::WM_DESTROY, 0, 0});
+    events.post({platform::WM_QUIT, 0, 0});
+    events.post({platform::WM_KEYDOWN, 13, 0});
+    EXPECT_EQ(pumpMessages(), E_FAIL);
+    EXPECT_EQ(windowInput.lastKey, 39);
+    EXPECT_EQ(windowInput.leftButtonDown, 1);
+    EXPECT_EQ(pumpMessages(), E_FAIL);
+    EXPECT_EQ(windowInput.lastKey, 39) << "nothing is handled after the quit";
+}
+
+TEST_F(WindowShell, AnyKeyUpClearsTheLastKey) {
+    windowProc(platform::WM_KEYDOWN, 37, 0);
+    windowProc(platform::WM_KEYDOWN, 38, 0);
+    windowProc(platform::WM_KEYUP, 37, 0);
+    EXPECT_EQ(takeLastKey(), 0);
+    windowProc(platform::WM_KEYDOWN, 40, 0);
+    EXPECT_EQ(takeLastKey(), 40);
+    EXPECT_EQ(takeLastKey(), 0);
+}
+
+TEST_F(WindowShell, MouseWordsAreSignedSixteenBit) {
+    windowProc(platform::WM_MOUSEMOVE, 0, std::intptr_t{0x8000FFFF});
+    EXPECT_EQ(windowInput.mouseX, -1);
+    EXPECT_EQ(windowInput.mouseY, -32768);
+    windowProc(platform::WM_MOUSEMOVE, 0, std::intptr_t{0x00200010});
+    EXPECT_EQ(windowInput.mouseX, 16);
+    EXPECT_EQ(windowInput.mouseY, 32);
+}
+
+TEST_F(WindowShell, AClickIsReportedOnceAndOnlyWhenBothEdgesWereSeen) {
+    windowProc(platform::WM_LBUTTONDOWN, 0, 0);
+    windowProc(platform::WM_LBUTTONUP, 0, 0);
+    EXPECT_EQ(takeLeftClick(), 0) << "press and release between two queries";
+
+    windowProc(platform::WM_RBUTTONDOWN, 0, 0);
+    EXPECT_EQ(takeRightClick(), 0);
+    windowProc(platform::WM_RBUTTONUP, 0, 0);
+    EXPECT_EQ(takeRightClick(), 1);
+    EXPECT_EQ(takeRightClick(), 0);
+    EXPECT_EQ(takeLeftClick(), 0);
+}
+
+TEST(MakeRect, TurnsCornerAndSizeIntoEdges) {
+    RECT rect;
+    EXPECT_EQ(makeRect(rect, 64, 0, 32, 32), (RECT{64, 0, 96, 32}));
+    EXPECT_EQ(rect, (RECT{64, 0, 96, 32}));
+}
+
+}  // namespace

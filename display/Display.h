@@ -31,7 +31,8 @@ class Display {
 
     // The window restyled with a border and a client area of width × height; the back buffer an
     // off-screen picture of that size, presented into the window. E_FAIL on any failed step;
-    // what was made until then stays until the next open or releaseAll.
+    // what was made until then stays until the next open or releaseAll. The window must live
+    // until then too.
     HRESULT openWindowed(platform::Window* target, std::uint32_t width, std::uint32_t height);
     // The window at full screen showing a width × height back buffer (16 bits per pixel only).
     // Failures as for openWindowed.

@@ -1,0 +1,96 @@
+#include "tools/bmpseeds/BmpWriter.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "tools/assetgen/ByteWriter.h"
+
+namespace bmpseeds {
+namespace {
+
+constexpr std::uint32_t kCoreInfoSize = 12;
+constexpr std::uint32_t kBitfields = 3;
+constexpr std::uint32_t kMasks565[] = {0xF800, 0x07E0, 0x001F};
+
+std::uint32_t neededEntries(const BmpFields& fields) {
+    if (fields.bitCount > 8) {
+        return 0;
+    }
+    const std::uint32_t all = 1u << fields.bitCount;
+    return fields.colorsUsed != 0 && fields.colorsUsed < all ? fields.colorsUsed : all;
+}
+
+std::uint32_t pictureBytes(const BmpFields& fields) {
+    const std::uint64_t rowBytes =
+        (std::uint64_t(std::abs(std::int64_t{fields.width})) * fields.bitCount + 31) / 32 * 4;
+    return static_cast<std::uint32_t>(rowBytes *
+                                      std::uint64_t(std::abs(std::int64_t{fields.height})));
+}
+
+void writeMasks(assetgen::ByteWriter& out) {
+    for (const std::uint32_t mask : kMasks565) {
+        out.u32(mask);
+    }
+}
+
+}  // namespace
+
+TableColour tableColour(std::uint32_t index) {
+    const auto low = static_cast<std::uint8_t>(index);
+    return {low, static_cast<std::uint8_t>(255 - low), static_cast<std::uint8_t>(low ^ 0x5A), 0xA5};
+}
+
+std::vector<std::uint8_t> encodeBmp(const BmpFields& fields) {
+    const bool core = fields.infoSize == kCoreInfoSize;
+    const bool bitfields = fields.compression == kBitfields;
+    const std::uint32_t masksAfter = bitfields && fields.infoSize == 40 ? sizeof kMasks565 : 0;
+    const std::uint32_t entries = fields.tableEntries.value_or(neededEntries(fields));
+    const std::uint32_t pixelOffset = 14 + fields.infoSize + masksAfter + entries * (core ? 3 : 4);
+    const std::uint32_t pixelBytes = fields.pixelBytes.value_or(pictureBytes(fields));
+
+    assetgen::ByteWriter out;
+    out.u8('B');
+    out.u8('M');
+    out.u32(pixelOffset + pixelBytes);
+    out.u32(0);
+    out.u32(pixelOffset + static_cast<std::uint32_t>(fields.pixelOffsetShift));
+    out.u32(fields.infoSize);
+    if (core) {
+        out.u16(static_cast<std::uint16_t>(fields.width));
+        out.u16(static_cast<std::uint16_t>(fields.height));
+        out.u16(fields.planes);
+        out.u16(fields.bitCount);
+    } else {
+        out.i32(fields.width);
+        out.i32(fields.height);
+        out.u16(fields.planes);
+        out.u16(fields.bitCount);
+        out.u32(fields.compression);
+        out.u32(pixelBytes);
+        out.i32(2835);  // 72 dots per inch, both ways
+        out.i32(2835);
+        out.u32(fields.colorsUsed);
+        out.u32(0);
+        if (bitfields && fields.infoSize >= 52) {
+            writeMasks(out);
+        }
+    }
+    out.zeros(std::max<std::size_t>(out.size(), 14 + fields.infoSize) - out.size());
+    if (masksAfter != 0) {
+        writeMasks(out);
+    }
+    for (std::uint32_t i = 0; i < entries; ++i) {
+        const TableColour colour = tableColour(i);
+        out.u8(colour.blue);
+        out.u8(colour.green);
+        out.u8(colour.red);
+        if (!core) {
+            out.u8(colour.reserved);
+        }
+    }
+    auto bytes = out.take();
+    bytes.insert(bytes.end(), pixelBytes, fields.pixelByte);
+    return bytes;
+}
+
+}  // namespace bmpseeds

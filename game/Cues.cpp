@@ -42,3 +42,12 @@ void playCue(std::string_view name) {
     }
     gameState.cueArmed = 0;
 }
+
+std::string_view cueNameOfWave(int waveId) {
+    for (const Cue& cue : cueTable) {
+        if (cue.waveId == waveId) {
+            return cue.name;
+        }
+    }
+    return {};
+}

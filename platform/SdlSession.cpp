@@ -32,7 +32,10 @@ std::string displaySetting() {
 
 }  // namespace
 
-SdlSession::SdlSession() {
+SdlSession::SdlSession(const char* windowClass) {
+    if (windowClass != nullptr) {
+        SDL_setenv("SDL_VIDEO_X11_WMCLASS", windowClass, 1);  // read when video starts
+    }
     if (std::getenv("SDL_VIDEODRIVER") == nullptr) {
         SDL_SetHint(SDL_HINT_VIDEODRIVER, displayDrivers().c_str());
     }

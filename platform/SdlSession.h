@@ -7,8 +7,9 @@ namespace platform {
 
 class SdlSession {
   public:
-    // Sound is not started here: SdlAudio starts it, and runs silent when it cannot.
-    SdlSession();
+    // Sound is not started here: SdlAudio starts it, and runs silent when it cannot. A window
+    // class, when given, names the session's windows to the desktop (on X11, their WM_CLASS).
+    explicit SdlSession(const char* windowClass = nullptr);
     ~SdlSession();
     SdlSession(const SdlSession&) = delete;
     SdlSession& operator=(const SdlSession&) = delete;

@@ -137,7 +137,11 @@ HRESULT SdlWindow::present(const PictureView& picture) {
 }
 
 std::unique_ptr<Window> createSdlWindow(const char* title, std::string& error) {
-    return SdlWindow::create(title, error);
+    std::unique_ptr<SdlWindow> window = SdlWindow::create(title, error);
+    if (window) {
+        SDL_ShowCursor(SDL_DISABLE);  // hidden over the game for the rest of the run
+    }
+    return window;
 }
 
 }  // namespace platform

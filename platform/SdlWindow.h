@@ -42,7 +42,8 @@ class SdlWindow : public Window {
     SDL_Texture* texture_ = nullptr;
 };
 
-// The window for the game's shell: an SdlWindow with the given title (UTF-8).
+// The window for the game's shell: an SdlWindow with the given title (UTF-8), the mouse cursor
+// hidden.
 std::unique_ptr<Window> createSdlWindow(const char* title, std::string& error);
 
 }  // namespace platform

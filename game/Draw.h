@@ -1,0 +1,16 @@
+#pragma once
+// The two pictures that play draws from, and the drawing of the map and the trail into the
+// back buffer. A missing picture draws nothing.
+class Surface;
+
+// Ten 32 × 32 tiles side by side, one per tile code.
+extern Surface* tileSheet;
+// Four 3 × 3 dots side by side, keyed on pure blue; newer trail points take the earlier dots.
+extern Surface* trailDots;
+
+// Every cell of the working map, covering the whole back buffer.
+void drawMap();
+
+// The 100 trail points, newest first, so older points cover newer ones where they overlap. A
+// point on the screen's edge is not drawn: its dot would cross the back buffer's edge.
+void drawTrail();

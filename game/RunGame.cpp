@@ -1,0 +1,148 @@
+#include "game/RunGame.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <utility>
+
+#include "display/Display.h"
+#include "game/Cues.h"
+#include "game/Draw.h"
+#include "game/GameState.h"
+#include "game/Screens.h"
+#include "game/Stage.h"
+#include "game/StepBall.h"
+#include "game/Trail.h"
+#include "platform/Clock.h"
+#include "shell/Keyboard.h"
+#include "shell/MainWindow.h"
+#include "shell/MessagePump.h"
+#include "shell/VirtualKeys.h"
+
+namespace {
+
+constexpr std::uint32_t ScreenWidth = 640;
+constexpr std::uint32_t ScreenHeight = 480;
+constexpr std::uint32_t BitsPerPixel = 16;
+constexpr int TileSheetBitmap = 102;
+constexpr int TrailDotsBitmap = 101;
+constexpr COLORREF TrailDotsKey = 0xFF0000;  // pure blue
+constexpr std::int32_t FirstStage = 1;
+constexpr std::int32_t LastStage = 20;
+constexpr std::int32_t StartingLives = 12;
+constexpr int SubstepsPerFrame = 4;
+constexpr std::uint32_t FramePauseMs = 10;
+
+std::function<void()> substepObserver;
+
+// The two pictures play draws from, made once the title is over and released with the game.
+class PlaySurfaces {
+  public:
+    PlaySurfaces() {
+        display->newBitmapSurface(&tileSheet, TileSheetBitmap, 0, 0);
+        display->newBitmapSurface(&trailDots, TrailDotsBitmap, 0, 0);
+        if (trailDots != nullptr) {
+            trailDots->setSourceKey(TrailDotsKey);
+        }
+    }
+    ~PlaySurfaces() {
+        delete tileSheet;
+        tileSheet = nullptr;
+        delete trailDots;
+        trailDots = nullptr;
+    }
+    PlaySurfaces(const PlaySurfaces&) = delete;
+    PlaySurfaces& operator=(const PlaySurfaces&) = delete;
+};
+
+bool stageOver() {
+    return gameState.stageCleared != 0 || gameState.ballLost != 0;
+}
+
+// Frames of up to four substeps, each presented, until the stage is over or the window has
+// closed. False when Escape ended the game.
+bool playFrames() {
+    while (SUCCEEDED(pumpMessages())) {
+        armCue();
+        for (int substep = 0; substep < SubstepsPerFrame && !stageOver(); ++substep) {
+            keyboard->update();
+            if (keyboard->isDown(VK_ESCAPE) != 0) {
+                return false;
+            }
+            drawMap();
+            stepBall();
+            drawTrail();
+            if (substepObserver) {
+                substepObserver();
+            }
+        }
+        display->refreshBounds();
+        display->present();
+        platform::clock().sleep(FramePauseMs);
+        if (stageOver()) {
+            return true;
+        }
+    }
+    return true;
+}
+
+void startStage() {
+    gameState.stageCleared = 0;
+    std::printf("stage%d\n", gameState.stage);
+    std::fflush(stdout);
+    showStageCard();
+    loadStage(gameState.stage);
+    resetTrail();
+}
+
+// A lost ball costs a life and brings the same stage back; the last one ends the game, which
+// starts again at the first stage.
+void afterLostBall() {
+    GameState& g = gameState;
+    g.ballLost = 0;
+    if (g.lives > 0) {
+        g.stage -= 1;
+        g.lives -= 1;
+    } else {
+        g.stage = FirstStage - 1;
+        g.lives = StartingLives;
+        showGameOver();
+    }
+}
+
+}  // namespace
+
+void observeSubsteps(std::function<void()> observer) {
+    substepObserver = std::move(observer);
+}
+
+GameEnd runGame() {
+    platform::Window* window = nullptr;
+    if (FAILED(createMainWindow(&window))) {
+        return GameEnd::noWindow;
+    }
+    display->openWindowed(window, ScreenWidth, ScreenHeight);
+    display->openFullScreen(window, ScreenWidth, ScreenHeight, BitsPerPixel);
+    showTitle();
+    const PlaySurfaces surfaces;
+
+    GameState& g = gameState;
+    for (g.stage = FirstStage; g.stage <= LastStage; ++g.stage) {
+        if (FAILED(pumpMessages())) {
+            break;
+        }
+        startStage();
+        if (!playFrames()) {
+            return GameEnd::escape;
+        }
+        if (g.ballLost != 0) {
+            afterLostBall();
+        }
+    }
+    // Only a finished last stage earns the ending; a flag left over from an earlier stage or a
+    // lost ball does not.
+    if (g.stage > LastStage && g.stageCleared != 0) {
+        showEnding();
+        return GameEnd::ending;
+    }
+    return GameEnd::closed;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The game from its window to its end: the title, the 20 stages with their cards and frames,
+// lives, replays, game over and the ending.
+#include <functional>
+
+// How runGame ended.
+enum class GameEnd {
+    escape,   // Escape during play
+    closed,   // the window was closed, at any point
+    ending,   // stage 20 was cleared and the ending shown
+    noWindow  // no window could be made (mainWindowFailure() says why); nothing ran
+};
+
+// Needs the Display and the Keyboard of start-up. Writes "stage%d\n" to standard output at the
+// start of every attempt at a stage.
+GameEnd runGame();
+
+// Called after every substep's stepBall and drawTrail, for tracing; empty by default.
+void observeSubsteps(std::function<void()> observer);

@@ -1,0 +1,32 @@
+#pragma once
+// Replays a key script through the whole game, from start-up to its end, with the seams
+// swapped: keys from the script, a virtual clock (sleeps and retrace waits are counted, never
+// waited), a headless window and recorded cues. The game starts afresh each time.
+#include <cstdint>
+#include <ostream>
+#include <string>
+
+#include "game/RunGame.h"
+#include "tools/replay/KeyScript.h"
+
+struct ReplayOptions {
+    // Where the trace goes; none when null.
+    std::ostream* trace = nullptr;
+    // Where the last presented picture is written as a .bmp; none when empty.
+    std::string screenshotPath;
+};
+
+struct ReplayOutcome {
+    GameEnd end = GameEnd::closed;
+    std::int32_t stage = 0;
+    std::int32_t lives = 0;
+    std::uint64_t polls = 0;      // every poll, the Keyboard's first included
+    std::uint64_t substeps = 0;   // substeps that ran stepBall
+    std::uint64_t virtualMs = 0;  // everything slept and waited
+    bool screenshotWritten = false;
+};
+
+ReplayOutcome replay(const KeyScript& script, const ReplayOptions& options);
+
+// "end=<ending|escape|closed> stage=S lives=L polls=P substeps=N virtual_ms=T".
+std::string endLine(const ReplayOutcome& outcome);

@@ -13,6 +13,7 @@
 
 namespace platform {
 class FrontBuffer;
+class Palette;
 class PixelDevice;
 class PixelSurface;
 class Window;
@@ -63,6 +64,32 @@ class Display {
     // font given or the default font when null. Failures as for newBitmapSurface.
     HRESULT newTextSurface(Surface** out, const platform::Font* font, const char* text,
                            COLORREF backColor, COLORREF textColor);
+
+    // Spare operations, which the game itself never calls (DisplaySpare.cpp).
+
+    // As present, without the wait for the grid tick.
+    HRESULT presentNoVsync();
+    // blitRaw of a bare platform surface, skipping its key-coloured pixels.
+    HRESULT blitRawKeyed(std::int32_t x, std::int32_t y, platform::PixelSurface* platformSource,
+                         const RECT* sourceRect);
+    // A new Surface of width × height into *out (set to null first), content undefined.
+    // E_POINTER before an open, E_INVALIDARG for a null out; a failed allocation passes through
+    // and leaves *out null.
+    HRESULT newBlankSurface(Surface** out, std::uint32_t width, std::uint32_t height);
+    // The bitmap stretched over the whole back buffer, then presented; a palette given is
+    // attached to the front buffer first. E_POINTER without both buffers, E_FAIL when the bitmap
+    // cannot be painted (a null bitmap included); otherwise present's result.
+    HRESULT presentBitmap(const platform::Bitmap* bitmap, platform::Palette* palette);
+    // Attaches the palette to the front buffer (null detaches). E_POINTER without one.
+    HRESULT applyPalette(platform::Palette* palette);
+    // A new palette into *out from the colour table of the named bitmap, read the built-in way
+    // for an id and the file way for a path (see platform/ColourTable.h). E_INVALIDARG before an
+    // open or for a null name or out; E_FAIL, with *out null, for a bitmap that is missing,
+    // unreadable or refused by BmpFile's checks, or a file shorter than 1,078 bytes.
+    HRESULT loadPalette(platform::Palette** out, platform::BitmapName bitmapName);
+    // Binds a clipper to the Display's window and attaches it to the front buffer, which keeps
+    // the only reference. E_POINTER before an open.
+    HRESULT attachWindowClipper();
 
     platform::PixelDevice* directDraw = nullptr;
     platform::FrontBuffer* frontBuffer = nullptr;

@@ -3,12 +3,12 @@
 // picture, a line of text. The Display's factories make and paint them; blit copies them.
 #include <cstdint>
 
+#include "platform/Bitmap.h"
 #include "platform/HResult.h"
 #include "platform/PixelSurface.h"
 #include "platform/WinTypes.h"
 
 namespace platform {
-class Bitmap;
 class Font;
 class PixelDevice;
 }  // namespace platform
@@ -42,6 +42,16 @@ class Surface {
     // The raw pixel value that painting stores for color (CLR_INVALID: the value pixel (0, 0)
     // holds). Pixel (0, 0) is borrowed and given back as it was. 0 without a platform surface.
     std::uint32_t toPixelValue(COLORREF color);
+
+    // Spare operations, which the game itself never calls (SurfaceSpare.cpp).
+
+    // Gives back the platform surface, if one is held; the key flag stays. Always S_OK.
+    HRESULT releaseSurface();
+    // The named bitmap, loaded as the Display's newBitmapSurface loads it (at width × height, 0
+    // for its own), painted over the whole surface. E_INVALIDARG without a surface or name,
+    // E_FAIL when the bitmap cannot be loaded (nothing is drawn); a failed paint passes through.
+    HRESULT paintBitmapByName(platform::BitmapName bitmapName, std::uint32_t width,
+                              std::uint32_t height);
 
     platform::PixelSurface* platformSurface() const { return surface_; }
     bool isKeyed() const { return keyed_ != 0; }

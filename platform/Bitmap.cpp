@@ -2,7 +2,7 @@
 
 #include <SDL.h>
 
-#include "assets/ResourceTable.h"
+#include "platform/BmpFile.h"
 #include "platform/PixelSurface.h"
 
 namespace platform {
@@ -11,17 +11,6 @@ namespace {
 // Bitmaps are held in one 32-bit format, whatever their file held, so stretching and painting
 // meet a single conversion.
 constexpr Uint32 kBitmapFormat = SDL_PIXELFORMAT_XRGB8888;
-
-SDL_Surface* readBmp(const BitmapName& name) {
-    if (name.path() != nullptr) {
-        return SDL_LoadBMP(name.path());
-    }
-    const auto bytes = findResource(ResourceKind::BITMAP, name.id());
-    if (bytes.empty()) {
-        return nullptr;
-    }
-    return SDL_LoadBMP_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
-}
 
 SDL_Surface* stretched(SDL_Surface* picture, int width, int height) {
     SDL_Surface* result = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, kBitmapFormat);
@@ -37,10 +26,18 @@ SDL_Surface* stretched(SDL_Surface* picture, int width, int height) {
 
 std::unique_ptr<Bitmap> Bitmap::load(const BitmapName& name, std::uint32_t width,
                                      std::uint32_t height) {
-    if (name.isNull() || width > PixelSurface::kMaxSide || height > PixelSurface::kMaxSide) {
+    const auto file = BmpFile::load(name);
+    return file ? decode(*file, width, height) : nullptr;
+}
+
+std::unique_ptr<Bitmap> Bitmap::decode(const BmpFile& file, std::uint32_t width,
+                                       std::uint32_t height) {
+    if (width > PixelSurface::kMaxSide || height > PixelSurface::kMaxSide) {
         return nullptr;
     }
-    SDL_Surface* read = readBmp(name);
+    const auto bytes = file.bytes();
+    SDL_Surface* read =
+        SDL_LoadBMP_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
     if (read == nullptr) {
         return nullptr;
     }

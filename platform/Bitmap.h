@@ -1,6 +1,7 @@
 #pragma once
 // Bitmaps by name: a built-in bitmap by integer id, else a .bmp file by path. SDL's BMP loader
-// reads them; painting converts them to a surface's format and stretches them over it.
+// reads them once BmpFile has checked their headers; painting converts them to a surface's format
+// and stretches them over it.
 #include <cstdint>
 #include <memory>
 
@@ -10,6 +11,7 @@ struct SDL_Surface;
 
 namespace platform {
 
+class BmpFile;
 class PixelSurface;
 
 // The name the bitmap loaders take: a built-in id or a file path, like a Win32 resource name.
@@ -33,9 +35,14 @@ class BitmapName {
 class Bitmap {
   public:
     // The named bitmap stretched to width × height (0 keeps that side's own size). Null when
-    // the name is neither a built-in bitmap nor a readable .bmp file, or a size is too large.
+    // the name is neither a built-in bitmap nor a readable .bmp file that passes BmpFile's
+    // checks, or a size is too large.
     static std::unique_ptr<Bitmap> load(const BitmapName& name, std::uint32_t width,
                                         std::uint32_t height);
+    // The picture of bytes already checked, stretched as load does. Null when SDL's loader
+    // refuses them or a size is too large.
+    static std::unique_ptr<Bitmap> decode(const BmpFile& file, std::uint32_t width,
+                                          std::uint32_t height);
 
     Bitmap(const Bitmap&) = delete;
     Bitmap& operator=(const Bitmap&) = delete;

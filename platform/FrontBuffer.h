@@ -1,6 +1,10 @@
 #pragma once
-// What the player sees: presenting puts a picture into the window it belongs to.
+// What the player sees: presenting puts a picture into the window it belongs to. A palette and
+// a clipper can be attached to it; neither changes what is shown.
+#include "platform/Attached.h"
+#include "platform/Clipper.h"
 #include "platform/HResult.h"
+#include "platform/Palette.h"
 #include "platform/RefCounted.h"
 
 namespace platform {
@@ -16,10 +20,24 @@ class FrontBuffer : public RefCounted {
     // Shows the picture in the window; the window's failure passes through.
     HRESULT present(const PixelSurface& picture);
 
+    // Each keeps a reference of its own to what is attached (null detaches). Always S_OK.
+    HRESULT setPalette(Palette* palette) {
+        palette_.attach(palette);
+        return S_OK;
+    }
+    HRESULT setClipper(Clipper* clipper) {
+        clipper_.attach(clipper);
+        return S_OK;
+    }
+    Palette* palette() const { return palette_.get(); }
+    Clipper* clipper() const { return clipper_.get(); }
+
   private:
     explicit FrontBuffer(Window& window) : window_(window) {}
 
     Window& window_;
+    Attached<Palette> palette_;
+    Attached<Clipper> clipper_;
 };
 
 }  // namespace platform

@@ -10,7 +10,7 @@ namespace {
 
 constexpr std::uint32_t kCoreInfoSize = 12;
 constexpr std::uint32_t kBitfields = 3;
-constexpr std::uint32_t kMasks565[] = {0xF800, 0x07E0, 0x001F};
+constexpr std::uint32_t kMaskBytes = 12;
 
 std::uint32_t neededEntries(const BmpFields& fields) {
     if (fields.bitCount > 8) {
@@ -27,10 +27,12 @@ std::uint32_t pictureBytes(const BmpFields& fields) {
                                       std::uint64_t(std::abs(std::int64_t{fields.height})));
 }
 
-void writeMasks(assetgen::ByteWriter& out) {
-    for (const std::uint32_t mask : kMasks565) {
-        out.u32(mask);
-    }
+// Red, green and blue masks: 5-6-5 at 16 bits per pixel, 8-8-8 otherwise.
+void writeMasks(assetgen::ByteWriter& out, std::uint16_t bitCount) {
+    const bool sixteen = bitCount == 16;
+    out.u32(sixteen ? 0xF800 : 0xFF0000);
+    out.u32(sixteen ? 0x07E0 : 0x00FF00);
+    out.u32(sixteen ? 0x001F : 0x0000FF);
 }
 
 }  // namespace
@@ -43,7 +45,7 @@ TableColour tableColour(std::uint32_t index) {
 std::vector<std::uint8_t> encodeBmp(const BmpFields& fields) {
     const bool core = fields.infoSize == kCoreInfoSize;
     const bool bitfields = fields.compression == kBitfields;
-    const std::uint32_t masksAfter = bitfields && fields.infoSize == 40 ? sizeof kMasks565 : 0;
+    const std::uint32_t masksAfter = bitfields && fields.infoSize == 40 ? kMaskBytes : 0;
     const std::uint32_t entries = fields.tableEntries.value_or(neededEntries(fields));
     const std::uint32_t pixelOffset = 14 + fields.infoSize + masksAfter + entries * (core ? 3 : 4);
     const std::uint32_t pixelBytes = fields.pixelBytes.value_or(pictureBytes(fields));
@@ -72,12 +74,12 @@ std::vector<std::uint8_t> encodeBmp(const BmpFields& fields) {
         out.u32(fields.colorsUsed);
         out.u32(0);
         if (bitfields && fields.infoSize >= 52) {
-            writeMasks(out);
+            writeMasks(out, fields.bitCount);
         }
     }
     out.zeros(std::max<std::size_t>(out.size(), 14 + fields.infoSize) - out.size());
     if (masksAfter != 0) {
-        writeMasks(out);
+        writeMasks(out, fields.bitCount);
     }
     for (std::uint32_t i = 0; i < entries; ++i) {
         const TableColour colour = tableColour(i);

@@ -13,7 +13,7 @@ struct BmpFields {
     std::int32_t height = 4;  // negative: rows stored top-down
     std::uint16_t planes = 1;
     std::uint16_t bitCount = 8;
-    std::uint32_t compression = 0;  // 3: 5-6-5 masks, after a 40-byte header or inside a longer one
+    std::uint32_t compression = 0;  // 3: masks, after a 40-byte header or inside a longer one
     std::uint32_t colorsUsed = 0;
     // Colour table entries written; by default those the bit count and colorsUsed call for.
     std::optional<std::uint32_t> tableEntries = std::nullopt;

@@ -1,0 +1,182 @@
+#include "platform/BmpFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "assets/ResourceTable.h"
+#include "platform/PixelSurface.h"
+
+namespace platform {
+namespace {
+
+constexpr std::size_t kFileHeaderSize = 14;
+constexpr std::uint32_t kCoreInfoSize = 12;  // the oldest header: 16-bit sides, 3-byte colours
+constexpr std::uint32_t kBiRgb = 0;
+constexpr std::uint32_t kBiBitfields = 3;
+constexpr std::uint32_t kMaskBytes = 12;  // the three masks that follow a 40-byte header
+
+// The content of an open file when it is a regular file of at most maxBytes bytes. A file that
+// shrinks while it is read gives what it still holds; the checks then judge it.
+std::optional<std::vector<std::uint8_t>> readOpenFile(int descriptor, std::size_t maxBytes) {
+    struct stat info {};
+    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0 ||
+        static_cast<std::uint64_t>(info.st_size) > maxBytes) {
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(info.st_size));
+    std::size_t filled = 0;
+    while (filled < bytes.size()) {
+        const ssize_t got = ::read(descriptor, bytes.data() + filled, bytes.size() - filled);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return std::nullopt;
+        }
+        if (got == 0) {
+            break;
+        }
+        filled += static_cast<std::size_t>(got);
+    }
+    bytes.resize(filled);
+    return bytes;
+}
+
+// Opening never waits on a pipe or device; only regular files are then read.
+std::optional<std::vector<std::uint8_t>> readRegularFile(const char* path, std::size_t maxBytes) {
+    const int descriptor = ::open(path, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (descriptor < 0) {
+        return std::nullopt;
+    }
+    auto content = readOpenFile(descriptor, maxBytes);
+    ::close(descriptor);
+    return content;
+}
+
+bool isKnownInfoSize(std::uint32_t size) {
+    switch (size) {
+        case kCoreInfoSize:
+        case 40:
+        case 52:
+        case 56:
+        case 108:
+        case 124:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool isKnownFormat(std::uint16_t bitCount, std::uint32_t compression, bool core) {
+    switch (bitCount) {
+        case 1:
+        case 4:
+        case 8:
+        case 24:
+            return compression == kBiRgb;
+        case 16:
+        case 32:
+            return !core && (compression == kBiRgb || compression == kBiBitfields);
+        default:
+            return false;
+    }
+}
+
+// The colour table a decoder reads: the colours in use, or all 2^bitCount when that count is 0
+// or claims more.
+std::uint64_t colourTableBytes(const BmpHeader& header, bool core) {
+    if (header.bitCount > 8) {
+        return 0;
+    }
+    const std::uint32_t all = 1u << header.bitCount;
+    const std::uint32_t used =
+        header.colorsUsed == 0 || header.colorsUsed > all ? all : header.colorsUsed;
+    return std::uint64_t{used} * (core ? 3 : 4);
+}
+
+std::optional<BmpHeader> checkedHeader(std::span<const std::uint8_t> file) {
+    if (file.size() > BmpFile::kMaxBytes || file.size() < kFileHeaderSize + kCoreInfoSize ||
+        file[0] != 'B' || file[1] != 'M') {
+        return std::nullopt;
+    }
+    BmpHeader header;
+    header.infoSize = readLe32(file, 14);
+    if (!isKnownInfoSize(header.infoSize) || file.size() < kFileHeaderSize + header.infoSize) {
+        return std::nullopt;
+    }
+    const bool core = header.infoSize == kCoreInfoSize;
+    std::int64_t width = 0;
+    std::int64_t height = 0;
+    std::uint16_t planes = 0;
+    std::uint32_t compression = kBiRgb;
+    if (core) {
+        width = readLe16(file, 18);
+        height = readLe16(file, 20);
+        planes = readLe16(file, 22);
+        header.bitCount = readLe16(file, 24);
+    } else {
+        width = static_cast<std::int32_t>(readLe32(file, 18));
+        height = static_cast<std::int32_t>(readLe32(file, 22));
+        planes = readLe16(file, 26);
+        header.bitCount = readLe16(file, 28);
+        compression = readLe32(file, 30);
+        header.colorsUsed = readLe32(file, 46);
+    }
+    const std::int64_t rows = height < 0 ? -height : height;
+    if (planes != 1 || width < 1 || width > PixelSurface::kMaxSide || rows < 1 ||
+        rows > PixelSurface::kMaxSide || !isKnownFormat(header.bitCount, compression, core)) {
+        return std::nullopt;
+    }
+    header.width = static_cast<std::uint32_t>(width);
+    header.height = static_cast<std::int32_t>(height);
+
+    // Headers, masks and colour table come before the rows, and every row lies in the file.
+    const bool masksFollow = compression == kBiBitfields && header.infoSize == 40;
+    const std::uint64_t layoutEnd = kFileHeaderSize + header.infoSize +
+                                    (masksFollow ? kMaskBytes : 0) + colourTableBytes(header, core);
+    const std::uint64_t pixelOffset = readLe32(file, 10);
+    const std::uint64_t rowBytes = (std::uint64_t{header.width} * header.bitCount + 31) / 32 * 4;
+    if (pixelOffset < layoutEnd || pixelOffset + rowBytes * std::uint64_t(rows) > file.size()) {
+        return std::nullopt;
+    }
+    return header;
+}
+
+}  // namespace
+
+std::optional<BmpFile> BmpFile::load(const BitmapName& name) {
+    if (name.path() == nullptr) {
+        return check(findResource(ResourceKind::BITMAP, name.id()));
+    }
+    auto content = readRegularFile(name.path(), kMaxBytes);
+    if (!content) {
+        return std::nullopt;
+    }
+    const auto header = checkedHeader(*content);
+    if (!header) {
+        return std::nullopt;
+    }
+    const std::span<const std::uint8_t> bytes(*content);  // moving the vector keeps its buffer
+    return BmpFile(std::move(*content), bytes, *header);
+}
+
+std::optional<BmpFile> BmpFile::check(std::span<const std::uint8_t> bytes) {
+    const auto header = checkedHeader(bytes);
+    if (!header) {
+        return std::nullopt;
+    }
+    return BmpFile({}, bytes, *header);
+}
+
+std::uint16_t readLe16(std::span<const std::uint8_t> bytes, std::size_t at) {
+    return static_cast<std::uint16_t>(bytes[at] | bytes[at + 1] << 8);
+}
+
+std::uint32_t readLe32(std::span<const std::uint8_t> bytes, std::size_t at) {
+    return std::uint32_t{readLe16(bytes, at)} | std::uint32_t{readLe16(bytes, at + 2)} << 16;
+}
+
+}  // namespace platform

@@ -1,0 +1,29 @@
+#pragma once
+// Clipping of the front buffer to a window. Presenting already draws only into the front
+// buffer's own window, so the clipper records the window it was bound to and needs no more.
+#include "platform/HResult.h"
+#include "platform/RefCounted.h"
+
+namespace platform {
+
+class Window;
+
+class Clipper : public RefCounted {
+  public:
+    // One reference for the caller.
+    static Clipper* create() { return new Clipper; }
+
+    // Always S_OK; null unbinds.
+    HRESULT setWindow(Window* window) {
+        window_ = window;
+        return S_OK;
+    }
+    Window* window() const { return window_; }
+
+  private:
+    Clipper() = default;
+
+    Window* window_ = nullptr;
+};
+
+}  // namespace platform

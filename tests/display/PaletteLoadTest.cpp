@@ -1,0 +1,102 @@
+// Palettes from colour tables: the built-in way (after the header, however long) and the file
+// way (after exactly 14 + 40 bytes, fourth byte kept), with their colour counts.
+#include <gtest/gtest.h>
+
+#include "assets/ResourceTable.h"
+#include "platform/BmpFile.h"
+#include "platform/ColourTable.h"
+#include "platform/Palette.h"
+#include "tests/display/DisplayFixture.h"
+#include "tests/display/ScratchFile.h"
+#include "tools/bmpseeds/BmpWriter.h"
+
+namespace displaytest {
+namespace {
+
+using bmpseeds::BmpFields;
+
+constexpr std::uint32_t kFails = 0xFFFFFFFF;
+
+PALETTEENTRY asRead(std::span<const std::uint8_t> bytes, std::size_t at) {
+    return {bytes[at], bytes[at + 1], bytes[at + 2], bytes[at + 3]};
+}
+
+PALETTEENTRY written(std::uint32_t index, std::uint8_t flags) {
+    const auto colour = bmpseeds::tableColour(index);
+    return {colour.red, colour.green, colour.blue, flags};
+}
+
+class PaletteLoad : public OpenDisplay {
+  protected:
+    ~PaletteLoad() override {
+        platform::releaseHeld(palette);
+        sentinel->release();
+    }
+
+    platform::Palette* palette = nullptr;
+    // Stands in the result before a load that must fail, to see it set to null.
+    platform::Palette* const sentinel = platform::Palette::create({});
+    const ScratchFile file{"palette"};
+};
+
+TEST_F(PaletteLoad, FileAndBuiltInWaysCountColoursByTheirOwnRules) {
+    const struct {
+        const char* what;
+        BmpFields fields;
+        std::uint32_t fileCount, builtInCount;  // kFails: the file way fails
+    } cases[] = {
+        {"4-bit, too short for the file way", {.bitCount = 4}, kFails, 16},
+        {"4-bit, colours in use 0", {.width = 64, .height = 64, .bitCount = 4}, 16, 16},
+        {"16-bit", {.width = 32, .height = 20, .bitCount = 16}, 0, 0},
+        {"24-bit", {.width = 20, .height = 20, .bitCount = 24}, 0, 0},
+        {"108-byte header", {.infoSize = 108, .width = 64, .height = 64, .bitCount = 4}, 0, 16},
+        {"124-byte header", {.infoSize = 124, .width = 64, .height = 64, .bitCount = 4}, 0, 16},
+        {"12-byte header", {.infoSize = 12, .width = 64, .height = 64}, 0, 0},
+        {"300 colours claimed", {.colorsUsed = 300}, 256, 256},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto bytes = bmpseeds::encodeBmp(c.fields);
+        palette = sentinel;
+        const HRESULT loaded = screen.loadPalette(&palette, file.write(bytes));
+        ASSERT_EQ(loaded, c.fileCount == kFails ? E_FAIL : S_OK);
+        ASSERT_EQ(palette == nullptr, FAILED(loaded));
+        for (std::uint32_t i = 0; palette != nullptr && i <= c.fileCount && i < 256; ++i) {
+            ASSERT_EQ(palette->entries()[i],
+                      i < c.fileCount ? written(i, 0xA5) : asRead(bytes, 54 + 4 * i))
+                << i << ": counted entries turned to red-green-blue, the next kept as read";
+        }
+        platform::releaseHeld(palette);
+
+        const auto builtIn = platform::builtInColourTable(*platform::BmpFile::check(bytes));
+        ASSERT_TRUE(builtIn);
+        EXPECT_EQ(builtIn->count, c.builtInCount);
+        for (std::uint32_t i = 0; i < builtIn->count; ++i) {
+            ASSERT_EQ(builtIn->entries[i], written(i, 0)) << i;
+        }
+    }
+}
+
+TEST_F(PaletteLoad, ABuiltInBitmapGivesItsColoursWithFlagsCleared) {
+    ASSERT_EQ(screen.loadPalette(&palette, 101), S_OK);
+    const auto strip = findResource(ResourceKind::BITMAP, 101);
+    for (std::size_t i = 0; i < 256; ++i) {
+        const PALETTEENTRY quad = asRead(strip, 54 + 4 * i);
+        ASSERT_EQ(palette->entries()[i], (PALETTEENTRY{quad.peBlue, quad.peGreen, quad.peRed, 0}));
+    }
+    platform::releaseHeld(palette);
+    palette = sentinel;
+    EXPECT_EQ(screen.loadPalette(&palette, 9999), E_FAIL);
+    EXPECT_EQ(palette, nullptr);
+}
+
+// A table that claims more colours than it holds would be read past the bitmap's end.
+TEST(BuiltInColourTable, RefusesATableRunningPastTheBytes) {
+    const auto bytes = bmpseeds::encodeBmp({.bitCount = 4, .colorsUsed = 0xFFFFFFFF});
+    const auto bitmap = platform::BmpFile::check(bytes);
+    ASSERT_TRUE(bitmap) << "decoders take 16 colours from it";
+    EXPECT_FALSE(platform::builtInColourTable(*bitmap));
+}
+
+}  // namespace
+}  // namespace displaytest

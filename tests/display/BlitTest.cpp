@@ -71,6 +71,26 @@ TEST_F(BlitTest, TrailStripKeyedOnBlueLeavesExactlyTheThreeDiagonalPixelsOfEachF
     }
 }
 
+// Rows go in 32-pixel chunks and a tail: widths of whole chunks, and of chunks and a tail, copy
+// every pixel of every row and not one beyond.
+TEST_F(BlitTest, CopiesRowsOfAnyWidthWholeAndNothingBeyond) {
+    Surface* source = numbered(100, 4);
+    for (const std::int32_t width : {32, 64, 69, 100}) {
+        ASSERT_EQ(screen.clear(kBlack), S_OK);
+        const RECT part{100 - width, 1, 100, 4};
+        ASSERT_EQ(screen.blit(7, 9, source, &part), S_OK);
+        for (std::uint32_t y = 8; y < 13; ++y) {
+            for (std::uint32_t x = 6; x < 8 + static_cast<std::uint32_t>(width); ++x) {
+                const bool inside =
+                    x >= 7 && x < 7 + static_cast<std::uint32_t>(width) && y >= 9 && y < 12;
+                const auto sourceX = x - 7 + static_cast<std::uint32_t>(part.left);
+                EXPECT_EQ(back(x, y), inside ? sourceX + 16 * (y - 9 + 1) + 1 : kBlack)
+                    << "width " << width << " at " << x << "," << y;
+            }
+        }
+    }
+}
+
 TEST_F(BlitTest, CopiesWithinTheBackBufferMayOverlap) {
     ASSERT_EQ(screen.blit(0, 0, numbered(6, 6), nullptr), S_OK);
     const RECT block{0, 0, 4, 4};

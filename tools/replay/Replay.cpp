@@ -5,58 +5,12 @@
 
 #include "game/Cues.h"
 #include "game/GameState.h"
-#include "game/Random.h"
 #include "platform/Clock.h"
 #include "platform/HeadlessWindow.h"
-#include "shell/MainWindow.h"
 #include "shell/StartUp.h"
-#include "shell/WindowInput.h"
+#include "tools/replay/InstalledSeams.h"
 #include "tools/replay/ScriptedSources.h"
 #include "tools/replay/TraceWriter.h"
-
-namespace {
-
-// The replay's seams, installed for its length; what was installed before comes back after.
-class ReplaySeams {
-  public:
-    ReplaySeams(platform::Clock& clock, platform::KeySource& keys, platform::WindowEvents& events,
-                platform::AudioOut& audio, WindowFactory windows)
-        : clock_(platform::clock()),
-          keys_(platform::keySource()),
-          events_(platform::windowEvents()),
-          audio_(platform::audioOut()),
-          windows_(installWindowFactory(std::move(windows))) {
-        platform::installClock(clock);
-        platform::installKeySource(keys);
-        platform::installWindowEvents(events);
-        platform::installAudioOut(audio);
-    }
-    ~ReplaySeams() {
-        platform::installClock(clock_);
-        platform::installKeySource(keys_);
-        platform::installWindowEvents(events_);
-        platform::installAudioOut(audio_);
-        installWindowFactory(std::move(windows_));
-    }
-    ReplaySeams(const ReplaySeams&) = delete;
-    ReplaySeams& operator=(const ReplaySeams&) = delete;
-
-  private:
-    platform::Clock& clock_;
-    platform::KeySource& keys_;
-    platform::WindowEvents& events_;
-    platform::AudioOut& audio_;
-    WindowFactory windows_;
-};
-
-// The program's globals as they are when it starts.
-void startAfresh() {
-    gameState = GameState{};
-    randomState = 1;
-    windowInput = WindowInput{};
-}
-
-}  // namespace
 
 ReplayOutcome replay(const KeyScript& script, const ReplayOptions& options) {
     ScriptKeySource keys(script);
@@ -64,12 +18,12 @@ ReplayOutcome replay(const KeyScript& script, const ReplayOptions& options) {
     CueRecorder cues(keys);
     platform::VirtualClock clock;
     platform::HeadlessWindow* screen = nullptr;
-    const ReplaySeams seams(clock, keys, events, cues, [&screen](const char*, std::string&) {
+    const InstalledSeams seams(clock, keys, events, cues, [&screen](const char*, std::string&) {
         auto made = std::make_unique<platform::HeadlessWindow>();
         screen = made.get();
         return made;
     });
-    startAfresh();
+    startGameAfresh();
 
     ReplayOutcome outcome;
     std::optional<TraceWriter> trace;

@@ -59,8 +59,7 @@ bool readScript(const std::string& path, KeyScript& script) {
             return true;
         }
     }
-    std::fprintf(stderr, "tilebounce-replay: %s: %s\n", path == "-" ? "<stdin>" : path.c_str(),
-                 error.c_str());
+    std::fprintf(stderr, "tilebounce-replay: bad script, %s\n", error.c_str());
     return false;
 }
 

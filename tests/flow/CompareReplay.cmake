@@ -1,0 +1,44 @@
+# Plays one golden key script with the replay tool and compares what it gives with what was
+# checked in: the console lines, the last line of standard error, the trace when one is
+# expected, and the exit status (0 unless <name>.status says otherwise).
+# cmake -DTOOL=<tilebounce-replay> -DREPLAYS=<dir of scripts> -DNAME=<name> -DWORK=<dir> -P ...
+set(expected ${REPLAYS}/${NAME})
+set(trace ${WORK}/${NAME}.trace.csv)
+file(MAKE_DIRECTORY ${WORK})
+file(REMOVE ${trace})
+execute_process(COMMAND ${TOOL} --trace ${trace} ${expected}.keys
+                OUTPUT_VARIABLE console ERROR_VARIABLE errors RESULT_VARIABLE status)
+
+set(failures "")
+set(wanted_status 0)
+if(EXISTS ${expected}.status)
+    file(STRINGS ${expected}.status wanted_status)
+endif()
+if(NOT status STREQUAL wanted_status)
+    string(APPEND failures "exit status ${status}, expected ${wanted_status}\n")
+endif()
+
+file(READ ${expected}.stdout wanted_console)
+if(NOT console STREQUAL wanted_console)
+    string(APPEND failures "console lines differ:\n${console}expected:\n${wanted_console}")
+endif()
+
+string(STRIP "${errors}" errors)
+string(REGEX REPLACE ".*\n" "" end_line "${errors}")
+file(STRINGS ${expected}.end wanted_end)
+if(NOT end_line STREQUAL wanted_end)
+    string(APPEND failures "last error line: ${end_line}\nexpected:        ${wanted_end}\n")
+endif()
+
+if(EXISTS ${expected}.trace.csv)
+    execute_process(COMMAND diff -u ${expected}.trace.csv ${trace}
+                    OUTPUT_VARIABLE trace_diff RESULT_VARIABLE trace_differs)
+    if(trace_differs)
+        string(SUBSTRING "${trace_diff}" 0 3000 trace_diff)
+        string(APPEND failures "trace differs:\n${trace_diff}")
+    endif()
+endif()
+
+if(failures)
+    message(FATAL_ERROR "replay ${NAME}:\n${failures}")
+endif()

@@ -1,0 +1,112 @@
+#include <string>
+#include <vector>
+
+#include "game/GameState.h"
+#include "game/StageTable.h"
+#include "shell/VirtualKeys.h"
+#include "tests/flow/FlowFixture.h"
+
+namespace flowtest {
+namespace {
+
+class RunGame : public FlowTest {
+  protected:
+    // Enter ends the title at its first poll (poll 1), Right, held from then on, every card at
+    // its first pass.
+    void SetUp() override {
+        FlowTest::SetUp();
+        keys.tap(VK_RETURN);
+        keys.press(VK_RIGHT);
+    }
+
+    // Runs the game, calling `onSubstep` with the substep's number (from 1) after each one.
+    GameEnd run(const std::function<void(int substep)>& onSubstep) {
+        int substeps = 0;
+        observeSubsteps([&] { onSubstep(++substeps); });
+        ::testing::internal::CaptureStdout();
+        const GameEnd end = runGame();
+        console = ::testing::internal::GetCapturedStdout();
+        return end;
+    }
+
+    std::string console;
+};
+
+TEST_F(RunGame, AFrameOfStageOneShowsItsMapAndTheTrailAtTheMiddleOfTheScreen) {
+    run([this](int substep) {
+        if (substep == 4) {
+            closeWindow();  // seen at the head of the second frame
+        }
+    });
+    const auto tiles = bitmap(102);
+    for (std::int32_t cell = 0; cell < GridColumns * GridRows; ++cell) {
+        const std::int32_t code = stageTable[1][static_cast<std::size_t>(cell)];
+        const std::uint32_t x = (cell % GridColumns) * 32 + 8, y = (cell / GridColumns) * 32 + 8;
+        const std::uint32_t tileX = (code == StartMarker ? Empty : code) * 32 + 8;
+        EXPECT_EQ(shown(x, y), pixelOf(*tiles, tileX, 8)) << x << ',' << y;
+    }
+    // Points 4..99 are still at (320, 240); the oldest, drawn last, shows the fourth dot.
+    const auto dots = bitmap(101);
+    for (std::uint32_t dy = 0; dy < 3; ++dy) {
+        for (std::uint32_t dx = 0; dx < 3; ++dx) {
+            const std::uint16_t dot = pixelOf(*dots, 9 + dx, dy);
+            const std::uint16_t empty = pixelOf(*tiles, (319 + dx) % 32, (239 + dy) % 32);
+            EXPECT_EQ(shown(319 + dx, 239 + dy), dot == 0x001F ? empty : dot) << dx << ',' << dy;
+        }
+    }
+}
+
+TEST_F(RunGame, FourSubstepsAFrameAndAStageEndingSubstepEndsItsFrameWhichIsStillShown) {
+    std::vector<std::uint64_t> presentsBefore;
+    const GameEnd end = run([&](int substep) {
+        presentsBefore.push_back(screen->presentCount());
+        if (substep == 6) {
+            gameState.ballLost = 1;
+        }
+        if (substep == 7) {
+            closeWindow();
+        }
+    });
+    // The title and the card, two frames, the card of the replayed stage; the close is seen at
+    // the head of the next frame, so the frame under way runs its four substeps.
+    EXPECT_EQ(presentsBefore, (std::vector<std::uint64_t>{2, 2, 2, 2, 3, 3, 5, 5, 5, 5}));
+    EXPECT_EQ(console, "stage1\nstage1\n");
+    EXPECT_EQ(gameState.lives, 11);
+    EXPECT_EQ(end, GameEnd::closed);
+}
+
+TEST_F(RunGame, TheEndingFollowsAClearedLastStage) {
+    const GameEnd end = run([](int) {
+        gameState.stage = 20;
+        gameState.stageCleared = 1;
+    });
+    EXPECT_EQ(end, GameEnd::ending);
+    EXPECT_EQ(shown(0, 0), 0xFFFF) << "the ending's white";
+}
+
+// The lost ball counts over the clear, so the last stage is played again; the window closing
+// at its head leaves the cleared flag set, and that earns no ending.
+TEST_F(RunGame, ALostBallOnTheLastStageCountsOverItsClearEvenWhenTheWindowClosesNext) {
+    const GameEnd end = run([this](int) {
+        gameState.stage = 20;
+        gameState.stageCleared = 1;
+        gameState.ballLost = 1;
+        closeWindow();
+    });
+    EXPECT_EQ(end, GameEnd::closed);
+    EXPECT_EQ(gameState.stage, 20);
+    EXPECT_EQ(gameState.lives, 11);
+}
+
+TEST_F(RunGame, WithoutAWindowNothingRunsAndTheReasonIsKept) {
+    installWindowFactory([](const char*, std::string& error) {
+        error = "no screen here";
+        return std::unique_ptr<platform::Window>();
+    });
+    EXPECT_EQ(run([](int) {}), GameEnd::noWindow);
+    EXPECT_EQ(mainWindowFailure(), "no screen here");
+    EXPECT_EQ(keys.polls, 1);
+}
+
+}  // namespace
+}  // namespace flowtest

@@ -1,12 +1,14 @@
 # Plays one golden key script with the replay tool and compares what it gives with what was
 # checked in: the console lines, the last line of standard error, the trace when one is
-# expected, and the exit status (0 unless <name>.status says otherwise).
+# expected, and the exit status (0 unless <name>.status says otherwise). A replay that runs
+# must also leave a 640 × 480 screenshot.
 # cmake -DTOOL=<tilebounce-replay> -DREPLAYS=<dir of scripts> -DNAME=<name> -DWORK=<dir> -P ...
 set(expected ${REPLAYS}/${NAME})
 set(trace ${WORK}/${NAME}.trace.csv)
+set(screenshot ${WORK}/${NAME}.bmp)
 file(MAKE_DIRECTORY ${WORK})
-file(REMOVE ${trace})
-execute_process(COMMAND ${TOOL} --trace ${trace} ${expected}.keys
+file(REMOVE ${trace} ${screenshot})
+execute_process(COMMAND ${TOOL} --trace ${trace} --screenshot ${screenshot} ${expected}.keys
                 OUTPUT_VARIABLE console ERROR_VARIABLE errors RESULT_VARIABLE status)
 
 set(failures "")
@@ -36,6 +38,16 @@ if(EXISTS ${expected}.trace.csv)
     if(trace_differs)
         string(SUBSTRING "${trace_diff}" 0 3000 trace_diff)
         string(APPEND failures "trace differs:\n${trace_diff}")
+    endif()
+endif()
+
+if(wanted_status EQUAL 0)
+    # "BM", then the width and height, little-endian, at bytes 18 and 22.
+    file(READ ${screenshot} header LIMIT 26 HEX)
+    string(SUBSTRING "${header}" 0 4 magic)
+    string(SUBSTRING "${header}" 36 16 size)
+    if(NOT magic STREQUAL "424d" OR NOT size STREQUAL "80020000e0010000")
+        string(APPEND failures "no 640 × 480 screenshot (header ${header})\n")
     endif()
 endif()
 

@@ -43,6 +43,16 @@ void SdlWindow::showWindowed(std::uint32_t clientWidth, std::uint32_t clientHeig
     SDL_SetWindowResizable(window_, SDL_TRUE);
     SDL_SetWindowSize(window_, static_cast<int>(clientWidth), static_cast<int>(clientHeight));
     keepTopLeftInWorkArea();
+    presentBlank();
+}
+
+// The first frame presented after the window changes size or mode can be lost (X11 with an
+// OpenGL renderer), which would leave a screen shown once, like the title, black; a blank frame
+// takes that place.
+void SdlWindow::presentBlank() {
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    SDL_RenderPresent(renderer_);
 }
 
 // Only the top and left edges are kept in: the frame's corner, not the client's.
@@ -68,6 +78,7 @@ void SdlWindow::keepTopLeftInWorkArea() {
 
 void SdlWindow::setFullScreen(bool fullScreen) {
     SDL_SetWindowFullscreen(window_, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    presentBlank();
 }
 
 bool SdlWindow::isFullScreen() const {

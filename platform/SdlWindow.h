@@ -35,6 +35,7 @@ class SdlWindow : public Window {
   private:
     SdlWindow(SDL_Window* window, SDL_Renderer* renderer);
     void keepTopLeftInWorkArea();
+    void presentBlank();
     bool textureFits(const PictureView& picture);
 
     SDL_Window* window_;

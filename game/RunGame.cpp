@@ -118,7 +118,7 @@ void observeSubsteps(std::function<void()> observer) {
 GameEnd runGame() {
     platform::Window* window = nullptr;
     if (FAILED(createMainWindow(&window))) {
-        return GameEnd::noWindow;
+        return GameEnd::NoWindow;
     }
     display->openWindowed(window, ScreenWidth, ScreenHeight);
     display->openFullScreen(window, ScreenWidth, ScreenHeight, BitsPerPixel);
@@ -132,7 +132,7 @@ GameEnd runGame() {
         }
         startStage();
         if (!playFrames()) {
-            return GameEnd::escape;
+            return GameEnd::Escape;
         }
         if (g.ballLost != 0) {
             afterLostBall();
@@ -142,7 +142,7 @@ GameEnd runGame() {
     // lost ball does not.
     if (g.stage > LastStage && g.stageCleared != 0) {
         showEnding();
-        return GameEnd::ending;
+        return GameEnd::Ending;
     }
-    return GameEnd::closed;
+    return GameEnd::Closed;
 }

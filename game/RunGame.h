@@ -5,10 +5,10 @@
 
 // How runGame ended.
 enum class GameEnd {
-    escape,   // Escape during play
-    closed,   // the window was closed, at any point
-    ending,   // stage 20 was cleared and the ending shown
-    noWindow  // no window could be made (mainWindowFailure() says why); nothing ran
+    Escape,   // Escape during play
+    Closed,   // the window was closed, at any point
+    Ending,   // stage 20 was cleared and the ending shown
+    NoWindow  // no window could be made (mainWindowFailure() says why); nothing ran
 };
 
 // Needs the Display and the Keyboard of start-up. Writes "stage%d\n" to standard output at the

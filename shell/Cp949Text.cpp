@@ -31,13 +31,10 @@ char32_t decodePair(std::uint8_t lead, std::uint8_t trail) {
     return Replacement;
 }
 
-// Every character here lies below U+10000.
+// Every character here is ASCII or lies in U+0800..U+FFFF, three bytes in UTF-8.
 void appendUtf8(std::string& out, char32_t character) {
     if (character < 0x80) {
         out += static_cast<char>(character);
-    } else if (character < 0x800) {
-        out += static_cast<char>(0xC0 | character >> 6);
-        out += static_cast<char>(0x80 | (character & 0x3F));
     } else {
         out += static_cast<char>(0xE0 | character >> 12);
         out += static_cast<char>(0x80 | (character >> 6 & 0x3F));

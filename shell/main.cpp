@@ -43,7 +43,7 @@ int main() {
     installWindowFactory(platform::createSdlWindow);
 
     const StartUp startUp;
-    if (runGame() == GameEnd::noWindow) {
+    if (runGame() == GameEnd::NoWindow) {
         std::fprintf(stderr, "tilebounce: cannot open the window: %s\n",
                      mainWindowFailure().c_str());
         return 1;

@@ -72,7 +72,7 @@ TEST_F(RunGame, FourSubstepsAFrameAndAStageEndingSubstepEndsItsFrameWhichIsStill
     EXPECT_EQ(presentsBefore, (std::vector<std::uint64_t>{2, 2, 2, 2, 3, 3, 5, 5, 5, 5}));
     EXPECT_EQ(console, "stage1\nstage1\n");
     EXPECT_EQ(gameState.lives, 11);
-    EXPECT_EQ(end, GameEnd::closed);
+    EXPECT_EQ(end, GameEnd::Closed);
 }
 
 TEST_F(RunGame, TheEndingFollowsAClearedLastStage) {
@@ -80,7 +80,7 @@ TEST_F(RunGame, TheEndingFollowsAClearedLastStage) {
         gameState.stage = 20;
         gameState.stageCleared = 1;
     });
-    EXPECT_EQ(end, GameEnd::ending);
+    EXPECT_EQ(end, GameEnd::Ending);
     EXPECT_EQ(shown(0, 0), 0xFFFF) << "the ending's white";
 }
 
@@ -93,7 +93,7 @@ TEST_F(RunGame, ALostBallOnTheLastStageCountsOverItsClearEvenWhenTheWindowCloses
         gameState.ballLost = 1;
         closeWindow();
     });
-    EXPECT_EQ(end, GameEnd::closed);
+    EXPECT_EQ(end, GameEnd::Closed);
     EXPECT_EQ(gameState.stage, 20);
     EXPECT_EQ(gameState.lives, 11);
 }
@@ -103,7 +103,7 @@ TEST_F(RunGame, WithoutAWindowNothingRunsAndTheReasonIsKept) {
         error = "no screen here";
         return std::unique_ptr<platform::Window>();
     });
-    EXPECT_EQ(run([](int) {}), GameEnd::noWindow);
+    EXPECT_EQ(run([](int) {}), GameEnd::NoWindow);
     EXPECT_EQ(mainWindowFailure(), "no screen here");
     EXPECT_EQ(keys.polls, 1);
 }

@@ -17,7 +17,7 @@ struct ReplayOptions {
 };
 
 struct ReplayOutcome {
-    GameEnd end = GameEnd::closed;
+    GameEnd end = GameEnd::Closed;
     std::int32_t stage = 0;
     std::int32_t lives = 0;
     std::uint64_t polls = 0;      // every poll, the Keyboard's first included

@@ -29,11 +29,11 @@ bool parseArguments(int argc, char** argv, Arguments& arguments) {
     bool scriptGiven = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
-        const bool takesFile = argument == "--trace" || argument == "--screenshot";
-        if (takesFile && i + 1 < argc) {
-            (argument == "--trace" ? arguments.tracePath.emplace() : arguments.screenshotPath) =
-                argv[++i];
-        } else if (!takesFile && !scriptGiven && (argument == "-" || argument.front() != '-')) {
+        if (argument == "--trace" && i + 1 < argc) {
+            arguments.tracePath = argv[++i];
+        } else if (argument == "--screenshot" && i + 1 < argc) {
+            arguments.screenshotPath = argv[++i];
+        } else if (!scriptGiven && (argument == "-" || !argument.starts_with('-'))) {
             arguments.scriptPath = argument;
             scriptGiven = true;
         } else {

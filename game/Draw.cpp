@@ -13,9 +13,18 @@ constexpr std::int32_t DotSize = 3;
 // Trail points per dot of the strip: 0..32 the first dot, 33..65 the second, and so on.
 constexpr std::int32_t PointsPerDot = 33;
 
+bool playDrawn = true;
+
 }  // namespace
 
+void enablePlayDrawing(bool enabled) {
+    playDrawn = enabled;
+}
+
 void drawMap() {
+    if (!playDrawn) {
+        return;
+    }
     RECT tile;
     for (std::int32_t row = 0; row < GridRows; ++row) {
         for (std::int32_t column = 0; column < GridColumns; ++column) {
@@ -27,6 +36,9 @@ void drawMap() {
 }
 
 void drawTrail() {
+    if (!playDrawn) {
+        return;
+    }
     RECT dot;
     for (std::int32_t i = 0; i < static_cast<std::int32_t>(TrailLength); ++i) {
         const TrailPoint& point = gameState.trail[static_cast<std::size_t>(i)];

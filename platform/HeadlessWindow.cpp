@@ -32,6 +32,10 @@ HRESULT HeadlessWindow::present(const PictureView& picture) {
     if (picture.pixels == nullptr) {
         return E_INVALIDARG;
     }
+    ++presentCount_;
+    if (!keepsPictures_) {
+        return S_OK;
+    }
     picture_.resize(std::size_t{picture.width} * picture.height);
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(picture.pixels);
     for (std::uint32_t y = 0; y < picture.height; ++y) {
@@ -40,7 +44,6 @@ HRESULT HeadlessWindow::present(const PictureView& picture) {
     }
     pictureWidth_ = picture.width;
     pictureHeight_ = picture.height;
-    ++presentCount_;
     return S_OK;
 }
 

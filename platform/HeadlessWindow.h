@@ -18,8 +18,11 @@ class HeadlessWindow : public Window {
     // Windowed, the client area sits at the screen's top-left corner.
     RECT clientBounds() const override;
     RECT screenBounds() const override;
-    // Keeps a copy of the picture as it is, unscaled.
+    // Keeps a copy of the picture as it is, unscaled, unless told to keep none.
     HRESULT present(const PictureView& picture) override;
+    // Whether present keeps the picture; it does until told otherwise. One that keeps none only
+    // counts its presents, at no cost per frame, and has no picture to give.
+    void keepPictures(bool keep) { keepsPictures_ = keep; }
 
     // The last picture presented; 0 × 0 before the first.
     std::uint32_t pictureWidth() const { return pictureWidth_; }
@@ -35,6 +38,7 @@ class HeadlessWindow : public Window {
     std::uint32_t clientWidth_ = 0;
     std::uint32_t clientHeight_ = 0;
     bool fullScreen_ = false;
+    bool keepsPictures_ = true;
     std::vector<std::uint16_t> picture_;
     std::uint32_t pictureWidth_ = 0;
     std::uint32_t pictureHeight_ = 0;

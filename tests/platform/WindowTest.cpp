@@ -55,6 +55,17 @@ TEST(HeadlessWindow, KeepsTheLastPictureUnpaddedAndWritesItAsABmp) {
     SDL_FreeSurface(shot);
 }
 
+TEST(HeadlessWindow, KeepingNoPicturesStillCountsEveryPresent) {
+    platform::HeadlessWindow window;
+    window.keepPictures(false);
+    EXPECT_EQ(window.present({}), E_INVALIDARG);
+    ASSERT_EQ(window.present(kView), S_OK);
+    ASSERT_EQ(window.present(kView), S_OK);
+    EXPECT_EQ(window.presentCount(), 2u);
+    EXPECT_EQ(window.pictureWidth(), 0u);
+    EXPECT_FALSE(window.saveBmp("/tmp/never-written.bmp"));
+}
+
 TEST(PictureFit, ScalesToTheTighterSideAndCentres) {
     EXPECT_EQ(platform::fitPicture(640, 480, 1920, 1080), (RECT{240, 0, 1680, 1080}));
     EXPECT_EQ(platform::fitPicture(640, 480, 1024, 768), (RECT{0, 0, 1024, 768}));

@@ -120,15 +120,25 @@ bool SdlWindow::textureFits(const PictureView& picture) {
 }
 
 HRESULT SdlWindow::present(const PictureView& picture) {
+    const HRESULT uploaded = upload(picture);
+    return FAILED(uploaded) ? uploaded : showUploaded(picture.width, picture.height);
+}
+
+HRESULT SdlWindow::upload(const PictureView& picture) {
     if (picture.pixels == nullptr) {
         return E_INVALIDARG;
     }
+    if (!textureFits(picture) || SDL_UpdateTexture(texture_, nullptr, picture.pixels,
+                                                   static_cast<int>(picture.pitch)) != 0) {
+        return E_FAIL;
+    }
+    return S_OK;
+}
+
+HRESULT SdlWindow::showUploaded(std::uint32_t width, std::uint32_t height) {
     int outputWidth = 0;
     int outputHeight = 0;
-    if (!textureFits(picture) ||
-        SDL_UpdateTexture(texture_, nullptr, picture.pixels, static_cast<int>(picture.pitch)) !=
-            0 ||
-        SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight) != 0) {
+    if (SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight) != 0) {
         return E_FAIL;
     }
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
@@ -137,7 +147,7 @@ HRESULT SdlWindow::present(const PictureView& picture) {
     // aspect, with black bars.
     SDL_Rect target{0, 0, outputWidth, outputHeight};
     if (isFullScreen()) {
-        const RECT fit = fitPicture(picture.width, picture.height, outputWidth, outputHeight);
+        const RECT fit = fitPicture(width, height, outputWidth, outputHeight);
         target = {fit.left, fit.top, fit.right - fit.left, fit.bottom - fit.top};
     }
     if (SDL_RenderCopy(renderer_, texture_, nullptr, &target) != 0) {

@@ -28,6 +28,9 @@ class SdlWindow : public Window {
     RECT clientBounds() const override;
     RECT screenBounds() const override;
     HRESULT present(const PictureView& picture) override;
+    // The first half of present, apart so that it can be measured: the picture into the
+    // window's texture. E_INVALIDARG without pixels, E_FAIL when SDL refuses.
+    HRESULT upload(const PictureView& picture);
 
     SDL_Window* sdlWindow() const { return window_; }
     SDL_Renderer* sdlRenderer() const { return renderer_; }
@@ -37,6 +40,8 @@ class SdlWindow : public Window {
     void keepTopLeftInWorkArea();
     void presentBlank();
     bool textureFits(const PictureView& picture);
+    // The second half of present: the texture, holding a width × height picture, on the screen.
+    HRESULT showUploaded(std::uint32_t width, std::uint32_t height);
 
     SDL_Window* window_;
     SDL_Renderer* renderer_;

@@ -26,9 +26,12 @@ std::unique_ptr<SdlWindow> SdlWindow::create(const char* title, std::string& err
 }
 
 SdlWindow::SdlWindow(SDL_Window* window, SDL_Renderer* renderer)
-    : window_(window), renderer_(renderer) {}
+    : window_(window), renderer_(renderer) {
+    SDL_AddEventWatch(&SdlWindow::watch, this);
+}
 
 SdlWindow::~SdlWindow() {
+    SDL_DelEventWatch(&SdlWindow::watch, this);
     if (texture_ != nullptr) {
         SDL_DestroyTexture(texture_);
     }
@@ -43,13 +46,28 @@ void SdlWindow::showWindowed(std::uint32_t clientWidth, std::uint32_t clientHeig
     SDL_SetWindowResizable(window_, SDL_TRUE);
     SDL_SetWindowSize(window_, static_cast<int>(clientWidth), static_cast<int>(clientHeight));
     keepTopLeftInWorkArea();
-    presentBlank();
+    showAgain();
 }
 
-// The first frame presented after the window changes size or mode can be lost (X11 with an
-// OpenGL renderer), which would leave a screen shown once, like the title, black; a blank frame
-// takes that place.
-void SdlWindow::presentBlank() {
+// Runs as SDL queues each event, on the thread that pumps them. A frame presented while the
+// desktop is still resizing the window can be lost (X11 with an OpenGL renderer); the size and
+// exposure events that follow bring the picture back. SDL's renderer watches the same events and,
+// having started watching first, has already taken in the new size.
+int SdlWindow::watch(void* self, SDL_Event* event) {
+    auto& window = *static_cast<SdlWindow*>(self);
+    if (event->type == SDL_WINDOWEVENT &&
+        event->window.windowID == SDL_GetWindowID(window.window_) &&
+        (event->window.event == SDL_WINDOWEVENT_EXPOSED ||
+         event->window.event == SDL_WINDOWEVENT_SIZE_CHANGED)) {
+        window.showAgain();
+    }
+    return 0;
+}
+
+void SdlWindow::showAgain() {
+    if (uploadedWidth_ != 0 && SUCCEEDED(showUploaded())) {
+        return;
+    }
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
     SDL_RenderClear(renderer_);
     SDL_RenderPresent(renderer_);
@@ -78,7 +96,7 @@ void SdlWindow::keepTopLeftInWorkArea() {
 
 void SdlWindow::setFullScreen(bool fullScreen) {
     SDL_SetWindowFullscreen(window_, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-    presentBlank();
+    showAgain();
 }
 
 bool SdlWindow::isFullScreen() const {
@@ -121,21 +139,25 @@ bool SdlWindow::textureFits(const PictureView& picture) {
 
 HRESULT SdlWindow::present(const PictureView& picture) {
     const HRESULT uploaded = upload(picture);
-    return FAILED(uploaded) ? uploaded : showUploaded(picture.width, picture.height);
+    return FAILED(uploaded) ? uploaded : showUploaded();
 }
 
 HRESULT SdlWindow::upload(const PictureView& picture) {
     if (picture.pixels == nullptr) {
         return E_INVALIDARG;
     }
+    uploadedWidth_ = 0;
+    uploadedHeight_ = 0;
     if (!textureFits(picture) || SDL_UpdateTexture(texture_, nullptr, picture.pixels,
                                                    static_cast<int>(picture.pitch)) != 0) {
         return E_FAIL;
     }
+    uploadedWidth_ = picture.width;
+    uploadedHeight_ = picture.height;
     return S_OK;
 }
 
-HRESULT SdlWindow::showUploaded(std::uint32_t width, std::uint32_t height) {
+HRESULT SdlWindow::showUploaded() {
     int outputWidth = 0;
     int outputHeight = 0;
     if (SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight) != 0) {
@@ -147,7 +169,7 @@ HRESULT SdlWindow::showUploaded(std::uint32_t width, std::uint32_t height) {
     // aspect, with black bars.
     SDL_Rect target{0, 0, outputWidth, outputHeight};
     if (isFullScreen()) {
-        const RECT fit = fitPicture(width, height, outputWidth, outputHeight);
+        const RECT fit = fitPicture(uploadedWidth_, uploadedHeight_, outputWidth, outputHeight);
         target = {fit.left, fit.top, fit.right - fit.left, fit.bottom - fit.top};
     }
     if (SDL_RenderCopy(renderer_, texture_, nullptr, &target) != 0) {

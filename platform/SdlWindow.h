@@ -1,6 +1,8 @@
 #pragma once
 // The desktop window: an SDL window with a renderer and a streaming 5-6-5 texture that each
-// present uploads the picture to. Vsync is off: the display's own pacing sets the speed.
+// present uploads the picture to. Vsync is off: the display's own pacing sets the speed. The
+// picture last uploaded is shown again whenever the window changes size or mode or the desktop
+// uncovers it, because a still screen (the title) is presented only once.
 #include <memory>
 #include <string>
 
@@ -9,6 +11,7 @@
 struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
+union SDL_Event;
 
 namespace platform {
 
@@ -37,15 +40,20 @@ class SdlWindow : public Window {
 
   private:
     SdlWindow(SDL_Window* window, SDL_Renderer* renderer);
+    static int watch(void* self, SDL_Event* event);
     void keepTopLeftInWorkArea();
-    void presentBlank();
+    // The uploaded picture on the screen again; a black frame before the first upload.
+    void showAgain();
     bool textureFits(const PictureView& picture);
-    // The second half of present: the texture, holding a width × height picture, on the screen.
-    HRESULT showUploaded(std::uint32_t width, std::uint32_t height);
+    // The second half of present: the texture's picture on the screen.
+    HRESULT showUploaded();
 
     SDL_Window* window_;
     SDL_Renderer* renderer_;
     SDL_Texture* texture_ = nullptr;
+    // The size of the picture in the texture; 0 × 0 before the first upload.
+    std::uint32_t uploadedWidth_ = 0;
+    std::uint32_t uploadedHeight_ = 0;
 };
 
 // The window for the game's shell: an SdlWindow with the given title (UTF-8), the mouse cursor

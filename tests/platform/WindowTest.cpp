@@ -94,6 +94,15 @@ void expectShown(platform::SdlWindow& window, const RECT& rect) {
     SDL_FreeSurface(shown);
 }
 
+// Where the 2 × 2 picture lands: fitted at full screen, else over the whole window.
+RECT shownArea(platform::SdlWindow& window) {
+    int width = 0;
+    int height = 0;
+    SDL_GetRendererOutputSize(window.sdlRenderer(), &width, &height);
+    return window.isFullScreen() ? platform::fitPicture(2, 2, width, height)
+                                 : RECT{0, 0, width, height};
+}
+
 TEST(SdlWindow, ShowsThePictureStretchedInAWindowAndFittedAtFullScreen) {
     std::string error;
     const auto window = platform::SdlWindow::create("tilebounce test", error);
@@ -112,13 +121,25 @@ TEST(SdlWindow, ShowsThePictureStretchedInAWindowAndFittedAtFullScreen) {
     EXPECT_TRUE(window->isFullScreen());
     EXPECT_EQ(window->screenBounds(), (RECT{0, 0, desktop.w, desktop.h}));
     ASSERT_EQ(window->present(kView), S_OK);
-    int width = 0;
-    int height = 0;
-    ASSERT_EQ(SDL_GetRendererOutputSize(window->sdlRenderer(), &width, &height), 0);
-    expectShown(*window, platform::fitPicture(2, 2, width, height));
+    expectShown(*window, shownArea(*window));
     SDL_DisplayMode after{};
     ASSERT_EQ(SDL_GetCurrentDisplayMode(0, &after), 0);
     EXPECT_EQ(after.w * 10000 + after.h, desktop.w * 10000 + desktop.h) << "mode unchanged";
+}
+
+// A still screen is presented once: every change of mode or size shows it again by itself.
+TEST(SdlWindow, ShowsTheLastPictureAgainAfterEveryChangeOfModeOrSize) {
+    std::string error;
+    const auto window = platform::SdlWindow::create("tilebounce test", error);
+    ASSERT_NE(window, nullptr) << error;
+    window->showWindowed(8, 6);
+    ASSERT_EQ(window->present(kView), S_OK);
+    window->setFullScreen(true);
+    expectShown(*window, shownArea(*window));
+    window->setFullScreen(false);
+    expectShown(*window, shownArea(*window));
+    window->showWindowed(4, 4);
+    expectShown(*window, {0, 0, 4, 4});
 }
 
 }  // namespace

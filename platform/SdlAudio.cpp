@@ -53,11 +53,31 @@ std::optional<std::vector<std::uint8_t>> convertWave(std::span<const std::uint8_
     return converted;
 }
 
+void ignoreAlsaReport(const char*, int, const char*, int, const char*, ...) {}
+
+// ALSA writes to stderr when it finds no sound card, while the game runs silent without a word.
+// Its error handler is taken over in the library SDL will load, kept loaded for as long as SDL
+// may use it. Null when ALSA is not there.
+void* quietenAlsa() {
+    void* alsa = SDL_LoadObject("libasound.so.2");
+    if (alsa == nullptr) {
+        SDL_ClearError();
+        return nullptr;
+    }
+    using Report = void (*)(const char*, int, const char*, int, const char*, ...);
+    using SetHandler = int (*)(Report);
+    if (auto setHandler =
+            reinterpret_cast<SetHandler>(SDL_LoadFunction(alsa, "snd_lib_error_set_handler"))) {
+        setHandler(&ignoreAlsaReport);
+    }
+    return alsa;
+}
+
 }  // namespace
 
 SdlAudio::SdlAudio() : SdlAudio(builtInWaves()) {}
 
-SdlAudio::SdlAudio(const Waves& waves) {
+SdlAudio::SdlAudio(const Waves& waves) : alsa_(quietenAlsa()) {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         return;
     }
@@ -88,6 +108,9 @@ SdlAudio::~SdlAudio() {
     }
     if (subsystemStarted_) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+    if (alsa_ != nullptr) {
+        SDL_UnloadObject(alsa_);
     }
 }
 

@@ -30,6 +30,7 @@ class SdlAudio : public AudioOut {
     bool sounding() const;
 
   private:
+    void* alsa_ = nullptr;  // the ALSA library, held while its error reports are kept quiet
     bool subsystemStarted_ = false;
     std::uint32_t device_ = 0;
     std::map<int, std::vector<std::uint8_t>> converted_;

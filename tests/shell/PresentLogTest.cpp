@@ -1,0 +1,95 @@
+// Windows that log their presents: the clock's time of each present as one line, appended to the
+// file, with everything else passed to the window they wrap.
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "platform/Clock.h"
+#include "platform/HeadlessWindow.h"
+#include "shell/PresentLog.h"
+
+namespace {
+
+class PresentLog : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        previous = &platform::clock();
+        platform::installClock(clock);
+    }
+    void TearDown() override {
+        platform::installClock(*previous);
+        std::filesystem::remove(path);
+    }
+
+    std::string logged() const {
+        std::ostringstream text;
+        text << std::ifstream(path).rdbuf();
+        return text.str();
+    }
+
+    // The headless windows the wrapped factory made, left to the test to look into.
+    WindowFactory headless() {
+        return [this](const char*, std::string&) {
+            auto window = std::make_unique<platform::HeadlessWindow>(800, 600);
+            made = window.get();
+            return window;
+        };
+    }
+
+    platform::VirtualClock clock;
+    platform::Clock* previous = nullptr;
+    platform::HeadlessWindow* made = nullptr;
+    const std::string path = std::filesystem::temp_directory_path() /
+                             ("tb_present_log_" + std::to_string(::getpid()) + ".txt");
+};
+
+constexpr std::array<std::uint16_t, 1> kPixel = {0xF800};
+constexpr platform::PictureView kPicture{kPixel.data(), 1, 1, 2};
+
+TEST_F(PresentLog, AppendsTheTimeOfEveryPresentAndPassesEverythingOn) {
+    std::ofstream(path) << "12\n";
+    std::string error;
+    const WindowFactory factory = logPresents(headless(), path, error);
+    ASSERT_TRUE(factory) << error;
+    const auto window = factory("title", error);
+    ASSERT_NE(window, nullptr);
+
+    window->showWindowed(640, 480);
+    EXPECT_EQ(window->clientBounds(), (RECT{0, 0, 640, 480}));
+    window->setFullScreen(true);
+    EXPECT_TRUE(made->isFullScreen());
+    EXPECT_TRUE(window->isFullScreen());
+    EXPECT_EQ(window->screenBounds(), (RECT{0, 0, 800, 600}));
+
+    clock.sleep(5);
+    EXPECT_EQ(window->present(kPicture), S_OK);
+    clock.sleep(17);
+    EXPECT_EQ(window->present({}), E_INVALIDARG) << "the wrapped window's result";
+    EXPECT_EQ(made->presentCount(), 1u);
+    EXPECT_EQ(made->pixel(0, 0), 0xF800);
+    EXPECT_EQ(logged(), "12\n5000000\n22000000\n") << "appended, each line there at once";
+}
+
+TEST_F(PresentLog, FailuresAreNamedOrPassedOn) {
+    std::string error;
+    EXPECT_FALSE(logPresents(headless(), "/nonexistent/dir/log", error));
+    EXPECT_NE(error.find("/nonexistent/dir/log"), std::string::npos) << error;
+
+    const WindowFactory refusing = [](const char*, std::string& failure) {
+        failure = "no display";
+        return std::unique_ptr<platform::Window>();
+    };
+    const WindowFactory factory = logPresents(refusing, path, error);
+    ASSERT_TRUE(factory);
+    std::string failure;
+    EXPECT_EQ(factory("title", failure), nullptr);
+    EXPECT_EQ(failure, "no display");
+}
+
+}  // namespace

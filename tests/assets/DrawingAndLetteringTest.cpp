@@ -2,6 +2,7 @@
 
 #include <array>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 
 #include "platform/GlyphRaster.h"
@@ -26,36 +27,37 @@ int countOf(const IndexedImage& image, Rgb colour) {
     return count;
 }
 
+// A letter for the colour at each point: K black, W white, G grey, ? any other.
+std::string lettersAt(const IndexedImage& image, std::initializer_list<std::array<int, 2>> points) {
+    std::string letters;
+    for (const auto [x, y] : points) {
+        const Rgb c = image.colourAt(x, y);
+        letters += c == kBlack ? 'K' : c == kWhite ? 'W' : c == kGrey ? 'G' : '?';
+    }
+    return letters;
+}
+
 TEST(Drawing, FillsShapesByPixelCentresAndDropsWhatFallsOutside) {
     IndexedImage image(10, 10, kBlack);
     const std::array<Point, 3> triangle{{{0, 0}, {10, 0}, {0, 10}}};
     assetgen::fillPolygon(image, triangle, kWhite);
     EXPECT_EQ(countOf(image, kWhite), 45) << "centres on the hypotenuse stay out";
-    EXPECT_EQ(image.colourAt(8, 0), kWhite);
-    EXPECT_EQ(image.colourAt(9, 0), kBlack);
+    EXPECT_EQ(lettersAt(image, {{8, 0}, {9, 0}}), "WK");
 
     IndexedImage rounded(10, 10, kBlack);
     assetgen::fillRoundedRect(rounded, 0, 0, 10, 10, 3, kWhite);
-    EXPECT_EQ(rounded.colourAt(0, 0), kBlack);
-    EXPECT_EQ(rounded.colourAt(9, 9), kBlack);
-    EXPECT_EQ(rounded.colourAt(1, 1), kWhite);
-    EXPECT_EQ(rounded.colourAt(5, 0), kWhite);
-    EXPECT_EQ(rounded.colourAt(0, 5), kWhite);
+    EXPECT_EQ(lettersAt(rounded, {{0, 0}, {9, 9}, {1, 1}, {5, 0}, {0, 5}}), "KKWWW");
 
     IndexedImage ring(9, 9, kBlack);
     assetgen::ringEllipse(ring, {4.5, 4.5}, 4.0, 4.0, 1.0, kWhite);
-    EXPECT_EQ(ring.colourAt(4, 4), kBlack);
-    EXPECT_EQ(ring.colourAt(4, 0), kWhite);
-    EXPECT_EQ(ring.colourAt(4, 1), kBlack) << "inside the ring's thickness";
-    EXPECT_EQ(ring.colourAt(0, 0), kBlack);
+    // The centre, the rim, just inside the ring's thickness and a corner outside it.
+    EXPECT_EQ(lettersAt(ring, {{4, 4}, {4, 0}, {4, 1}, {0, 0}}), "KWKK");
 
     IndexedImage corner(4, 4, kBlack);
     assetgen::fillEllipse(corner, {-5, -5}, 10, 10, kWhite);
     assetgen::fillRect(corner, -3, 2, 100, 100, kGrey);
     assetgen::drawLine(corner, -2, -2, 5, 5, kBlack);
-    EXPECT_EQ(corner.colourAt(1, 0), kWhite);
-    EXPECT_EQ(corner.colourAt(3, 3), kBlack) << "the line ran through it";
-    EXPECT_EQ(corner.colourAt(0, 3), kGrey);
+    EXPECT_EQ(lettersAt(corner, {{1, 0}, {3, 3}, {0, 3}}), "WKG") << "the line ran through (3, 3)";
 }
 
 TEST(Drawing, StampsSpritesAtScaleAndPastesPictures) {
@@ -64,15 +66,12 @@ TEST(Drawing, StampsSpritesAtScaleAndPastesPictures) {
     assetgen::stampSprite(image, 1, 1, rows, {{'a', kWhite}, {'b', kGrey}}, 2);
     EXPECT_EQ(countOf(image, kWhite), 4);
     EXPECT_EQ(countOf(image, kGrey), 4);
-    EXPECT_EQ(image.colourAt(1, 1), kWhite);
-    EXPECT_EQ(image.colourAt(4, 4), kGrey);
-    EXPECT_EQ(image.colourAt(3, 1), kBlack) << "'.' is not in the legend: left unpainted";
+    // '.' is not in the legend: (3, 1) is left unpainted.
+    EXPECT_EQ(lettersAt(image, {{1, 1}, {4, 4}, {3, 1}}), "WGK");
 
     IndexedImage target(3, 3, kBlack);
     assetgen::pasteImage(target, image, -1, -1);
-    EXPECT_EQ(target.colourAt(0, 0), kWhite);
-    EXPECT_EQ(target.colourAt(2, 0), kBlack);
-    EXPECT_EQ(target.colourAt(2, 2), kGrey);
+    EXPECT_EQ(lettersAt(target, {{0, 0}, {2, 0}, {2, 2}}), "WKG");
 }
 
 TEST(Lettering, LaysTheInkBoxAtThePointInItsShades) {
@@ -81,19 +80,13 @@ TEST(Lettering, LaysTheInkBoxAtThePointInItsShades) {
     coverage.height = 3;
     coverage.ink = {0, 0, 0, 0, 0, 200, 100, 0, 0, 0, 20, 0};
     const assetgen::InkBox box = assetgen::inkBox(coverage);
-    EXPECT_EQ(box.left, 1);
-    EXPECT_EQ(box.top, 1);
-    EXPECT_EQ(box.width, 2);
-    EXPECT_EQ(box.height, 2);
+    EXPECT_EQ((std::array{box.left, box.top, box.width, box.height}), (std::array{1, 1, 2, 2}));
     IndexedImage image(3, 3, kBlack);
     assetgen::stampInk(image, 0, 0, coverage, {{150, kWhite}, {50, kGrey}});
-    EXPECT_EQ(image.colourAt(0, 0), kWhite);
-    EXPECT_EQ(image.colourAt(1, 0), kGrey);
-    EXPECT_EQ(image.colourAt(1, 1), kBlack) << "too faint for any shade";
+    EXPECT_EQ(lettersAt(image, {{0, 0}, {1, 0}, {1, 1}}), "WGK") << "(1, 1) too faint for a shade";
 
     const assetgen::InkBox blank = assetgen::inkBox(platform::GlyphCoverage{2, 2, {0, 0, 0, 0}});
-    EXPECT_EQ(blank.width, 0);
-    EXPECT_EQ(blank.height, 0);
+    EXPECT_EQ((std::array{blank.width, blank.height}), (std::array{0, 0}));
 }
 
 TEST(Lettering, RendersKoreanCrispOrSmoothAndNamesWhatIsMissing) {

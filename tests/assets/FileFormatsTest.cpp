@@ -26,10 +26,10 @@ TEST(IndexedImage, GrowsItsPaletteUpTo256ColoursAndIgnoresPointsOutside) {
     image.plot(-1, 0, kBlue);
     image.plot(3, 0, kBlue);
     image.plot(0, 2, kBlue);
-    EXPECT_EQ(image.palette().size(), 2u) << "colours are shared, outside points add none";
-    EXPECT_EQ(image.colourAt(1, 1), kGreen);
-    EXPECT_EQ(image.colourAt(0, 0), kRed);
-    EXPECT_EQ(image.colourAt(7, 7), kRed) << "outside reads as the background";
+    EXPECT_EQ(image.palette(), (std::vector{kRed, kGreen})) << "shared; none from outside points";
+    // Outside reads as the background.
+    EXPECT_EQ((std::vector{image.colourAt(1, 1), image.colourAt(0, 0), image.colourAt(7, 7)}),
+              (std::vector{kGreen, kRed, kRed}));
 
     IndexedImage full(16, 16, Rgb{0, 0, 0});
     for (int i = 1; i < 256; ++i) {
@@ -51,9 +51,8 @@ TEST(BitmapFile, PadsEachRowToFourBytesAndStoresRowsBottomUp) {
     EXPECT_EQ(file.size(), 14u + 40u + 1024u + 2u * 8u);
     EXPECT_EQ(u32(file, 34), 16u) << "image size";
     const Bitmap8 bitmap(file);
-    EXPECT_EQ(bitmap.pixel(0, 0), (Colour{0, 255, 0}));
-    EXPECT_EQ(bitmap.pixel(4, 1), (Colour{0, 0, 255}));
-    EXPECT_EQ(bitmap.pixel(4, 0), (Colour{255, 0, 0}));
+    EXPECT_EQ((std::vector{bitmap.pixel(0, 0), bitmap.pixel(4, 1), bitmap.pixel(4, 0)}),
+              (std::vector<Colour>{{0, 255, 0}, {0, 0, 255}, {255, 0, 0}}));
     EXPECT_EQ(file[14 + 40 + 1024 + 5], 0) << "padding is zero";
     EXPECT_EQ(u32(file, 54 + 4 * 3), 0u) << "unused palette entries are zero";
 }
@@ -64,16 +63,14 @@ TEST(WaveFile, ClipsRoundsAndPadsOddLengthData) {
     ASSERT_EQ(eight.size(), 44u + 5u + 1u);
     EXPECT_EQ(u32(eight, 4), eight.size() - 8) << "the RIFF size counts the pad byte";
     EXPECT_EQ(u32(eight, 40), 5u) << "the data size does not";
-    EXPECT_EQ(eight[44], 128);
-    EXPECT_EQ(eight[45], 255);
-    EXPECT_EQ(eight[46], 1);
-    EXPECT_EQ(eight[47], 192);  // 128 + 63.5 rounded away from zero
-    EXPECT_EQ(eight[48], 64);
+    // 0.5 is 128 + 63.5, rounded away from zero.
+    EXPECT_EQ(std::vector(eight.begin() + 44, eight.begin() + 49),
+              (std::vector<std::uint8_t>{128, 255, 1, 192, 64}));
 
     const std::vector<std::uint8_t> sixteen = assetgen::encodeWaveFile({44100, 16}, {1.0, -1.0});
     ASSERT_EQ(sixteen.size(), 48u);
-    EXPECT_EQ(u16(sixteen, 44), 32767u);
-    EXPECT_EQ(u16(sixteen, 46), 0x8001u);
+    EXPECT_EQ(testing_assets::fields(sixteen, {{44, 2}, {46, 2}}),
+              (std::vector<std::uint32_t>{32767, 0x8001}));
 
     EXPECT_THROW(assetgen::encodeWaveFile({8000, 12}, {0.0}), std::invalid_argument);
     EXPECT_THROW(assetgen::encodeWaveFile({0, 8}, {0.0}), std::invalid_argument);

@@ -2,9 +2,12 @@
 // Reading the little-endian fields of the stored files, refusing to read past their end.
 #include <gtest/gtest.h>
 
+#include <compare>
 #include <cstdint>
 #include <span>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 namespace testing_assets {
 
@@ -26,9 +29,20 @@ inline std::uint32_t u32(std::span<const std::uint8_t> bytes, std::size_t offset
     return readLe(bytes, offset, 4);
 }
 
+// The fields at these (offset, width) pairs, to hold a whole header against what it must say.
+inline std::vector<std::uint32_t> fields(
+    std::span<const std::uint8_t> bytes,
+    std::initializer_list<std::pair<std::size_t, std::size_t>> offsetsAndWidths) {
+    std::vector<std::uint32_t> values;
+    for (const auto& [offset, width] : offsetsAndWidths) {
+        values.push_back(readLe(bytes, offset, width));
+    }
+    return values;
+}
+
 struct Colour {
     int r, g, b;
-    friend bool operator==(const Colour&, const Colour&) = default;
+    friend auto operator<=>(const Colour&, const Colour&) = default;
     friend std::ostream& operator<<(std::ostream& out, const Colour& c) {
         return out << '(' << c.r << ", " << c.g << ", " << c.b << ')';
     }
@@ -41,33 +55,23 @@ class Bitmap8 {
         if (file.size() < 54 || file[0] != 'B' || file[1] != 'M') {
             throw std::invalid_argument("not a bitmap file");
         }
-        width_ = static_cast<int>(u32(file, 18));
-        height_ = static_cast<int>(u32(file, 22));
-        pixelOffset_ = u32(file, 10);
-        stride_ = (static_cast<std::size_t>(width_) + 3) / 4 * 4;
     }
-    int width() const { return width_; }
-    int height() const { return height_; }
-    std::span<const std::uint8_t> file() const { return file_; }
+    int width() const { return static_cast<int>(field(18, 4)); }
+    int height() const { return static_cast<int>(field(22, 4)); }
     std::uint32_t field(std::size_t offset, std::size_t width) const {
         return readLe(file_, offset, width);
     }
-    // Rows are stored bottom-up; y counts from the top as on screen.
+    // Rows are stored bottom-up and padded to four bytes; y counts from the top as on screen.
     Colour pixel(int x, int y) const {
-        const std::size_t row = static_cast<std::size_t>(height_ - 1 - y);
-        const std::uint32_t index =
-            readLe(file_, pixelOffset_ + row * stride_ + static_cast<std::size_t>(x), 1);
-        const std::uint32_t bgr = readLe(file_, 54 + 4u * index, 3);
+        const auto stride = (static_cast<std::size_t>(width()) + 3) / 4 * 4;
+        const auto at = field(10, 4) + static_cast<std::size_t>(height() - 1 - y) * stride;
+        const std::uint32_t bgr = field(54 + 4 * field(at + static_cast<std::size_t>(x), 1), 3);
         return {static_cast<int>(bgr >> 16), static_cast<int>(bgr >> 8 & 0xFF),
                 static_cast<int>(bgr & 0xFF)};
     }
 
   private:
     std::span<const std::uint8_t> file_;
-    int width_ = 0;
-    int height_ = 0;
-    std::size_t pixelOffset_ = 0;
-    std::size_t stride_ = 0;
 };
 
 }  // namespace testing_assets

@@ -42,16 +42,13 @@ TEST(Synth, OscillatorWrapsAndHarmonicsAboveNyquistAreLeftOut) {
 TEST(Synth, FadesReachExactSilenceAndNormalizeKeepsSilence) {
     std::vector<double> tone(1000, 1.0);
     assetgen::fadeEdges(tone, 1000, 10, 20);
-    EXPECT_EQ(tone.front(), 0.0);
-    EXPECT_EQ(tone.back(), 0.0);
-    EXPECT_EQ(tone[500], 1.0);
+    EXPECT_EQ((std::array{tone.front(), tone[500], tone.back()}), (std::array{0.0, 1.0, 0.0}));
     EXPECT_TRUE(std::is_sorted(tone.begin(), tone.begin() + 11));
     EXPECT_LT(tone[990], tone[970]);
 
     std::vector<double> tiny{1.0, 1.0, 1.0};
     assetgen::fadeEdges(tiny, 44100, 50, 50);  // fades longer than the sound
-    EXPECT_EQ(tiny.front(), 0.0);
-    EXPECT_EQ(tiny.back(), 0.0);
+    EXPECT_EQ((std::array{tiny.front(), tiny.back()}), (std::array{0.0, 0.0}));
 
     std::vector<double> quiet{0.1, -0.2, 0.05};
     assetgen::normalize(quiet, 0.8);

@@ -3,6 +3,7 @@
 // and helpers to make Surfaces and read pixels.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -17,10 +18,15 @@ namespace displaytest {
 constexpr std::uint16_t kBlack = 0x0000, kWhite = 0xFFFF, kLightGrey = 0xC618, kGrey = 0x8410,
                         kBlue = 0x001F;
 
-inline std::vector<std::uint16_t> pixelsOf(const platform::PixelSurface& surface) {
+// The pixels of width × height from (left, top), row by row; a 0 size reaches the edge.
+inline std::vector<std::uint16_t> pixelsOf(const platform::PixelSurface& surface,
+                                           std::uint32_t left = 0, std::uint32_t top = 0,
+                                           std::uint32_t width = 0, std::uint32_t height = 0) {
+    width = width == 0 ? surface.description().width - left : width;
+    height = height == 0 ? surface.description().height - top : height;
     std::vector<std::uint16_t> pixels;
-    for (std::uint32_t y = 0; y < surface.description().height; ++y) {
-        pixels.insert(pixels.end(), surface.row(y), surface.row(y) + surface.description().width);
+    for (std::uint32_t y = top; y < top + height; ++y) {
+        pixels.insert(pixels.end(), surface.row(y) + left, surface.row(y) + left + width);
     }
     return pixels;
 }
@@ -35,6 +41,9 @@ class OpenDisplay : public ::testing::Test {
 
     std::uint16_t back(std::uint32_t x, std::uint32_t y) const {
         return screen.backBuffer->row(y)[x];
+    }
+    static std::array<std::uint32_t, 2> sizeOf(const Surface* surface) {
+        return {surface->description().width, surface->description().height};
     }
 
     // The factory's Surface for a bitmap, deleted with the test.

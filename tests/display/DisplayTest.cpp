@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/FrontBuffer.h"
+#include "platform/Palette.h"
 #include "platform/PixelDevice.h"
 #include "tests/display/DisplayFixture.h"
 
@@ -11,19 +12,36 @@ namespace {
 
 using UnopenedDisplay = OpenDisplay;
 
-TEST_F(UnopenedDisplay, DrawingAnswersEPointerAndMissingArgumentsEInvalidArg) {
-    const Surface* text = bitmap(101);
-    Surface empty;
+TEST_F(UnopenedDisplay, AnswersEPointerForMissingPartsAndEInvalidArgForMissingArguments) {
     Display unopened;
+    Surface never;  // a Surface never made
+    Surface* made = &never;
+    platform::Palette* palette = nullptr;
     EXPECT_EQ(unopened.present(), E_POINTER);
+    EXPECT_EQ(unopened.presentNoVsync(), E_POINTER);
     EXPECT_EQ(unopened.clear(0), E_POINTER);
-    EXPECT_EQ(unopened.blit(0, 0, text, nullptr), E_POINTER);
+    EXPECT_EQ(unopened.blit(0, 0, bitmap(101), nullptr), E_POINTER);
+    EXPECT_EQ(unopened.blitRawKeyed(0, 0, bitmap(101)->platformSurface(), nullptr), E_POINTER);
+    EXPECT_EQ(unopened.newBlankSurface(&made, 4, 4), E_POINTER);
+    EXPECT_EQ(unopened.presentBitmap(nullptr, nullptr), E_POINTER);
+    EXPECT_EQ(unopened.applyPalette(nullptr), E_POINTER);
+    EXPECT_EQ(unopened.attachWindowClipper(), E_POINTER);
     EXPECT_EQ(unopened.blit(0, 0, nullptr, nullptr), E_INVALIDARG);
-    EXPECT_EQ(screen.blit(0, 0, &empty, nullptr), E_INVALIDARG) << "a Surface never made";
-    Surface* made = &empty;
     EXPECT_EQ(unopened.newBitmapSurface(&made, 101, 0, 0), E_INVALIDARG);
     EXPECT_EQ(unopened.newTextSurface(&made, nullptr, "x", 0, 0), E_INVALIDARG);
-    EXPECT_EQ(made, &empty) << "arguments are checked before the result is touched";
+    EXPECT_EQ(unopened.loadPalette(&palette, 101), E_INVALIDARG);
+    EXPECT_EQ(screen.newBitmapSurface(&made, platform::BitmapName(), 0, 0), E_INVALIDARG);
+    EXPECT_EQ(screen.newTextSurface(&made, nullptr, nullptr, 0, 0), E_INVALIDARG);
+    EXPECT_EQ(made, &never) << "arguments are checked before the result is touched";
+
+    EXPECT_EQ(screen.blit(0, 0, &never, nullptr), E_INVALIDARG);
+    EXPECT_EQ(screen.newBitmapSurface(nullptr, 101, 0, 0), E_INVALIDARG);
+    EXPECT_EQ(screen.newTextSurface(nullptr, nullptr, "x", 0, 0), E_INVALIDARG);
+    EXPECT_EQ(screen.newBlankSurface(nullptr, 4, 4), E_INVALIDARG);
+    EXPECT_EQ(screen.loadPalette(nullptr, 101), E_INVALIDARG);
+    EXPECT_EQ(screen.loadPalette(&palette, platform::BitmapName()), E_INVALIDARG);
+    EXPECT_EQ(never.paintBitmapByName(101, 0, 0), E_INVALIDARG) << "no platform surface";
+    EXPECT_EQ(bitmap(101)->paintBitmapByName(platform::BitmapName(), 0, 0), E_INVALIDARG);
 }
 
 TEST(OpenedDisplay, WindowedThenFullScreenThenReleasedLikeTheGameDoes) {
@@ -77,7 +95,7 @@ TEST(OpenedDisplay, AFailedOpenKeepsWhatItMadeUntilTheNextOpen) {
 
 using PresentTest = OpenDisplay;
 
-TEST_F(PresentTest, ShowsTheBackBufferOnePresentPerGridTick) {
+TEST_F(PresentTest, ShowsTheBackBufferOnePresentPerGridTickOrAtOnceWithoutTheWait) {
     ASSERT_EQ(screen.clear(0x1234), S_OK);
     screen.backBuffer->row(479)[639] = 0xBEEF;
     const std::uint64_t start = clock.nowNs();
@@ -89,10 +107,16 @@ TEST_F(PresentTest, ShowsTheBackBufferOnePresentPerGridTick) {
     ASSERT_EQ(screen.present(), S_OK);
     EXPECT_EQ(clock.nowNs(), start + 3 * FramePacer::kTickNs);
 
-    EXPECT_EQ(window.presentCount(), 4u);
     ASSERT_EQ(window.pictureWidth(), 640u);
     EXPECT_EQ(window.pixel(0, 0), 0x1234);
     EXPECT_EQ(window.pixel(639, 479), 0xBEEF);
+
+    screen.backBuffer->row(0)[0] = 0x4321;  // shown at once without the grid's wait
+    ASSERT_EQ(screen.presentNoVsync(), S_OK);
+    ASSERT_EQ(screen.presentNoVsync(), S_OK);
+    EXPECT_EQ(clock.nowNs(), start + 3 * FramePacer::kTickNs);
+    EXPECT_EQ(window.presentCount(), 6u);
+    EXPECT_EQ(window.pixel(0, 0), 0x4321);
 }
 
 TEST_F(PresentTest, ALatePresentIsShownAtOnceAndTheGridMovesWithIt) {

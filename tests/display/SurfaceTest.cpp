@@ -27,7 +27,7 @@ class SurfaceTest : public ::testing::Test {
 };
 
 // The Surface's own reference goes exactly once: with the test's extra one, the count shows it.
-TEST_F(SurfaceTest, AdoptTakesItsOwnReferenceAndGivesBackTheOneItHeld) {
+TEST_F(SurfaceTest, AdoptAndReleaseTakeAndGiveBackTheSurfacesOwnReferenceOnce) {
     platform::PixelSurface* first = nullptr;
     platform::PixelSurface* second = nullptr;
     ASSERT_EQ(device->createSurface(4, 4, &first), S_OK);
@@ -40,6 +40,16 @@ TEST_F(SurfaceTest, AdoptTakesItsOwnReferenceAndGivesBackTheOneItHeld) {
         EXPECT_EQ(first->release(), 0u);
     }
     EXPECT_EQ(second->release(), 0u);
+
+    allocate(2, 2);
+    ASSERT_EQ(surface.setSourceKey(RGB(0, 0, 255)), S_OK);
+    platform::PixelSurface* held = surface.platformSurface();
+    held->addRef();
+    EXPECT_EQ(surface.releaseSurface(), S_OK);
+    EXPECT_EQ(surface.releaseSurface(), S_OK);
+    EXPECT_EQ(held->release(), 0u);
+    EXPECT_EQ(surface.platformSurface(), nullptr);
+    EXPECT_TRUE(surface.isKeyed()) << "the key is kept";
 }
 
 TEST_F(SurfaceTest, KeyAndConversionNeedASurfaceAndBorrowPixelZeroOnly) {
@@ -70,12 +80,16 @@ TEST_F(SurfaceTest, ConversionAgreesWithBitmapAndTextPainting) {
     EXPECT_EQ(surface.toPixelValue(RGB(1, 130, 200)), pixel(0, 0));
 }
 
-TEST_F(SurfaceTest, PaintBitmapStretchesAPartOverTheWholeSurface) {
+TEST_F(SurfaceTest, PaintBitmapStretchesAPartAndByNameTheWholeOverTheSurface) {
     allocate(6, 6);
     ASSERT_EQ(surface.paintBitmap(strip.get(), 3, 0, 3, 3), S_OK);  // frame 1, doubled
-    EXPECT_EQ(pixel(1, 1), kLightGrey);
-    EXPECT_EQ(pixel(5, 5), kLightGrey);
-    EXPECT_EQ(pixel(2, 0), kBlue);
+    EXPECT_EQ((std::array{pixel(1, 1), pixel(5, 5), pixel(2, 0)}),
+              (std::array{kLightGrey, kLightGrey, kBlue}));
+    allocate(24, 6);
+    surface.platformSurface()->fill(0x1234);
+    ASSERT_EQ(surface.paintBitmapByName(101, 0, 0), S_OK);
+    EXPECT_EQ((std::array{pixel(1, 1), pixel(2, 0), pixel(23, 5)}),
+              (std::array{kWhite, kBlue, kBlack}));
     EXPECT_EQ(surface.paintBitmap(nullptr, 0, 0, 0, 0), E_INVALIDARG);
     EXPECT_EQ(Surface().paintBitmap(strip.get(), 0, 0, 0, 0), E_INVALIDARG);
 }

@@ -5,11 +5,16 @@
 #include <algorithm>
 
 namespace platform {
+namespace {
+
+constexpr std::uint64_t SliceMs = 10;
+
+}  // namespace
 
 SdlClock::SdlClock() : ticksPerSecond_(SDL_GetPerformanceFrequency()) {}
 
 void SdlClock::sleep(std::uint32_t ms) {
-    SDL_Delay(ms);
+    sleepUntilNs(nowNs() + std::uint64_t{ms} * 1'000'000);
 }
 
 std::uint64_t SdlClock::nowNs() {
@@ -22,10 +27,11 @@ std::uint64_t SdlClock::nowNs() {
 void SdlClock::sleepUntilNs(std::uint64_t deadlineNs) {
     constexpr std::uint64_t nsPerMs = 1'000'000;
     for (std::uint64_t now = nowNs(); now < deadlineNs; now = nowNs()) {
+        SDL_PumpEvents();
         // Whole milliseconds rounded up: the sleep may overshoot a little but never falls short
         // into a busy loop.
         const std::uint64_t ms = (deadlineNs - now + nsPerMs - 1) / nsPerMs;
-        SDL_Delay(static_cast<Uint32>(std::min<std::uint64_t>(ms, UINT32_MAX)));
+        SDL_Delay(static_cast<Uint32>(std::min<std::uint64_t>(ms, SliceMs)));
     }
 }
 

@@ -1,5 +1,8 @@
 #pragma once
-// Real time: sleeps that give the core away, and SDL's high-resolution counter.
+// Real time: sleeps that give the core away, and SDL's high-resolution counter. A sleep takes in
+// the desktop's events every 10 ms, so that SDL's watchers keep up while the game sleeps (the
+// window repaints itself when uncovered or resized); the events wait in SDL's queue for the
+// game's next pump and poll, which find them as they would have without it.
 #include <cstdint>
 
 #include "platform/Clock.h"

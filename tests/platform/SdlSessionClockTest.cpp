@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <csignal>
+
 #include "platform/SdlClock.h"
 #include "platform/SdlSession.h"
 #include "tests/platform/SdlTestSupport.h"
@@ -39,6 +41,27 @@ TEST(SdlClock, SleepsUntilTheDeadlineAndNotShortOfIt) {
     clock.sleepUntilNs(deadline);
     EXPECT_GE(clock.nowNs(), deadline);
     clock.sleepUntilNs(start);  // long past: returns at once
+}
+
+int countQuits(void* quits, SDL_Event* event) {
+    *static_cast<int*>(quits) += event->type == SDL_QUIT ? 1 : 0;
+    return 0;
+}
+
+// While the game sleeps, SDL's watchers still see the desktop's events (the window repaints
+// itself when uncovered); the events wait in SDL's queue for the game's next pump. An interrupt
+// is an event that SDL makes only when events are taken in.
+TEST(SdlClock, TakesInEventsWhileAsleep) {
+    const platform::SdlSession session;
+    ASSERT_TRUE(session.started()) << session.failure();
+    int quits = 0;
+    SDL_AddEventWatch(countQuits, &quits);
+    std::raise(SIGINT);
+    EXPECT_EQ(quits, 0);
+    platform::SdlClock().sleep(1);
+    EXPECT_EQ(quits, 1);
+    EXPECT_EQ(SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_QUIT, SDL_QUIT), 1) << "still queued";
+    SDL_DelEventWatch(countQuits, &quits);
 }
 
 }  // namespace

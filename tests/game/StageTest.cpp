@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <cstring>
 #include <vector>
 
 #include "game/Cues.h"
@@ -85,19 +86,16 @@ TEST_F(Stages, ReloadingRestoresABrokenBrickAndNothingElse) {
     EXPECT_EQ(gameState.trail[42].x, 7);
 }
 
-TEST_F(Stages, AnIndexOutsideTheTableChangesNothing) {
+TEST_F(Stages, AnIndexOutsideTheTableChangesNothingAndTileAtAnswersMinusOneOutsideTheGrid) {
     loadStage(5);
     setCell(3, 3, Mine);
     const GameState before = gameState;
     for (const std::int32_t index : {-1, 21, INT32_MIN, INT32_MAX}) {
         loadStage(index);
-        EXPECT_EQ(gameState.map, before.map) << index;
-        EXPECT_EQ(gameState.ballX, before.ballX) << index;
-        EXPECT_EQ(gameState.ballY, before.ballY) << index;
+        // Plain 32-bit fields without padding: equal bytes are equal state.
+        EXPECT_EQ(std::memcmp(&gameState, &before, sizeof before), 0) << index;
     }
-}
 
-TEST_F(Stages, TileAtAnswersMinusOneOutsideTheGrid) {
     setCell(19, 14, Spring);
     EXPECT_EQ(tileAt(19, 14), Spring);
     for (const auto [column, row] : std::vector<std::array<int, 2>>{

@@ -18,12 +18,9 @@ namespace {
 
 class PresentLog : public ::testing::Test {
   protected:
-    void SetUp() override {
-        previous = &platform::clock();
-        platform::installClock(clock);
-    }
-    void TearDown() override {
-        platform::installClock(*previous);
+    PresentLog() { platform::installClock(clock); }
+    ~PresentLog() override {
+        platform::installClock(previous);
         std::filesystem::remove(path);
     }
 
@@ -42,8 +39,8 @@ class PresentLog : public ::testing::Test {
         };
     }
 
+    platform::Clock& previous = platform::clock();
     platform::VirtualClock clock;
-    platform::Clock* previous = nullptr;
     platform::HeadlessWindow* made = nullptr;
     const std::string path = std::filesystem::temp_directory_path() /
                              ("tb_present_log_" + std::to_string(::getpid()) + ".txt");

@@ -14,7 +14,6 @@ using assetgen::IndexedImage;
 using assetgen::Rgb;
 using testing_assets::Bitmap8;
 using testing_assets::Colour;
-using testing_assets::u16;
 using testing_assets::u32;
 
 constexpr Rgb kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255};

@@ -22,9 +22,6 @@ inline std::uint32_t readLe(std::span<const std::uint8_t> bytes, std::size_t off
     }
     return value;
 }
-inline std::uint32_t u16(std::span<const std::uint8_t> bytes, std::size_t offset) {
-    return readLe(bytes, offset, 2);
-}
 inline std::uint32_t u32(std::span<const std::uint8_t> bytes, std::size_t offset) {
     return readLe(bytes, offset, 4);
 }

@@ -1,5 +1,5 @@
-// Copies into the back buffer: keyed and unkeyed, whole and part, the refusal of every copy
-// that would cross an edge, and the raw fill.
+// Copies into the back buffer: keyed and unkeyed, whole and part, from Surfaces and bare platform
+// surfaces, the refusal of every copy that would cross an edge, and the raw fill.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -107,6 +107,15 @@ TEST_F(BlitTest, ClearStoresTheLowSixteenBitsOfARawValue) {
         const auto pixels = pixelsOf(*screen.backBuffer);
         EXPECT_EQ(std::count(pixels.begin(), pixels.end(), stored), 640 * 480) << value;
     }
+}
+
+TEST_F(BlitTest, BlitRawKeyedSkipsTheKeyOfABarePlatformSurfaceAndRefusesEdges) {
+    platform::PixelSurface* source = numbered(3, 1)->platformSurface();
+    source->setSourceKey(2);
+    ASSERT_EQ(screen.blitRawKeyed(10, 10, source, nullptr), S_OK);  // the key value skipped
+    EXPECT_EQ(pixelsOf(*screen.backBuffer, 10, 10, 3, 1), (std::vector<std::uint16_t>{1, 0, 3}));
+    EXPECT_EQ(screen.blitRawKeyed(638, 0, source, nullptr), DDERR_INVALIDRECT);
+    EXPECT_EQ(back(638, 0), kBlack);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // Opening, releasing and presenting: what the Display holds in each state, what the window is
-// asked to do, and the pacing of presents.
+// asked to do, the pacing of presents, and the palettes and clipper on the front buffer.
 #include <gtest/gtest.h>
 
+#include "platform/Bitmap.h"
+#include "platform/Clipper.h"
 #include "platform/FrontBuffer.h"
 #include "platform/Palette.h"
 #include "platform/PixelDevice.h"
@@ -128,6 +130,38 @@ TEST_F(PresentTest, ALatePresentIsShownAtOnceAndTheGridMovesWithIt) {
     EXPECT_EQ(clock.waitedNs(), waitedBefore) << "no wait for a late present";
     ASSERT_EQ(screen.present(), S_OK);
     EXPECT_EQ(clock.nowNs(), late + FramePacer::kTickNs) << "no catching up on missed ticks";
+}
+
+TEST_F(PresentTest, PresentBitmapStretchesItOverTheBackBufferAndAttachesThePalette) {
+    const auto strip = platform::Bitmap::load(101, 0, 0);  // 12 × 3: white, light grey ... dots
+    platform::Palette* palette = platform::Palette::create({});
+    ASSERT_EQ(screen.presentBitmap(strip.get(), palette), S_OK);
+    EXPECT_EQ(screen.frontBuffer->palette(), palette);
+    palette->release();
+    // Each strip pixel covers 53⅓ × 160 of the screen.
+    EXPECT_EQ(window.pixel(20, 100), kWhite);
+    EXPECT_EQ(window.pixel(80, 100), kBlue);
+    EXPECT_EQ(window.pixel(639, 479), kBlack);
+
+    screen.backBuffer->addRef();
+    EXPECT_EQ(screen.presentBitmap(nullptr, nullptr), E_FAIL);
+    EXPECT_EQ(screen.backBuffer->release(), 1u) << "the borrowed back buffer is given back";
+    EXPECT_EQ(window.presentCount(), 1u);
+}
+
+TEST_F(PresentTest, PalettesAndClippersAttachToTheFrontBufferWhichHoldsTheOnlyReference) {
+    platform::Palette* palette = platform::Palette::create({});
+    ASSERT_EQ(screen.applyPalette(palette), S_OK);
+    EXPECT_EQ(screen.frontBuffer->palette(), palette);
+    ASSERT_EQ(screen.applyPalette(nullptr), S_OK);
+    EXPECT_EQ(palette->release(), 0u) << "detaching gave the front buffer's reference back";
+
+    ASSERT_EQ(screen.attachWindowClipper(), S_OK);
+    platform::Clipper* clipper = screen.frontBuffer->clipper();
+    ASSERT_NE(clipper, nullptr);
+    EXPECT_EQ(clipper->window(), &window);
+    EXPECT_EQ(clipper->addRef(), 2u);
+    clipper->release();
 }
 
 }  // namespace

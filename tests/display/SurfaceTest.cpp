@@ -1,7 +1,8 @@
-// Surfaces on their own: holding their platform surface, painting, the colour key and the
-// conversion of colours to raw pixel values.
+// Surfaces on their own: holding their platform surface, painting, the colour key, the
+// conversion of colours to raw pixel values and the description of pixel masks.
 #include <gtest/gtest.h>
 
+#include "display/DescribeMask.h"
 #include "platform/Bitmap.h"
 #include "platform/PixelDevice.h"
 #include "tests/display/DisplayFixture.h"
@@ -106,6 +107,23 @@ TEST_F(SurfaceTest, PaintTextFillsItsBoxAtItsPlaceAndEmptyTextDrawsNothing) {
     EXPECT_EQ(pixel(10, 36), 0x1234);
     EXPECT_EQ(surface.paintText(nullptr, "far away", INT32_MAX, 0, 0, 0), S_OK);
     EXPECT_EQ(surface.paintText(nullptr, nullptr, 0, 0, 0, 0), E_INVALIDARG);
+}
+
+TEST(DescribeMask, FindsTheLowestRunOfOneBits) {
+    const struct {
+        std::uint32_t mask, shift, width;
+    } cases[] = {{0xF800, 11, 5}, {0x07E0, 5, 6},      {0, 0, 0},
+                 {0x0F0F, 0, 4},  {0x80000000, 31, 1}, {0xFFFFFFFF, 0, 32}};
+    for (const auto& c : cases) {
+        std::uint32_t shift = 99;
+        std::uint32_t width = 99;
+        ASSERT_EQ(describeMask(c.mask, &shift, &width), S_OK);
+        EXPECT_EQ(shift, c.shift) << std::hex << c.mask;
+        EXPECT_EQ(width, c.width) << std::hex << c.mask;
+    }
+    std::uint32_t result = 0;
+    EXPECT_EQ(describeMask(1, nullptr, &result), E_INVALIDARG);
+    EXPECT_EQ(describeMask(1, &result, nullptr), E_INVALIDARG);
 }
 
 }  // namespace

@@ -64,8 +64,8 @@ TEST_F(SurfaceTest, KeyAndConversionNeedASurfaceAndBorrowPixelZeroOnly) {
     EXPECT_EQ(surface.setSourceKey(RGB(0, 0, 255)), S_OK);
     EXPECT_TRUE(surface.isKeyed());
     EXPECT_EQ(surface.platformSurface()->sourceKey(), kBlue);
-    EXPECT_EQ(pixel(0, 0), 0xABCD);
-    EXPECT_EQ(pixel(1, 0), kBlack);
+    EXPECT_EQ((std::array{pixel(0, 0), pixel(1, 0)}),
+              (std::array<std::uint16_t, 2>{0xABCD, kBlack}));
 }
 
 // A key must match exactly the pixels that painting gave its colour.
@@ -101,10 +101,8 @@ TEST_F(SurfaceTest, PaintTextFillsItsBoxAtItsPlaceAndEmptyTextDrawsNothing) {
     EXPECT_EQ(surface.paintText(nullptr, "", 0, 0, RGB(128, 128, 128), 0xFFFFFF), S_OK);
     EXPECT_EQ(pixel(0, 0), 0x1234);
     ASSERT_EQ(surface.paintText(nullptr, "Life 3", 10, 20, RGB(128, 128, 128), 0xFFFFFF), S_OK);
-    EXPECT_EQ(pixel(9, 20), 0x1234);
-    EXPECT_EQ(pixel(10, 19), 0x1234);
-    EXPECT_EQ(pixel(10, 35), kGrey);
-    EXPECT_EQ(pixel(10, 36), 0x1234);
+    EXPECT_EQ((std::array{pixel(9, 20), pixel(10, 19), pixel(10, 35), pixel(10, 36)}),
+              (std::array<std::uint16_t, 4>{0x1234, 0x1234, kGrey, 0x1234}));
     EXPECT_EQ(surface.paintText(nullptr, "far away", INT32_MAX, 0, 0, 0), S_OK);
     EXPECT_EQ(surface.paintText(nullptr, nullptr, 0, 0, 0, 0), E_INVALIDARG);
 }
@@ -118,8 +116,7 @@ TEST(DescribeMask, FindsTheLowestRunOfOneBits) {
         std::uint32_t shift = 99;
         std::uint32_t width = 99;
         ASSERT_EQ(describeMask(c.mask, &shift, &width), S_OK);
-        EXPECT_EQ(shift, c.shift) << std::hex << c.mask;
-        EXPECT_EQ(width, c.width) << std::hex << c.mask;
+        EXPECT_EQ((std::array{shift, width}), (std::array{c.shift, c.width})) << std::hex << c.mask;
     }
     std::uint32_t result = 0;
     EXPECT_EQ(describeMask(1, nullptr, &result), E_INVALIDARG);

@@ -1,6 +1,10 @@
-// Palettes from colour tables: the built-in way (after the header, however long) and the file
-// way (after exactly 14 + 40 bytes, fourth byte kept), with their colour counts.
+// The loaders that take a path (newBitmapSurface, paintBitmapByName, loadPalette) against files
+// that are sound, broken, missing, unreadable or oversized: a refusal draws nothing and leaves
+// every result null. Then palettes from colour tables: the built-in way (after the header,
+// however long) and the file way (after exactly 14 + 40 bytes, fourth byte kept), with their
+// colour counts.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "assets/ResourceTable.h"
 #include "platform/BmpFile.h"
@@ -9,6 +13,7 @@
 #include "tests/display/DisplayFixture.h"
 #include "tests/display/ScratchFile.h"
 #include "tools/bmpseeds/BmpWriter.h"
+#include "tools/bmpseeds/SeedCorpus.h"
 
 namespace displaytest {
 namespace {
@@ -26,20 +31,73 @@ PALETTEENTRY written(std::uint32_t index, std::uint8_t flags) {
     return {colour.red, colour.green, colour.blue, flags};
 }
 
-class PaletteLoad : public OpenDisplay {
+class BitmapLoaders : public OpenDisplay {
   protected:
-    ~PaletteLoad() override {
+    ~BitmapLoaders() override {
         platform::releaseHeld(palette);
-        sentinel->release();
+        sentinelPalette->release();
+    }
+
+    // The three loaders' results for path; a refusal must leave results null and draw nothing.
+    std::vector<HRESULT> load(const char* path) {
+        Surface sentinel;
+        Surface* made = &sentinel;
+        const HRESULT surface = screen.newBitmapSurface(&made, path, 0, 0);
+        kept.emplace_back(made == &sentinel ? nullptr : made);
+        EXPECT_EQ(made == nullptr, FAILED(surface));
+
+        Surface* target = numbered(4, 4);
+        const auto before = pixelsOf(*target->platformSurface());
+        const HRESULT painted = target->paintBitmapByName(path, 0, 0);
+        if (FAILED(painted)) {
+            EXPECT_EQ(pixelsOf(*target->platformSurface()), before);
+        }
+
+        palette = sentinelPalette;
+        const HRESULT loaded = screen.loadPalette(&palette, path);
+        EXPECT_EQ(palette == nullptr, FAILED(loaded));
+        platform::releaseHeld(palette);
+        return {surface, painted, loaded};
     }
 
     platform::Palette* palette = nullptr;
     // Stands in the result before a load that must fail, to see it set to null.
-    platform::Palette* const sentinel = platform::Palette::create({});
-    const ScratchFile file{"palette"};
+    platform::Palette* const sentinelPalette = platform::Palette::create({});
+    const std::vector<HRESULT> refused{E_FAIL, E_FAIL, E_FAIL};
+    const ScratchFile file{"loaders"};
 };
 
-TEST_F(PaletteLoad, FileAndBuiltInWaysCountColoursByTheirOwnRules) {
+TEST_F(BitmapLoaders, EverySoundSeedLoadsAndEveryBrokenOneIsRefusedByAllThree) {
+    for (const auto& seed : bmpseeds::seedCorpus()) {
+        const bool fullTable = seed.bytes.size() >= 14 + 40 + 1024;
+        const std::vector<HRESULT> expected =
+            seed.sound ? std::vector<HRESULT>{S_OK, S_OK, fullTable ? S_OK : E_FAIL} : refused;
+        EXPECT_EQ(load(file.write(seed.bytes)), expected) << seed.name;
+        EXPECT_EQ(platform::BmpFile::check(seed.bytes).has_value(), seed.sound) << seed.name;
+    }
+}
+
+TEST_F(BitmapLoaders, MissingUnreadableAndEndlessFilesAreRefused) {
+    const auto fifo = std::filesystem::temp_directory_path() / "tb_hardened_fifo";
+    std::filesystem::remove(fifo);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string directory = std::filesystem::temp_directory_path().string();
+    for (const char* path : {file.path(), "", directory.c_str(), "/dev/zero", fifo.c_str()}) {
+        EXPECT_EQ(load(path), refused) << "'" << path << "'";
+    }
+    std::filesystem::remove(fifo);
+}
+
+// A sound bitmap with padding after its rows: taken up to 16 MiB, refused beyond.
+TEST_F(BitmapLoaders, AFileOverSixteenMebibytesIsRefusedWithoutBeingRead) {
+    auto bytes = bmpseeds::encodeBmp({});
+    bytes.resize(platform::BmpFile::kMaxBytes);
+    EXPECT_EQ(load(file.write(bytes)), (std::vector<HRESULT>{S_OK, S_OK, S_OK}));
+    bytes.push_back(0);
+    EXPECT_EQ(load(file.write(bytes)), refused);
+}
+
+TEST_F(BitmapLoaders, FileAndBuiltInWaysCountColoursByTheirOwnRules) {
     const struct {
         const char* what;
         BmpFields fields;
@@ -57,7 +115,7 @@ TEST_F(PaletteLoad, FileAndBuiltInWaysCountColoursByTheirOwnRules) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         const auto bytes = bmpseeds::encodeBmp(c.fields);
-        palette = sentinel;
+        palette = sentinelPalette;
         const HRESULT loaded = screen.loadPalette(&palette, file.write(bytes));
         ASSERT_EQ(loaded, c.fileCount == kFails ? E_FAIL : S_OK);
         ASSERT_EQ(palette == nullptr, FAILED(loaded));
@@ -77,7 +135,7 @@ TEST_F(PaletteLoad, FileAndBuiltInWaysCountColoursByTheirOwnRules) {
     }
 }
 
-TEST_F(PaletteLoad, ABuiltInBitmapGivesItsColoursWithFlagsCleared) {
+TEST_F(BitmapLoaders, ABuiltInBitmapGivesItsColoursWithFlagsCleared) {
     ASSERT_EQ(screen.loadPalette(&palette, 101), S_OK);
     const auto strip = findResource(ResourceKind::BITMAP, 101);
     for (std::size_t i = 0; i < 256; ++i) {
@@ -85,7 +143,7 @@ TEST_F(PaletteLoad, ABuiltInBitmapGivesItsColoursWithFlagsCleared) {
         ASSERT_EQ(palette->entries()[i], (PALETTEENTRY{quad.peBlue, quad.peGreen, quad.peRed, 0}));
     }
     platform::releaseHeld(palette);
-    palette = sentinel;
+    palette = sentinelPalette;
     EXPECT_EQ(screen.loadPalette(&palette, 9999), E_FAIL);
     EXPECT_EQ(palette, nullptr);
 }

@@ -77,7 +77,7 @@ TEST(TrailStrip, HoldsFourDiagonalDotsFadingToBlackOnKeyBlue) {
     }
 }
 
-TEST(TileSheet, UsesItsFiveColoursWithPlainBackgroundAndUnusedCells) {
+TEST(TileSheet, UsesItsFiveColoursWithPlainBackgroundUnusedCellsAndMirroredLaunchers) {
     const Bitmap8 sheet = bitmapResource(102);
     const std::set<Colour> allowed{kBlack, kWhite, kLightGrey, kGrey, kMaroon};
     for (const Colour& colour : coloursIn(sheet, 0, 0, 320, 32)) {
@@ -87,10 +87,8 @@ TEST(TileSheet, UsesItsFiveColoursWithPlainBackgroundAndUnusedCells) {
         << "cell 0, Empty, is the playfield";
     EXPECT_EQ(coloursIn(sheet, 7 * 32, 0, 3 * 32, 32), std::set{kWhite}) << "cells 7 to 9 unused";
     EXPECT_EQ(sheet.pixel(32 + 8, 16), kMaroon) << "the Block is a maroon square";
-}
 
-TEST(TileSheet, LauncherArrowsPointOppositeWays) {
-    const Bitmap8 sheet = bitmapResource(102);
+    // The launchers' arrows point opposite ways.
     const auto isArrow = [&](int x, int y) {
         const Colour c = sheet.pixel(x, y);
         return c == kMaroon || c == kGrey;

@@ -75,7 +75,7 @@ TEST(WaveFile, ClipsRoundsAndPadsOddLengthData) {
     EXPECT_THROW(assetgen::encodeWaveFile({0, 8}, {0.0}), std::invalid_argument);
 }
 
-TEST(IconFiles, RefuseAnythingButA32By32PictureInTheStandardColours) {
+TEST(IconFiles, TakeOnlyA32By32PictureInTheStandardColoursAndPackTwoPixelsAByte) {
     EXPECT_THROW(
         assetgen::encodeIconImage(IndexedImage(16, 16, assetgen::standardSixteenColours())),
         std::invalid_argument);
@@ -84,9 +84,7 @@ TEST(IconFiles, RefuseAnythingButA32By32PictureInTheStandardColours) {
     EXPECT_THROW(assetgen::encodeIconImage(offPalette), std::invalid_argument);
     IndexedImage wrongOrder(32, 32, Rgb{255, 255, 255});
     EXPECT_THROW(assetgen::encodeIconImage(wrongOrder), std::invalid_argument);
-}
 
-TEST(IconFiles, PackTwoPixelsABytePointTheFileAtItsImage) {
     IndexedImage picture(32, 32, assetgen::standardSixteenColours());
     picture.plot(0, 31, assetgen::standardSixteenColours()[9]);  // bottom-left: stored first
     picture.plot(1, 31, assetgen::standardSixteenColours()[15]);

@@ -7,7 +7,7 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
 
 #include "platform/Clock.h"
@@ -25,9 +25,7 @@ class PresentLog : public ::testing::Test {
     }
 
     std::string logged() const {
-        std::ostringstream text;
-        text << std::ifstream(path).rdbuf();
-        return text.str();
+        return {std::istreambuf_iterator(std::ifstream(path).rdbuf()), {}};
     }
 
     // The headless windows the wrapped factory made, left to the test to look into.

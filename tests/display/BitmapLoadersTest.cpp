@@ -77,7 +77,7 @@ TEST_F(BitmapLoaders, EverySoundSeedLoadsAndEveryBrokenOneIsRefusedByAllThree) {
     }
 }
 
-TEST_F(BitmapLoaders, MissingUnreadableAndEndlessFilesAreRefused) {
+TEST_F(BitmapLoaders, MissingUnreadableEndlessAndHeaderOnlyFilesAreRefused) {
     const auto fifo = std::filesystem::temp_directory_path() / "tb_hardened_fifo";
     std::filesystem::remove(fifo);
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
@@ -86,6 +86,8 @@ TEST_F(BitmapLoaders, MissingUnreadableAndEndlessFilesAreRefused) {
         EXPECT_EQ(load(path), refused) << "'" << path << "'";
     }
     std::filesystem::remove(fifo);
+    const auto strip = findResource(ResourceKind::BITMAP, 101);
+    EXPECT_EQ(load(file.write(strip.first(14 + 40))), refused) << "headers alone";
 }
 
 // A sound bitmap with padding after its rows: taken up to 16 MiB, refused beyond.

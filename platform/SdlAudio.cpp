@@ -29,15 +29,15 @@ std::optional<std::vector<std::uint8_t>> convertWave(std::span<const std::uint8_
         return std::nullopt;
     }
     SDL_RWops* source = SDL_RWFromConstMem(file.data(), static_cast<int>(file.size()));
-    SDL_AudioSpec spec;
+    SDL_AudioSpec wave;
     Uint8* samples = nullptr;
     Uint32 length = 0;
-    if (source == nullptr || SDL_LoadWAV_RW(source, 1, &spec, &samples, &length) == nullptr) {
+    if (source == nullptr || SDL_LoadWAV_RW(source, 1, &wave, &samples, &length) == nullptr) {
         return std::nullopt;
     }
     std::optional<std::vector<std::uint8_t>> converted;
     SDL_AudioCVT cvt;
-    if (length <= INT_MAX && SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq,
+    if (length <= INT_MAX && SDL_BuildAudioCVT(&cvt, wave.format, wave.channels, wave.freq,
                                                device.format, device.channels, device.freq) >= 0) {
         std::vector<std::uint8_t> buffer(std::size_t{length} *
                                          static_cast<std::size_t>(cvt.len_mult));

@@ -16,7 +16,6 @@ std::string parseError(const std::string& text) {
 
 TEST(KeyScript, NamesTheMalformedLine) {
     for (const auto& [text, message] : std::vector<std::pair<std::string, std::string>>{
-             {"1 -\n0 -\n", "line 2: the count '0'"},
              {"-3 Left\n", "line 1: the count '-3'"},
              {"18446744073709551616 -\n", "line 1: the count"},
              {"\n# ok\n5\n", "line 3: expected COUNT KEYS"},

@@ -105,19 +105,28 @@ void applyLift() {
     }
 }
 
-// The flight off a wall: leftward every third step rises two pixels, rightward every other.
-void applyKick() {
+// One step of the flight off a wall; a step that cannot move the ball sideways ends the kick.
+void kickStep(std::int32_t dx, std::int32_t dy) {
     GameState& g = gameState;
     const std::int32_t startX = g.ballX;
-    if (g.kick < 0) {
-        g.kick += 1;
-        moveBall(-1, g.kick % 3 != 0 ? -1 : -2);
-    } else {
-        g.kick -= 1;
-        moveBall(1, g.kick % 2 != 0 ? -1 : -2);
-    }
+    moveBall(dx, dy);
     if (g.ballX == startX) {
         g.kick = 0;
+    }
+}
+
+// Leftward every third step rises two pixels, rightward every other. The directions are tested
+// in turn, not as either/or: a leftward step that kicks off a wall on the ball's left starts the
+// rightward flight, and its first step is made in the same substep.
+void applyKick() {
+    GameState& g = gameState;
+    if (g.kick < 0) {
+        g.kick += 1;
+        kickStep(-1, g.kick % 3 != 0 ? -1 : -2);
+    }
+    if (g.kick > 0) {
+        g.kick -= 1;
+        kickStep(1, g.kick % 2 != 0 ? -1 : -2);
     }
 }
 
@@ -134,8 +143,6 @@ void stepBall() {
     if (g.lift > 0) {
         applyLift();
     }
-    if (g.kick != 0) {
-        applyKick();
-    }
+    applyKick();
     g.trail[0] = TrailPoint{g.ballX, g.ballY};
 }

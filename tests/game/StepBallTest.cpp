@@ -186,4 +186,17 @@ TEST_F(StepBall, KicksStepLeftSteepFirstEveryThirdAndRightShallowFirstEveryOther
     EXPECT_EQ(gameState.kick, 0);
 }
 
+TEST_F(StepBall, ALeftwardKickStepThatKicksOffAWallFliesRightInTheSameSubstep) {
+    setCell(5, 8, Block);  // x 160..191, y 256..287: on the left just above the ball
+    placeBall(190, 288);
+    gameState.hover = 1;
+    gameState.kick = -50;
+    armCue();
+    // Right steps to 191; the kick's step (-1, -1) is refused by the Block, but the Block on the
+    // left with Right held throws the ball to 211 with kick +100; the rightward step follows.
+    EXPECT_EQ(substep({VK_SPACE, VK_RIGHT}, {Still, Still}), (Pixel{22, -1}));
+    EXPECT_EQ(gameState.kick, 99);
+    EXPECT_EQ(audio.played, std::vector<int>{111});
+}
+
 }  // namespace

@@ -32,7 +32,7 @@ void presentFrame(benchmark::State& state, Shown shown) {
         state.SkipWithError("the display could not be opened");
         return;
     }
-    const platform::PixelSurface& frame = *screen.backBuffer;
+    const device::PixelSurface& frame = *screen.backBuffer;
     const platform::PictureView picture{frame.row(0), frame.description().width,
                                         frame.description().height, frame.description().pitch};
     for (auto _ : state) {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/GlyphRaster.h"
+#include "tools/assetgen/GlyphRaster.h"
 #include "tools/assetgen/Draw.h"
 #include "tools/assetgen/Lettering.h"
 
@@ -75,7 +75,7 @@ TEST(Drawing, StampsSpritesAtScaleAndPastesPictures) {
 }
 
 TEST(Lettering, LaysTheInkBoxAtThePointInItsShades) {
-    platform::GlyphCoverage coverage;
+    assetgen::GlyphCoverage coverage;
     coverage.width = 4;
     coverage.height = 3;
     coverage.ink = {0, 0, 0, 0, 0, 200, 100, 0, 0, 0, 20, 0};
@@ -85,16 +85,16 @@ TEST(Lettering, LaysTheInkBoxAtThePointInItsShades) {
     assetgen::stampInk(image, 0, 0, coverage, {{150, kWhite}, {50, kGrey}});
     EXPECT_EQ(lettersAt(image, {{0, 0}, {1, 0}, {1, 1}}), "WGK") << "(1, 1) too faint for a shade";
 
-    const assetgen::InkBox blank = assetgen::inkBox(platform::GlyphCoverage{2, 2, {0, 0, 0, 0}});
+    const assetgen::InkBox blank = assetgen::inkBox(assetgen::GlyphCoverage{2, 2, {0, 0, 0, 0}});
     EXPECT_EQ((std::array{blank.width, blank.height}), (std::array{0, 0}));
 }
 
 TEST(Lettering, RendersKoreanCrispOrSmoothAndNamesWhatIsMissing) {
     const auto crisp =
-        assetgen::renderText({"NanumGothicBold.ttf", 16, platform::GlyphRendering::Crisp}, "공");
+        assetgen::renderText({"NanumGothicBold.ttf", 16, assetgen::GlyphRendering::Crisp}, "공");
     const auto smooth =
-        assetgen::renderText({"NanumGothicBold.ttf", 16, platform::GlyphRendering::Smooth}, "공");
-    const auto onlyFullOrNone = [](const platform::GlyphCoverage& c) {
+        assetgen::renderText({"NanumGothicBold.ttf", 16, assetgen::GlyphRendering::Smooth}, "공");
+    const auto onlyFullOrNone = [](const assetgen::GlyphCoverage& c) {
         return std::all_of(c.ink.begin(), c.ink.end(), [](auto v) { return v == 0 || v == 255; });
     };
     EXPECT_TRUE(onlyFullOrNone(crisp));
@@ -103,14 +103,14 @@ TEST(Lettering, RendersKoreanCrispOrSmoothAndNamesWhatIsMissing) {
     EXPECT_LE(assetgen::inkBox(crisp).height, 17);
 
     try {
-        assetgen::renderText({"NoSuchFont.ttf", 16, platform::GlyphRendering::Smooth}, "공");
+        assetgen::renderText({"NoSuchFont.ttf", 16, assetgen::GlyphRendering::Smooth}, "공");
         FAIL() << "a missing font must be refused";
     } catch (const std::runtime_error& error) {
         EXPECT_NE(std::string(error.what()).find("NoSuchFont.ttf"), std::string::npos);
     }
     const auto path = "/usr/share/fonts/truetype/nanum/NanumGothicBold.ttf";
-    EXPECT_FALSE(platform::rasterizeText(path, 0, "공", platform::GlyphRendering::Smooth).ok());
-    EXPECT_FALSE(platform::rasterizeText(path, 12, "", platform::GlyphRendering::Smooth).ok());
+    EXPECT_FALSE(assetgen::rasterizeText(path, 0, "공", assetgen::GlyphRendering::Smooth).ok());
+    EXPECT_FALSE(assetgen::rasterizeText(path, 12, "", assetgen::GlyphRendering::Smooth).ok());
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include "assets/ResourceTable.h"
 #include "platform/BmpFile.h"
 #include "platform/ColourTable.h"
-#include "platform/Palette.h"
+#include "display/device/Palette.h"
 #include "tests/display/DisplayFixture.h"
 #include "tests/display/ScratchFile.h"
 #include "tools/bmpseeds/BmpWriter.h"
@@ -34,7 +34,7 @@ PALETTEENTRY written(std::uint32_t index, std::uint8_t flags) {
 class BitmapLoaders : public OpenDisplay {
   protected:
     ~BitmapLoaders() override {
-        platform::releaseHeld(palette);
+        device::releaseHeld(palette);
         sentinelPalette->release();
     }
 
@@ -56,13 +56,13 @@ class BitmapLoaders : public OpenDisplay {
         palette = sentinelPalette;
         const HRESULT loaded = screen.loadPalette(&palette, path);
         EXPECT_EQ(palette == nullptr, FAILED(loaded));
-        platform::releaseHeld(palette);
+        device::releaseHeld(palette);
         return {surface, painted, loaded};
     }
 
-    platform::Palette* palette = nullptr;
+    device::Palette* palette = nullptr;
     // Stands in the result before a load that must fail, to see it set to null.
-    platform::Palette* const sentinelPalette = platform::Palette::create({});
+    device::Palette* const sentinelPalette = device::Palette::create({});
     const std::vector<HRESULT> refused{E_FAIL, E_FAIL, E_FAIL};
     const ScratchFile file{"loaders"};
 };
@@ -126,7 +126,7 @@ TEST_F(BitmapLoaders, FileAndBuiltInWaysCountColoursByTheirOwnRules) {
                       i < c.fileCount ? written(i, 0xA5) : asRead(bytes, 54 + 4 * i))
                 << i << ": counted entries turned to red-green-blue, the next kept as read";
         }
-        platform::releaseHeld(palette);
+        device::releaseHeld(palette);
 
         const auto builtIn = platform::builtInColourTable(*platform::BmpFile::check(bytes));
         ASSERT_TRUE(builtIn);
@@ -144,7 +144,7 @@ TEST_F(BitmapLoaders, ABuiltInBitmapGivesItsColoursWithFlagsCleared) {
         const PALETTEENTRY quad = asRead(strip, 54 + 4 * i);
         ASSERT_EQ(palette->entries()[i], (PALETTEENTRY{quad.peBlue, quad.peGreen, quad.peRed, 0}));
     }
-    platform::releaseHeld(palette);
+    device::releaseHeld(palette);
     palette = sentinelPalette;
     EXPECT_EQ(screen.loadPalette(&palette, 9999), E_FAIL);
     EXPECT_EQ(palette, nullptr);

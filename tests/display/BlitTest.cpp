@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "platform/DisplayCodes.h"
+#include "display/device/DisplayCodes.h"
 #include "tests/display/DisplayFixture.h"
 
 namespace displaytest {
@@ -110,7 +110,7 @@ TEST_F(BlitTest, ClearStoresTheLowSixteenBitsOfARawValue) {
 }
 
 TEST_F(BlitTest, BlitRawKeyedSkipsTheKeyOfABarePlatformSurfaceAndRefusesEdges) {
-    platform::PixelSurface* source = numbered(3, 1)->platformSurface();
+    device::PixelSurface* source = numbered(3, 1)->platformSurface();
     source->setSourceKey(2);
     ASSERT_EQ(screen.blitRawKeyed(10, 10, source, nullptr), S_OK);  // the key value skipped
     EXPECT_EQ(pixelsOf(*screen.backBuffer, 10, 10, 3, 1), (std::vector<std::uint16_t>{1, 0, 3}));

@@ -2,11 +2,11 @@
 // asked to do, the pacing of presents, and the palettes and clipper on the front buffer.
 #include <gtest/gtest.h>
 
-#include "platform/Bitmap.h"
-#include "platform/Clipper.h"
-#include "platform/FrontBuffer.h"
-#include "platform/Palette.h"
-#include "platform/PixelDevice.h"
+#include "display/device/Bitmap.h"
+#include "display/device/Clipper.h"
+#include "display/device/FrontBuffer.h"
+#include "display/device/Palette.h"
+#include "display/device/PixelDevice.h"
 #include "tests/display/DisplayFixture.h"
 
 namespace displaytest {
@@ -18,7 +18,7 @@ TEST_F(UnopenedDisplay, AnswersEPointerForMissingPartsAndEInvalidArgForMissingAr
     Display unopened;
     Surface never;  // a Surface never made
     Surface* made = &never;
-    platform::Palette* palette = nullptr;
+    device::Palette* palette = nullptr;
     EXPECT_EQ(unopened.present(), E_POINTER);
     EXPECT_EQ(unopened.presentNoVsync(), E_POINTER);
     EXPECT_EQ(unopened.clear(0), E_POINTER);
@@ -56,9 +56,9 @@ TEST(OpenedDisplay, WindowedThenFullScreenThenReleasedLikeTheGameDoes) {
 
     // Each reference the first open made is released exactly once by the second: the test's
     // own extra reference is then the last.
-    platform::PixelDevice* device = opened.directDraw;
-    platform::FrontBuffer* front = opened.frontBuffer;
-    platform::PixelSurface* back = opened.backBuffer;
+    device::PixelDevice* device = opened.directDraw;
+    device::FrontBuffer* front = opened.frontBuffer;
+    device::PixelSurface* back = opened.backBuffer;
     device->addRef();
     front->addRef();
     back->addRef();
@@ -86,7 +86,7 @@ TEST(OpenedDisplay, AFailedOpenKeepsWhatItMadeUntilTheNextOpen) {
     EXPECT_EQ(opened.backBuffer, nullptr);
     EXPECT_EQ(opened.windowed, 1) << "window and mode stay as they were";
     opened.directDraw->addRef();
-    platform::PixelDevice* partlyBuilt = opened.directDraw;
+    device::PixelDevice* partlyBuilt = opened.directDraw;
 
     EXPECT_EQ(opened.openFullScreen(nullptr, 640, 480, 16), E_FAIL);
     EXPECT_EQ(partlyBuilt->release(), 0u);
@@ -133,8 +133,8 @@ TEST_F(PresentTest, ALatePresentIsShownAtOnceAndTheGridMovesWithIt) {
 }
 
 TEST_F(PresentTest, PresentBitmapStretchesItOverTheBackBufferAndAttachesThePalette) {
-    const auto strip = platform::Bitmap::load(101, 0, 0);  // 12 × 3: white, light grey ... dots
-    platform::Palette* palette = platform::Palette::create({});
+    const auto strip = device::Bitmap::load(101, 0, 0);  // 12 × 3: white, light grey ... dots
+    device::Palette* palette = device::Palette::create({});
     ASSERT_EQ(screen.presentBitmap(strip.get(), palette), S_OK);
     EXPECT_EQ(screen.frontBuffer->palette(), palette);
     palette->release();
@@ -149,14 +149,14 @@ TEST_F(PresentTest, PresentBitmapStretchesItOverTheBackBufferAndAttachesThePalet
 }
 
 TEST_F(PresentTest, PalettesAndClippersAttachToTheFrontBufferWhichHoldsTheOnlyReference) {
-    platform::Palette* palette = platform::Palette::create({});
+    device::Palette* palette = device::Palette::create({});
     ASSERT_EQ(screen.applyPalette(palette), S_OK);
     EXPECT_EQ(screen.frontBuffer->palette(), palette);
     ASSERT_EQ(screen.applyPalette(nullptr), S_OK);
     EXPECT_EQ(palette->release(), 0u) << "detaching gave the front buffer's reference back";
 
     ASSERT_EQ(screen.attachWindowClipper(), S_OK);
-    platform::Clipper* clipper = screen.frontBuffer->clipper();
+    device::Clipper* clipper = screen.frontBuffer->clipper();
     ASSERT_NE(clipper, nullptr);
     EXPECT_EQ(clipper->window(), &window);
     EXPECT_EQ(clipper->addRef(), 2u);

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "assets/ResourceTable.h"
-#include "platform/Text.h"
+#include "display/device/Text.h"
 #include "tests/display/DisplayFixture.h"
 #include "tests/display/ScratchFile.h"
 
@@ -59,7 +59,7 @@ TEST_F(FactoryTest, TextSurfaceIsExactlyItsTextWhiteOnAGreyBox) {
     kept.emplace_back(label);
     std::int32_t width = 0;
     std::int32_t height = 0;
-    ASSERT_TRUE(platform::measureText(nullptr, "Stage 12", width, height));
+    ASSERT_TRUE(device::measureText(nullptr, "Stage 12", width, height));
     // A classic 16-pixel line.
     EXPECT_EQ(sizeOf(label), (std::array{static_cast<std::uint32_t>(width), 16u}));
 

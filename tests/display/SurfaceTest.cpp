@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "display/DescribeMask.h"
-#include "platform/Bitmap.h"
-#include "platform/PixelDevice.h"
+#include "display/device/Bitmap.h"
+#include "display/device/PixelDevice.h"
 #include "tests/display/DisplayFixture.h"
 
 namespace displaytest {
@@ -15,22 +15,22 @@ class SurfaceTest : public ::testing::Test {
     ~SurfaceTest() override { device->release(); }
 
     void allocate(std::uint32_t width, std::uint32_t height) {
-        const platform::SurfaceDesc desc{.width = width, .height = height};
+        const device::SurfaceDesc desc{.width = width, .height = height};
         ASSERT_EQ(surface.allocate(device, &desc), S_OK);
     }
     std::uint16_t& pixel(std::uint32_t x, std::uint32_t y) {
         return surface.platformSurface()->row(y)[x];
     }
 
-    platform::PixelDevice* device = platform::PixelDevice::create();
+    device::PixelDevice* device = device::PixelDevice::create();
     Surface surface;
-    const std::unique_ptr<platform::Bitmap> strip = platform::Bitmap::load(101, 0, 0);
+    const std::unique_ptr<device::Bitmap> strip = device::Bitmap::load(101, 0, 0);
 };
 
 // The Surface's own reference goes exactly once: with the test's extra one, the count shows it.
 TEST_F(SurfaceTest, AdoptAndReleaseTakeAndGiveBackTheSurfacesOwnReferenceOnce) {
-    platform::PixelSurface* first = nullptr;
-    platform::PixelSurface* second = nullptr;
+    device::PixelSurface* first = nullptr;
+    device::PixelSurface* second = nullptr;
     ASSERT_EQ(device->createSurface(4, 4, &first), S_OK);
     ASSERT_EQ(device->createSurface(2, 2, &second), S_OK);
     {
@@ -44,7 +44,7 @@ TEST_F(SurfaceTest, AdoptAndReleaseTakeAndGiveBackTheSurfacesOwnReferenceOnce) {
 
     allocate(2, 2);
     ASSERT_EQ(surface.setSourceKey(RGB(0, 0, 255)), S_OK);
-    platform::PixelSurface* held = surface.platformSurface();
+    device::PixelSurface* held = surface.platformSurface();
     held->addRef();
     EXPECT_EQ(surface.releaseSurface(), S_OK);
     EXPECT_EQ(surface.releaseSurface(), S_OK);

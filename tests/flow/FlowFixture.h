@@ -9,7 +9,7 @@
 #include "display/Display.h"
 #include "game/RunGame.h"
 #include "platform/HeadlessWindow.h"
-#include "platform/PixelSurface.h"
+#include "display/device/PixelSurface.h"
 #include "shell/StartUp.h"
 #include "tools/replay/InstalledSeams.h"
 

@@ -10,6 +10,7 @@
 #include "platform/HeadlessWindow.h"
 #include "platform/PictureFit.h"
 #include "platform/SdlWindow.h"
+#include "platform/WinTypes.h"
 
 namespace {
 
@@ -131,6 +132,12 @@ TEST(SdlWindow, ShowsThePictureStretchedInAWindowFittedAtFullScreenAndAgainAfter
     expectShown(*window, shownArea(*window));
     window->showWindowed(4, 4);
     expectShown(*window, {0, 0, 4, 4});
+}
+
+TEST(MakeRect, TurnsCornerAndSizeIntoEdges) {
+    RECT rect;
+    EXPECT_EQ(makeRect(rect, 64, 0, 32, 32), (RECT{64, 0, 96, 32}));
+    EXPECT_EQ(rect, (RECT{64, 0, 96, 32}));
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <array>
 
 #include "platform/WindowEvents.h"
-#include "shell/MakeRect.h"
 #include "shell/MessagePump.h"
 #include "shell/WindowInput.h"
 
@@ -63,12 +62,6 @@ TEST_F(WindowShell, AClickIsReportedOnceAndOnlyWhenBothEdgesWereSeen) {
     EXPECT_EQ(takeRightClick(), 1);
     EXPECT_EQ(takeRightClick(), 0);
     EXPECT_EQ(takeLeftClick(), 0);
-}
-
-TEST(MakeRect, TurnsCornerAndSizeIntoEdges) {
-    RECT rect;
-    EXPECT_EQ(makeRect(rect, 64, 0, 32, 32), (RECT{64, 0, 96, 32}));
-    EXPECT_EQ(rect, (RECT{64, 0, 96, 32}));
 }
 
 }  // namespace

@@ -121,8 +121,8 @@ void drawThanks(IndexedImage& image, int centreX, int top) {
     };
     constexpr int kLineGap = 36;
     for (const char* line : lines) {
-        const platform::GlyphCoverage ink =
-            renderText({"NanumGothicBold.ttf", 18, platform::GlyphRendering::Crisp}, line);
+        const assetgen::GlyphCoverage ink =
+            renderText({"NanumGothicBold.ttf", 18, assetgen::GlyphRendering::Crisp}, line);
         stampInk(image, centreX - inkBox(ink).width / 2, top, ink, {{1, navy}});
         top += kLineGap;
     }

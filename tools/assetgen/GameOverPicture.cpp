@@ -53,8 +53,8 @@ void drawTile(IndexedImage& image, int left, const std::string& syllable) {
             stampCorner(image, left + 3, kTop + 3, flipX, flipY);
         }
     }
-    const platform::GlyphCoverage ink =
-        renderText({"NanumMyeongjoBold.ttf", 31, platform::GlyphRendering::Smooth}, syllable);
+    const assetgen::GlyphCoverage ink =
+        renderText({"NanumMyeongjoBold.ttf", 31, assetgen::GlyphRendering::Smooth}, syllable);
     const InkBox box = inkBox(ink);
     stampInk(image, left + (kTile - box.width) / 2, kTop + (kTile - box.height) / 2, ink,
              {{60, grey}, {120, white}});

@@ -29,8 +29,8 @@ constexpr Rgb grass{34, 70, 38}, grassLight{58, 104, 54};
 
 // White letters standing out of the night on a stepped grey extrusion.
 void drawTitleLine(IndexedImage& image, const std::string& text, int pixelSize, int top) {
-    const platform::GlyphCoverage ink =
-        renderText({"NanumSquareRoundB.ttf", pixelSize, platform::GlyphRendering::Smooth}, text);
+    const assetgen::GlyphCoverage ink =
+        renderText({"NanumSquareRoundB.ttf", pixelSize, assetgen::GlyphRendering::Smooth}, text);
     const int left = kMiddle - inkBox(ink).width / 2 - 2;
     for (int depth = 4; depth >= 1; --depth) {
         stampInk(image, left + depth, top + depth, ink, {{110, depth > 2 ? grey : lightGrey}});
@@ -188,8 +188,8 @@ void drawSign(IndexedImage& image) {
     const int left = kMiddle - width / 2;
     fillRect(image, left, top, width, height, timberDark);
     frameRect(image, left + 1, top + 1, width - 2, height - 2, brass);
-    const platform::GlyphCoverage ink =
-        renderText({"NanumGothicBold.ttf", 12, platform::GlyphRendering::Crisp}, "통통이네");
+    const assetgen::GlyphCoverage ink =
+        renderText({"NanumGothicBold.ttf", 12, assetgen::GlyphRendering::Crisp}, "통통이네");
     const InkBox box = inkBox(ink);
     stampInk(image, kMiddle - box.width / 2, top + (height - box.height) / 2, ink, {{1, paper}});
 }

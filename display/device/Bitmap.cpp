@@ -1,11 +1,11 @@
-#include "platform/Bitmap.h"
+#include "display/device/Bitmap.h"
 
 #include <SDL.h>
 
 #include "platform/BmpFile.h"
-#include "platform/PixelSurface.h"
+#include "display/device/PixelSurface.h"
 
-namespace platform {
+namespace device {
 namespace {
 
 // Bitmaps are held in one 32-bit format, whatever their file held, so stretching and painting
@@ -77,4 +77,4 @@ HRESULT paintBitmap(PixelSurface& surface, const Bitmap& bitmap, std::int32_t sr
     return SDL_BlitScaled(from, &source, surface.sdlSurface(), nullptr) == 0 ? S_OK : E_FAIL;
 }
 
-}  // namespace platform
+}  // namespace device

@@ -1,12 +1,12 @@
-#include "platform/PixelSurface.h"
+#include "display/device/PixelSurface.h"
 
 #include <SDL.h>
 
 #include <cstring>
 
-#include "platform/DisplayCodes.h"
+#include "display/device/DisplayCodes.h"
 
-namespace platform {
+namespace device {
 namespace {
 
 bool liesWithin(const RECT& rect, std::int64_t width, std::int64_t height) {
@@ -156,4 +156,4 @@ void PixelSurface::paintColor(const RECT& area, COLORREF color) {
     SDL_FillRect(surface_, &rect, value);
 }
 
-}  // namespace platform
+}  // namespace device

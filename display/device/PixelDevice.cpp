@@ -1,11 +1,11 @@
-#include "platform/PixelDevice.h"
+#include "display/device/PixelDevice.h"
 
-#include "platform/DisplayCodes.h"
-#include "platform/FrontBuffer.h"
-#include "platform/PixelSurface.h"
+#include "display/device/DisplayCodes.h"
+#include "display/device/FrontBuffer.h"
+#include "display/device/PixelSurface.h"
 #include "platform/Window.h"
 
-namespace platform {
+namespace device {
 
 HRESULT PixelDevice::shareScreen(Window* window) {
     if (window == nullptr) {
@@ -44,4 +44,4 @@ HRESULT PixelDevice::createFrontBuffer(Window* window, FrontBuffer** out) {
     return S_OK;
 }
 
-}  // namespace platform
+}  // namespace device

@@ -2,11 +2,16 @@
 // Clipping of the front buffer to a window. Presenting already draws only into the front
 // buffer's own window, so the clipper records the window it was bound to and needs no more.
 #include "platform/HResult.h"
-#include "platform/RefCounted.h"
+#include "display/device/RefCounted.h"
 
 namespace platform {
-
 class Window;
+}  // namespace platform
+
+namespace device {
+
+using platform::Window;
+
 
 class Clipper : public RefCounted {
   public:
@@ -26,4 +31,4 @@ class Clipper : public RefCounted {
     Window* window_ = nullptr;
 };
 
-}  // namespace platform
+}  // namespace device

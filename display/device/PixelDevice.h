@@ -4,13 +4,18 @@
 #include <cstdint>
 
 #include "platform/HResult.h"
-#include "platform/RefCounted.h"
+#include "display/device/RefCounted.h"
 
 namespace platform {
+class Window;
+}  // namespace platform
+
+namespace device {
+
+using platform::Window;
 
 class FrontBuffer;
 class PixelSurface;
-class Window;
 
 class PixelDevice : public RefCounted {
   public:
@@ -36,4 +41,4 @@ class PixelDevice : public RefCounted {
     PixelDevice() = default;
 };
 
-}  // namespace platform
+}  // namespace device

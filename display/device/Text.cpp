@@ -1,12 +1,12 @@
-#include "platform/Text.h"
+#include "display/device/Text.h"
 
 #include <SDL.h>
 #include <SDL_ttf.h>
 
 #include "assets/ResourceTable.h"
-#include "platform/PixelSurface.h"
+#include "display/device/PixelSurface.h"
 
-namespace platform {
+namespace device {
 
 class Font {
   public:
@@ -108,4 +108,4 @@ HRESULT paintText(PixelSurface& surface, const Font* font, const char* text, std
     return drawn == 0 ? S_OK : E_FAIL;
 }
 
-}  // namespace platform
+}  // namespace device

@@ -12,7 +12,7 @@
 #include "game/Stage.h"
 #include "game/StepBall.h"
 #include "game/Trail.h"
-#include "shell/VirtualKeys.h"
+#include "platform/VirtualKeys.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "display/Display.h"
 
-#include "platform/Clock.h"
 #include "display/device/DisplayCodes.h"
 #include "display/device/FrontBuffer.h"
 #include "display/device/PixelDevice.h"
 #include "display/device/PixelSurface.h"
 #include "display/device/Text.h"
+#include "platform/Clock.h"
 #include "platform/Window.h"
 
 Display* display = nullptr;

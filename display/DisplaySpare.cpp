@@ -1,13 +1,13 @@
 // The Display's spare operations: none of them is on the game's path.
 #include "display/Display.h"
 
-#include "platform/BmpFile.h"
 #include "display/device/Clipper.h"
-#include "platform/ColourTable.h"
 #include "display/device/DisplayCodes.h"
 #include "display/device/FrontBuffer.h"
 #include "display/device/Palette.h"
 #include "display/device/PixelSurface.h"
+#include "platform/BmpFile.h"
+#include "platform/ColourTable.h"
 
 HRESULT Display::presentNoVsync() {
     if (frontBuffer == nullptr || backBuffer == nullptr) {
@@ -16,8 +16,8 @@ HRESULT Display::presentNoVsync() {
     return frontBuffer->present(*backBuffer);
 }
 
-HRESULT Display::blitRawKeyed(std::int32_t x, std::int32_t y,
-                              device::PixelSurface* platformSource, const RECT* sourceRect) {
+HRESULT Display::blitRawKeyed(std::int32_t x, std::int32_t y, device::PixelSurface* platformSource,
+                              const RECT* sourceRect) {
     return blitRaw(x, y, platformSource, sourceRect, DDBLTFAST_SRCCOLORKEY);
 }
 

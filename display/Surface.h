@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "display/device/Bitmap.h"
-#include "platform/HResult.h"
 #include "display/device/PixelSurface.h"
+#include "platform/HResult.h"
 #include "platform/WinTypes.h"
 
 namespace device {

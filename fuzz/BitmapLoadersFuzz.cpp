@@ -9,10 +9,10 @@
 #include <string>
 
 #include "display/Display.h"
+#include "display/device/Palette.h"
 #include "platform/BmpFile.h"
 #include "platform/ColourTable.h"
 #include "platform/HeadlessWindow.h"
-#include "display/device/Palette.h"
 
 namespace {
 

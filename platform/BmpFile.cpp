@@ -125,8 +125,8 @@ std::optional<BmpHeader> checkedHeader(std::span<const std::uint8_t> file) {
         header.colorsUsed = readLe32(file, 46);
     }
     const std::int64_t rows = height < 0 ? -height : height;
-    if (planes != 1 || width < 1 || width > kMaxPictureSide || rows < 1 ||
-        rows > kMaxPictureSide || !isKnownFormat(header.bitCount, compression, core)) {
+    if (planes != 1 || width < 1 || width > kMaxPictureSide || rows < 1 || rows > kMaxPictureSide ||
+        !isKnownFormat(header.bitCount, compression, core)) {
         return std::nullopt;
     }
     header.width = static_cast<std::uint32_t>(width);

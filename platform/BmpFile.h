@@ -30,7 +30,6 @@ class BitmapName {
     const char* path_ = nullptr;
 };
 
-
 // The header fields the loaders go on, once they have been found consistent with the file.
 struct BmpHeader {
     std::uint32_t infoSize = 0;  // biSize: 12, 40, 52, 56, 108 or 124

@@ -64,10 +64,6 @@ constexpr Table buildTable() {
 
 constexpr Table kVirtualKeys = buildTable();
 
-constexpr int VK_SHIFT = 0x10;
-constexpr int VK_LSHIFT = 0xA0;
-constexpr int VK_RMENU = 0xA5;
-
 }  // namespace
 
 int virtualKeyOf(int scancode) {

@@ -1,8 +1,8 @@
 #pragma once
 // Clipping of the front buffer to a window. Presenting already draws only into the front
 // buffer's own window, so the clipper records the window it was bound to and needs no more.
-#include "platform/HResult.h"
 #include "display/device/RefCounted.h"
+#include "platform/HResult.h"
 
 namespace platform {
 class Window;
@@ -11,7 +11,6 @@ class Window;
 namespace device {
 
 using platform::Window;
-
 
 class Clipper : public RefCounted {
   public:

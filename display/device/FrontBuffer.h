@@ -3,9 +3,9 @@
 // a clipper can be attached to it; neither changes what is shown.
 #include "display/device/Attached.h"
 #include "display/device/Clipper.h"
-#include "platform/HResult.h"
 #include "display/device/Palette.h"
 #include "display/device/RefCounted.h"
+#include "platform/HResult.h"
 
 namespace platform {
 class Window;

@@ -3,8 +3,8 @@
 // exclusively at full screen, and makes the surfaces that are drawn into and presented.
 #include <cstdint>
 
-#include "platform/HResult.h"
 #include "display/device/RefCounted.h"
+#include "platform/HResult.h"
 
 namespace platform {
 class Window;

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <optional>
 
+#include "display/device/RefCounted.h"
 #include "platform/BmpFile.h"
 #include "platform/HResult.h"
-#include "display/device/RefCounted.h"
 #include "platform/WinTypes.h"
 
 struct SDL_Surface;

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "tools/assetgen/GlyphRaster.h"
 #include "tools/assetgen/Draw.h"
+#include "tools/assetgen/GlyphRaster.h"
 #include "tools/assetgen/Lettering.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include <sys/stat.h>
 
 #include "assets/ResourceTable.h"
+#include "display/device/Palette.h"
 #include "platform/BmpFile.h"
 #include "platform/ColourTable.h"
-#include "display/device/Palette.h"
 #include "tests/display/DisplayFixture.h"
 #include "tests/display/ScratchFile.h"
 #include "tools/bmpseeds/BmpWriter.h"

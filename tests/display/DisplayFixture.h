@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "display/Display.h"
+#include "display/device/PixelSurface.h"
 #include "platform/Clock.h"
 #include "platform/HeadlessWindow.h"
-#include "display/device/PixelSurface.h"
 
 namespace displaytest {
 

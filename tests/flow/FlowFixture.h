@@ -7,9 +7,9 @@
 #include <optional>
 
 #include "display/Display.h"
+#include "display/device/PixelSurface.h"
 #include "game/RunGame.h"
 #include "platform/HeadlessWindow.h"
-#include "display/device/PixelSurface.h"
 #include "shell/StartUp.h"
 #include "tools/replay/InstalledSeams.h"
 

@@ -3,7 +3,7 @@
 
 #include "game/Cues.h"
 #include "game/MoveBall.h"
-#include "shell/VirtualKeys.h"
+#include "platform/VirtualKeys.h"
 #include "tests/game/GameFixture.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "game/Cues.h"
 #include "game/StepBall.h"
 #include "game/Trail.h"
-#include "shell/VirtualKeys.h"
+#include "platform/VirtualKeys.h"
 #include "tests/game/GameFixture.h"
 
 namespace {

@@ -7,16 +7,16 @@
 #include <memory>
 #include <string>
 
-#include "bench/QuietSeams.h"
 #include "display/Display.h"
 #include "platform/SdlWindow.h"
+#include "tools/support/InstalledSeams.h"
 
 namespace {
 
 enum class Shown { uploadOnly, windowed, fullScreen };
 
 void presentFrame(benchmark::State& state, Shown shown) {
-    const QuietSeams seams;
+    const InMemoryGame game;
     std::string error;
     const std::unique_ptr<platform::SdlWindow> window =
         platform::SdlWindow::create("tilebounce bench", error);

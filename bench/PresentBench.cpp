@@ -13,7 +13,7 @@
 
 namespace {
 
-enum class Shown { uploadOnly, windowed, fullScreen };
+enum class Shown { UploadOnly, Windowed, FullScreen };
 
 void presentFrame(benchmark::State& state, Shown shown) {
     const InMemoryGame game;
@@ -25,7 +25,7 @@ void presentFrame(benchmark::State& state, Shown shown) {
         return;
     }
     Display screen;
-    const HRESULT opened = shown == Shown::fullScreen
+    const HRESULT opened = shown == Shown::FullScreen
                                ? screen.openFullScreen(window.get(), 640, 480, 16)
                                : screen.openWindowed(window.get(), 640, 480);
     if (FAILED(opened) || FAILED(screen.clear(0x7BEF))) {
@@ -37,15 +37,15 @@ void presentFrame(benchmark::State& state, Shown shown) {
                                         frame.description().height, frame.description().pitch};
     for (auto _ : state) {
         const HRESULT result =
-            shown == Shown::uploadOnly ? window->upload(picture) : screen.present();
+            shown == Shown::UploadOnly ? window->upload(picture) : screen.present();
         if (FAILED(result)) {
             state.SkipWithError("present failed");
             break;
         }
     }
 }
-BENCHMARK_CAPTURE(presentFrame, upload, Shown::uploadOnly)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(presentFrame, windowed, Shown::windowed)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(presentFrame, fullScreen, Shown::fullScreen)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(presentFrame, upload, Shown::UploadOnly)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(presentFrame, windowed, Shown::Windowed)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(presentFrame, fullScreen, Shown::FullScreen)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -19,7 +19,7 @@ constexpr int VK_RMENU = 0xA5;
 namespace platform {
 
 // The scancodes SDL numbers: 0 up to this, exclusive.
-constexpr int kScancodeCount = 512;
+constexpr int ScancodeCount = 512;
 
 // The Win32 virtual-key code of the key at an SDL scancode; 0 when the key has none or the number
 // names no scancode.

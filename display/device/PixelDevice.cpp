@@ -20,8 +20,8 @@ HRESULT PixelDevice::takeScreen(Window* window, std::uint32_t width, std::uint32
     if (window == nullptr) {
         return E_INVALIDARG;
     }
-    if (bitsPerPixel != kBitsPerPixel || width == 0 || height == 0 ||
-        width > PixelSurface::kMaxSide || height > PixelSurface::kMaxSide) {
+    if (bitsPerPixel != BitsPerPixel || width == 0 || height == 0 ||
+        width > PixelSurface::MaxSide || height > PixelSurface::MaxSide) {
         return DDERR_INVALIDMODE;
     }
     window->setFullScreen(true);

@@ -19,7 +19,7 @@ class PixelSurface;
 
 class PixelDevice : public RefCounted {
   public:
-    static constexpr std::uint32_t kBitsPerPixel = 16;
+    static constexpr std::uint32_t BitsPerPixel = 16;
 
     // One reference for the caller.
     static PixelDevice* create() { return new PixelDevice; }

@@ -66,7 +66,7 @@ HRESULT PixelSurface::create(std::uint32_t width, std::uint32_t height, PixelSur
         return E_POINTER;
     }
     *out = nullptr;
-    if (width == 0 || height == 0 || width > kMaxSide || height > kMaxSide) {
+    if (width == 0 || height == 0 || width > MaxSide || height > MaxSide) {
         return E_INVALIDARG;
     }
     SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(

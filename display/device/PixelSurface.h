@@ -26,10 +26,10 @@ struct SurfaceDesc {
 
 class PixelSurface : public RefCounted {
   public:
-    static constexpr std::uint32_t kMaxSide = platform::kMaxPictureSide;
+    static constexpr std::uint32_t MaxSide = platform::MaxPictureSide;
 
     // A new black surface holding one reference for the caller. E_INVALIDARG for a side of 0
-    // or above kMaxSide, DDERR_OUTOFMEMORY when there is no memory for it.
+    // or above MaxSide, DDERR_OUTOFMEMORY when there is no memory for it.
     static HRESULT create(std::uint32_t width, std::uint32_t height, PixelSurface** out);
 
     const SurfaceDesc& description() const { return description_; }

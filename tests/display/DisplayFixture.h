@@ -15,8 +15,8 @@
 namespace displaytest {
 
 // Raw 5-6-5 values of the colours the game's pictures use.
-constexpr std::uint16_t kBlack = 0x0000, kWhite = 0xFFFF, kLightGrey = 0xC618, kGrey = 0x8410,
-                        kBlue = 0x001F;
+constexpr std::uint16_t Black = 0x0000, White = 0xFFFF, LightGrey = 0xC618, Grey = 0x8410,
+                        Blue = 0x001F;
 
 // The pixels of width × height from (left, top), row by row; a 0 size reaches the edge.
 inline std::vector<std::uint16_t> pixelsOf(const device::PixelSurface& surface,

@@ -103,11 +103,11 @@ TEST_F(PresentTest, ShowsTheBackBufferOnePresentPerGridTickOrAtOnceWithoutTheWai
     const std::uint64_t start = clock.nowNs();
     for (std::uint64_t frame = 0; frame < 3; ++frame) {
         ASSERT_EQ(screen.present(), S_OK);
-        EXPECT_EQ(clock.nowNs(), start + frame * FramePacer::kTickNs);
+        EXPECT_EQ(clock.nowNs(), start + frame * FramePacer::TickNs);
     }
     clock.advanceNs(10'000'000);  // work within a tick still presents on the tick
     ASSERT_EQ(screen.present(), S_OK);
-    EXPECT_EQ(clock.nowNs(), start + 3 * FramePacer::kTickNs);
+    EXPECT_EQ(clock.nowNs(), start + 3 * FramePacer::TickNs);
 
     ASSERT_EQ(window.pictureWidth(), 640u);
     EXPECT_EQ((std::array{window.pixel(0, 0), window.pixel(639, 479)}),
@@ -116,20 +116,20 @@ TEST_F(PresentTest, ShowsTheBackBufferOnePresentPerGridTickOrAtOnceWithoutTheWai
     screen.backBuffer->row(0)[0] = 0x4321;  // shown at once without the grid's wait
     ASSERT_EQ(screen.presentNoVsync(), S_OK);
     ASSERT_EQ(screen.presentNoVsync(), S_OK);
-    EXPECT_EQ(clock.nowNs(), start + 3 * FramePacer::kTickNs);
+    EXPECT_EQ(clock.nowNs(), start + 3 * FramePacer::TickNs);
     EXPECT_EQ(window.presentCount(), 6u);
     EXPECT_EQ(window.pixel(0, 0), 0x4321);
 }
 
 TEST_F(PresentTest, ALatePresentIsShownAtOnceAndTheGridMovesWithIt) {
     ASSERT_EQ(screen.present(), S_OK);
-    clock.advanceNs(3 * FramePacer::kTickNs + 5'000'000);
+    clock.advanceNs(3 * FramePacer::TickNs + 5'000'000);
     const std::uint64_t waitedBefore = clock.waitedNs();
     const std::uint64_t late = clock.nowNs();
     ASSERT_EQ(screen.present(), S_OK);
     EXPECT_EQ(clock.waitedNs(), waitedBefore) << "no wait for a late present";
     ASSERT_EQ(screen.present(), S_OK);
-    EXPECT_EQ(clock.nowNs(), late + FramePacer::kTickNs) << "no catching up on missed ticks";
+    EXPECT_EQ(clock.nowNs(), late + FramePacer::TickNs) << "no catching up on missed ticks";
 }
 
 TEST_F(PresentTest, PresentBitmapStretchesItOverTheBackBufferAndAttachesThePalette) {
@@ -140,7 +140,7 @@ TEST_F(PresentTest, PresentBitmapStretchesItOverTheBackBufferAndAttachesThePalet
     palette->release();
     // Each strip pixel covers 53⅓ × 160 of the screen.
     EXPECT_EQ((std::array{window.pixel(20, 100), window.pixel(80, 100), window.pixel(639, 479)}),
-              (std::array{kWhite, kBlue, kBlack}));
+              (std::array{White, Blue, Black}));
 
     screen.backBuffer->addRef();
     EXPECT_EQ(screen.presentBitmap(nullptr, nullptr), E_FAIL);

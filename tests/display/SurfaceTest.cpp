@@ -63,9 +63,9 @@ TEST_F(SurfaceTest, KeyAndConversionNeedASurfaceAndBorrowPixelZeroOnly) {
     EXPECT_EQ(surface.toPixelValue(RGB(255, 0, 0)), 0xF800u);
     EXPECT_EQ(surface.setSourceKey(RGB(0, 0, 255)), S_OK);
     EXPECT_TRUE(surface.isKeyed());
-    EXPECT_EQ(surface.platformSurface()->sourceKey(), kBlue);
+    EXPECT_EQ(surface.platformSurface()->sourceKey(), Blue);
     EXPECT_EQ((std::array{pixel(0, 0), pixel(1, 0)}),
-              (std::array<std::uint16_t, 2>{0xABCD, kBlack}));
+              (std::array<std::uint16_t, 2>{0xABCD, Black}));
 }
 
 // A key must match exactly the pixels that painting gave its colour.
@@ -85,12 +85,12 @@ TEST_F(SurfaceTest, PaintBitmapStretchesAPartAndByNameTheWholeOverTheSurface) {
     allocate(6, 6);
     ASSERT_EQ(surface.paintBitmap(strip.get(), 3, 0, 3, 3), S_OK);  // frame 1, doubled
     EXPECT_EQ((std::array{pixel(1, 1), pixel(5, 5), pixel(2, 0)}),
-              (std::array{kLightGrey, kLightGrey, kBlue}));
+              (std::array{LightGrey, LightGrey, Blue}));
     allocate(24, 6);
     surface.platformSurface()->fill(0x1234);
     ASSERT_EQ(surface.paintBitmapByName(101, 0, 0), S_OK);
     EXPECT_EQ((std::array{pixel(1, 1), pixel(2, 0), pixel(23, 5)}),
-              (std::array{kWhite, kBlue, kBlack}));
+              (std::array{White, Blue, Black}));
     EXPECT_EQ(surface.paintBitmap(nullptr, 0, 0, 0, 0), E_INVALIDARG);
     EXPECT_EQ(Surface().paintBitmap(strip.get(), 0, 0, 0, 0), E_INVALIDARG);
 }
@@ -102,7 +102,7 @@ TEST_F(SurfaceTest, PaintTextFillsItsBoxAtItsPlaceAndEmptyTextDrawsNothing) {
     EXPECT_EQ(pixel(0, 0), 0x1234);
     ASSERT_EQ(surface.paintText(nullptr, "Life 3", 10, 20, RGB(128, 128, 128), 0xFFFFFF), S_OK);
     EXPECT_EQ((std::array{pixel(9, 20), pixel(10, 19), pixel(10, 35), pixel(10, 36)}),
-              (std::array<std::uint16_t, 4>{0x1234, 0x1234, kGrey, 0x1234}));
+              (std::array<std::uint16_t, 4>{0x1234, 0x1234, Grey, 0x1234}));
     EXPECT_EQ(surface.paintText(nullptr, "far away", INT32_MAX, 0, 0, 0), S_OK);
     EXPECT_EQ(surface.paintText(nullptr, nullptr, 0, 0, 0, 0), E_INVALIDARG);
 }

@@ -7,13 +7,13 @@ namespace assetgen {
 
 namespace {
 
-constexpr const char* kFontDirectory = "/usr/share/fonts/truetype/nanum/";
+constexpr const char* FontDirectory = "/usr/share/fonts/truetype/nanum/";
 
 }  // namespace
 
 assetgen::GlyphCoverage renderText(const TextStyle& style, const std::string& utf8) {
     assetgen::GlyphRasterResult result = assetgen::rasterizeText(
-        std::string(kFontDirectory) + style.fontFile, style.pixelSize, utf8, style.rendering);
+        std::string(FontDirectory) + style.fontFile, style.pixelSize, utf8, style.rendering);
     if (!result.ok()) {
         throw std::runtime_error(result.error + " (the fonts come from Debian's fonts-nanum)");
     }

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+
 #include "game/GameState.h"
 #include "game/Stage.h"
 #include "tools/support/InstalledSeams.h"

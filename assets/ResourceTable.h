@@ -3,7 +3,8 @@
 #include <cstdint>
 #include <span>
 
-enum class ResourceKind { BITMAP, WAVE, ICON, GROUP_ICON, FONT };
+// The kinds of resource, as the build's resource list names them in capitals (cmake/Embed.cmake).
+enum class ResourceKind { Bitmap, Wave, Icon, GroupIcon, Font };
 
 struct EmbeddedResource {
     ResourceKind kind;

@@ -6,7 +6,6 @@
 #include <cstring>
 #include <vector>
 
-#include "bench/QuietSeams.h"
 #include "display/Display.h"
 #include "game/Draw.h"
 #include "game/GameState.h"
@@ -14,6 +13,7 @@
 #include "game/StepBall.h"
 #include "game/Trail.h"
 #include "platform/HeadlessWindow.h"
+#include "tools/support/InstalledSeams.h"
 
 namespace {
 
@@ -53,7 +53,7 @@ class StageOneInPlay {
     bool ready() const { return tileSheet != nullptr && trailDots != nullptr; }
 
   private:
-    QuietSeams seams_;
+    InMemoryGame game_;
     platform::HeadlessWindow window_;
     Display display_;
 };

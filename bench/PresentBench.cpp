@@ -7,16 +7,16 @@
 #include <memory>
 #include <string>
 
-#include "bench/QuietSeams.h"
 #include "display/Display.h"
 #include "platform/SdlWindow.h"
+#include "tools/support/InstalledSeams.h"
 
 namespace {
 
-enum class Shown { uploadOnly, windowed, fullScreen };
+enum class Shown { UploadOnly, Windowed, FullScreen };
 
 void presentFrame(benchmark::State& state, Shown shown) {
-    const QuietSeams seams;
+    const InMemoryGame game;
     std::string error;
     const std::unique_ptr<platform::SdlWindow> window =
         platform::SdlWindow::create("tilebounce bench", error);
@@ -25,27 +25,27 @@ void presentFrame(benchmark::State& state, Shown shown) {
         return;
     }
     Display screen;
-    const HRESULT opened = shown == Shown::fullScreen
+    const HRESULT opened = shown == Shown::FullScreen
                                ? screen.openFullScreen(window.get(), 640, 480, 16)
                                : screen.openWindowed(window.get(), 640, 480);
     if (FAILED(opened) || FAILED(screen.clear(0x7BEF))) {
         state.SkipWithError("the display could not be opened");
         return;
     }
-    const platform::PixelSurface& frame = *screen.backBuffer;
+    const device::PixelSurface& frame = *screen.backBuffer;
     const platform::PictureView picture{frame.row(0), frame.description().width,
                                         frame.description().height, frame.description().pitch};
     for (auto _ : state) {
         const HRESULT result =
-            shown == Shown::uploadOnly ? window->upload(picture) : screen.present();
+            shown == Shown::UploadOnly ? window->upload(picture) : screen.present();
         if (FAILED(result)) {
             state.SkipWithError("present failed");
             break;
         }
     }
 }
-BENCHMARK_CAPTURE(presentFrame, upload, Shown::uploadOnly)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(presentFrame, windowed, Shown::windowed)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(presentFrame, fullScreen, Shown::fullScreen)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(presentFrame, upload, Shown::UploadOnly)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(presentFrame, windowed, Shown::Windowed)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(presentFrame, fullScreen, Shown::FullScreen)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -6,13 +6,13 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "bench/QuietSeams.h"
 #include "game/Cues.h"
 #include "game/GameState.h"
 #include "game/Stage.h"
 #include "game/StepBall.h"
 #include "game/Trail.h"
-#include "shell/VirtualKeys.h"
+#include "platform/VirtualKeys.h"
+#include "tools/support/InstalledSeams.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ void holdOnly(platform::ScriptedKeySource& keys, const HeldKeys& held) {
 }
 
 void stepBallStageOne(benchmark::State& state) {
-    QuietSeams seams;
+    InMemoryGame game;
     newBall();
 
     std::size_t entry = keyPattern.size() - 1;
@@ -61,7 +61,7 @@ void stepBallStageOne(benchmark::State& state) {
         if (leftOfEntry == 0) {
             entry = (entry + 1) % keyPattern.size();
             leftOfEntry = keyPattern[entry].substeps;
-            holdOnly(seams.keys, keyPattern[entry]);
+            holdOnly(game.keys, keyPattern[entry]);
         }
         if (substep % SubstepsPerFrame == 0) {
             armCue();

@@ -2,6 +2,12 @@
 # tb_embed_resources(<target> KIND ID FILE [KIND ID FILE]...) makes a static library <target>
 # whose ResourceTable.cpp lists every entry by kind and integer id.
 function(tb_embed_resources target)
+    # The kinds as resource lists name them, and their C++ enumerators.
+    set(enumerator_BITMAP Bitmap)
+    set(enumerator_WAVE Wave)
+    set(enumerator_ICON Icon)
+    set(enumerator_GROUP_ICON GroupIcon)
+    set(enumerator_FONT Font)
     set(asm "")
     set(decls "")
     set(rows "")
@@ -20,7 +26,7 @@ function(tb_embed_resources target)
         string(APPEND asm ".global ${sym}\n.global ${sym}_end\n.balign 16\n${sym}:\n"
                           ".incbin \"${file}\"\n${sym}_end:\n")
         string(APPEND decls "extern const unsigned char ${sym}[];\nextern const unsigned char ${sym}_end[];\n")
-        string(APPEND rows "    {ResourceKind::${kind}, ${id}, ${sym}, ${sym}_end},\n")
+        string(APPEND rows "    {ResourceKind::${enumerator_${kind}}, ${id}, ${sym}, ${sym}_end},\n")
         list(APPEND files "${file}")
     endforeach()
     set(dir "${CMAKE_CURRENT_BINARY_DIR}/${target}")

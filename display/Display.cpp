@@ -1,11 +1,11 @@
 #include "display/Display.h"
 
+#include "display/device/DisplayCodes.h"
+#include "display/device/FrontBuffer.h"
+#include "display/device/PixelDevice.h"
+#include "display/device/PixelSurface.h"
+#include "display/device/Text.h"
 #include "platform/Clock.h"
-#include "platform/DisplayCodes.h"
-#include "platform/FrontBuffer.h"
-#include "platform/PixelDevice.h"
-#include "platform/PixelSurface.h"
-#include "platform/Text.h"
 #include "platform/Window.h"
 
 Display* display = nullptr;
@@ -15,11 +15,11 @@ Display::~Display() {
 }
 
 HRESULT Display::releaseAll() {
-    platform::releaseHeld(backBuffer);
-    platform::releaseHeld(frontBuffer);
+    device::releaseHeld(backBuffer);
+    device::releaseHeld(frontBuffer);
     if (directDraw != nullptr) {
         directDraw->shareScreen(window);
-        platform::releaseHeld(directDraw);
+        device::releaseHeld(directDraw);
     }
     return S_OK;
 }
@@ -27,7 +27,7 @@ HRESULT Display::releaseAll() {
 HRESULT Display::openFullScreen(platform::Window* target, std::uint32_t width, std::uint32_t height,
                                 std::uint32_t bitsPerPixel) {
     releaseAll();
-    directDraw = platform::PixelDevice::create();
+    directDraw = device::PixelDevice::create();
     if (FAILED(directDraw->takeScreen(target, width, height, bitsPerPixel))) {
         return E_FAIL;
     }
@@ -36,7 +36,7 @@ HRESULT Display::openFullScreen(platform::Window* target, std::uint32_t width, s
 
 HRESULT Display::openWindowed(platform::Window* target, std::uint32_t width, std::uint32_t height) {
     releaseAll();
-    directDraw = platform::PixelDevice::create();
+    directDraw = device::PixelDevice::create();
     if (FAILED(directDraw->shareScreen(target))) {
         return E_FAIL;
     }
@@ -88,7 +88,7 @@ HRESULT Display::blit(std::int32_t x, std::int32_t y, const Surface* source,
                    source->isKeyed() ? DDBLTFAST_SRCCOLORKEY : DDBLTFAST_NOCOLORKEY);
 }
 
-HRESULT Display::blitRaw(std::int32_t x, std::int32_t y, platform::PixelSurface* platformSource,
+HRESULT Display::blitRaw(std::int32_t x, std::int32_t y, device::PixelSurface* platformSource,
                          const RECT* sourceRect, std::uint32_t copyFlags) {
     if (backBuffer == nullptr) {
         return E_POINTER;
@@ -98,7 +98,7 @@ HRESULT Display::blitRaw(std::int32_t x, std::int32_t y, platform::PixelSurface*
 
 HRESULT Display::newPaintedSurface(Surface** out, std::uint32_t width, std::uint32_t height,
                                    const std::function<HRESULT(Surface&)>& paint) {
-    const platform::SurfaceDesc desc{.width = width, .height = height};
+    const device::SurfaceDesc desc{.width = width, .height = height};
     *out = new Surface;
     const HRESULT allocated = (*out)->allocate(directDraw, &desc);
     if (FAILED(allocated)) {
@@ -116,7 +116,7 @@ HRESULT Display::newBitmapSurface(Surface** out, platform::BitmapName bitmapName
         return E_INVALIDARG;
     }
     *out = nullptr;
-    const auto bitmap = platform::Bitmap::load(bitmapName, width, height);
+    const auto bitmap = device::Bitmap::load(bitmapName, width, height);
     if (!bitmap) {
         return E_FAIL;
     }
@@ -125,7 +125,7 @@ HRESULT Display::newBitmapSurface(Surface** out, platform::BitmapName bitmapName
     });
 }
 
-HRESULT Display::newTextSurface(Surface** out, const platform::Font* font, const char* text,
+HRESULT Display::newTextSurface(Surface** out, const device::Font* font, const char* text,
                                 COLORREF backColor, COLORREF textColor) {
     if (directDraw == nullptr || text == nullptr || out == nullptr) {
         return E_INVALIDARG;
@@ -133,7 +133,7 @@ HRESULT Display::newTextSurface(Surface** out, const platform::Font* font, const
     *out = nullptr;
     std::int32_t width = 0;
     std::int32_t height = 0;
-    if (!platform::measureText(font, text, width, height)) {
+    if (!device::measureText(font, text, width, height)) {
         return E_FAIL;
     }
     return newPaintedSurface(out, static_cast<std::uint32_t>(width),

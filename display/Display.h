@@ -7,17 +7,20 @@
 
 #include "display/FramePacer.h"
 #include "display/Surface.h"
-#include "platform/Bitmap.h"
+#include "display/device/Bitmap.h"
 #include "platform/HResult.h"
 #include "platform/WinTypes.h"
 
 namespace platform {
+class Window;
+}  // namespace platform
+
+namespace device {
 class FrontBuffer;
 class Palette;
 class PixelDevice;
 class PixelSurface;
-class Window;
-}  // namespace platform
+}  // namespace device
 
 class Display {
   public:
@@ -53,7 +56,7 @@ class Display {
     // The refusing fast copy: a rectangle not wholly inside the back buffer or the source draws
     // nothing and answers DDERR_INVALIDRECT. E_POINTER without a back buffer, E_INVALIDARG for
     // a null source.
-    HRESULT blitRaw(std::int32_t x, std::int32_t y, platform::PixelSurface* platformSource,
+    HRESULT blitRaw(std::int32_t x, std::int32_t y, device::PixelSurface* platformSource,
                     const RECT* sourceRect, std::uint32_t copyFlags);
     // A new Surface holding the named bitmap (width, height 0: its own size), built in or read
     // from a .bmp file. E_INVALIDARG before an open or for a null name or out; E_FAIL when the
@@ -62,7 +65,7 @@ class Display {
                              std::uint32_t height);
     // A new Surface exactly as large as the text, holding it in textColor on backColor, in the
     // font given or the default font when null. Failures as for newBitmapSurface.
-    HRESULT newTextSurface(Surface** out, const platform::Font* font, const char* text,
+    HRESULT newTextSurface(Surface** out, const device::Font* font, const char* text,
                            COLORREF backColor, COLORREF textColor);
 
     // Spare operations, which the game itself never calls (DisplaySpare.cpp).
@@ -70,7 +73,7 @@ class Display {
     // As present, without the wait for the grid tick.
     HRESULT presentNoVsync();
     // blitRaw of a bare platform surface, skipping its key-coloured pixels.
-    HRESULT blitRawKeyed(std::int32_t x, std::int32_t y, platform::PixelSurface* platformSource,
+    HRESULT blitRawKeyed(std::int32_t x, std::int32_t y, device::PixelSurface* platformSource,
                          const RECT* sourceRect);
     // A new Surface of width × height into *out (set to null first), content undefined.
     // E_POINTER before an open, E_INVALIDARG for a null out; a failed allocation passes through
@@ -79,21 +82,21 @@ class Display {
     // The bitmap stretched over the whole back buffer, then presented; a palette given is
     // attached to the front buffer first. E_POINTER without both buffers, E_FAIL when the bitmap
     // cannot be painted (a null bitmap included); otherwise present's result.
-    HRESULT presentBitmap(const platform::Bitmap* bitmap, platform::Palette* palette);
+    HRESULT presentBitmap(const device::Bitmap* bitmap, device::Palette* palette);
     // Attaches the palette to the front buffer (null detaches). E_POINTER without one.
-    HRESULT applyPalette(platform::Palette* palette);
+    HRESULT applyPalette(device::Palette* palette);
     // A new palette into *out from the colour table of the named bitmap, read the built-in way
     // for an id and the file way for a path (see platform/ColourTable.h). E_INVALIDARG before an
     // open or for a null name or out; E_FAIL, with *out null, for a bitmap that is missing,
     // unreadable or refused by BmpFile's checks, or a file shorter than 1,078 bytes.
-    HRESULT loadPalette(platform::Palette** out, platform::BitmapName bitmapName);
+    HRESULT loadPalette(device::Palette** out, platform::BitmapName bitmapName);
     // Binds a clipper to the Display's window and attaches it to the front buffer, which keeps
     // the only reference. E_POINTER before an open.
     HRESULT attachWindowClipper();
 
-    platform::PixelDevice* directDraw = nullptr;
-    platform::FrontBuffer* frontBuffer = nullptr;
-    platform::PixelSurface* backBuffer = nullptr;
+    device::PixelDevice* directDraw = nullptr;
+    device::FrontBuffer* frontBuffer = nullptr;
+    device::PixelSurface* backBuffer = nullptr;
     platform::Window* window = nullptr;
     RECT bounds{};
     std::int32_t windowed = 0;

@@ -1,13 +1,13 @@
 // The Display's spare operations: none of them is on the game's path.
 #include "display/Display.h"
 
+#include "display/device/Clipper.h"
+#include "display/device/DisplayCodes.h"
+#include "display/device/FrontBuffer.h"
+#include "display/device/Palette.h"
+#include "display/device/PixelSurface.h"
 #include "platform/BmpFile.h"
-#include "platform/Clipper.h"
 #include "platform/ColourTable.h"
-#include "platform/DisplayCodes.h"
-#include "platform/FrontBuffer.h"
-#include "platform/Palette.h"
-#include "platform/PixelSurface.h"
 
 HRESULT Display::presentNoVsync() {
     if (frontBuffer == nullptr || backBuffer == nullptr) {
@@ -16,8 +16,8 @@ HRESULT Display::presentNoVsync() {
     return frontBuffer->present(*backBuffer);
 }
 
-HRESULT Display::blitRawKeyed(std::int32_t x, std::int32_t y,
-                              platform::PixelSurface* platformSource, const RECT* sourceRect) {
+HRESULT Display::blitRawKeyed(std::int32_t x, std::int32_t y, device::PixelSurface* platformSource,
+                              const RECT* sourceRect) {
     return blitRaw(x, y, platformSource, sourceRect, DDBLTFAST_SRCCOLORKEY);
 }
 
@@ -32,7 +32,7 @@ HRESULT Display::newBlankSurface(Surface** out, std::uint32_t width, std::uint32
     return newPaintedSurface(out, width, height, [](Surface&) { return S_OK; });
 }
 
-HRESULT Display::presentBitmap(const platform::Bitmap* bitmap, platform::Palette* palette) {
+HRESULT Display::presentBitmap(const device::Bitmap* bitmap, device::Palette* palette) {
     if (frontBuffer == nullptr || backBuffer == nullptr) {
         return E_POINTER;
     }
@@ -49,14 +49,14 @@ HRESULT Display::presentBitmap(const platform::Bitmap* bitmap, platform::Palette
     return present();
 }
 
-HRESULT Display::applyPalette(platform::Palette* palette) {
+HRESULT Display::applyPalette(device::Palette* palette) {
     if (frontBuffer == nullptr) {
         return E_POINTER;
     }
     return frontBuffer->setPalette(palette);
 }
 
-HRESULT Display::loadPalette(platform::Palette** out, platform::BitmapName bitmapName) {
+HRESULT Display::loadPalette(device::Palette** out, platform::BitmapName bitmapName) {
     if (directDraw == nullptr || bitmapName.isNull() || out == nullptr) {
         return E_INVALIDARG;
     }
@@ -70,7 +70,7 @@ HRESULT Display::loadPalette(platform::Palette** out, platform::BitmapName bitma
     if (!table) {
         return E_FAIL;
     }
-    *out = platform::Palette::create(table->entries);
+    *out = device::Palette::create(table->entries);
     return S_OK;
 }
 
@@ -78,7 +78,7 @@ HRESULT Display::attachWindowClipper() {
     if (directDraw == nullptr || frontBuffer == nullptr) {
         return E_POINTER;
     }
-    platform::Clipper* clipper = platform::Clipper::create();
+    device::Clipper* clipper = device::Clipper::create();
     clipper->setWindow(window);
     const HRESULT attached = frontBuffer->setClipper(clipper);
     clipper->release();

@@ -9,7 +9,7 @@
 
 class FramePacer {
   public:
-    static constexpr std::uint64_t kTickNs = 16'666'667;
+    static constexpr std::uint64_t TickNs = 16'666'667;
 
     // Blocks until the next tick after the previous call, then counts that tick as presented.
     void waitForNextTick(platform::Clock& clock);

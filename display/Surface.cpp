@@ -1,21 +1,21 @@
 #include "display/Surface.h"
 
-#include "platform/Bitmap.h"
-#include "platform/PixelDevice.h"
-#include "platform/Text.h"
+#include "display/device/Bitmap.h"
+#include "display/device/PixelDevice.h"
+#include "display/device/Text.h"
 
 Surface::~Surface() {
-    platform::releaseHeld(surface_);
+    device::releaseHeld(surface_);
 }
 
-HRESULT Surface::allocate(platform::PixelDevice* directDraw, const platform::SurfaceDesc* desc) {
+HRESULT Surface::allocate(device::PixelDevice* directDraw, const device::SurfaceDesc* desc) {
     if (directDraw == nullptr) {
         return E_POINTER;
     }
     if (desc == nullptr) {
         return E_INVALIDARG;
     }
-    platform::releaseHeld(surface_);
+    device::releaseHeld(surface_);
     const HRESULT created = directDraw->createSurface(desc->width, desc->height, &surface_);
     if (FAILED(created)) {
         return created;
@@ -24,30 +24,30 @@ HRESULT Surface::allocate(platform::PixelDevice* directDraw, const platform::Sur
     return S_OK;
 }
 
-HRESULT Surface::adopt(platform::PixelSurface* platformSurface) {
+HRESULT Surface::adopt(device::PixelSurface* platformSurface) {
     if (platformSurface != nullptr) {
         platformSurface->addRef();
         description_ = platformSurface->description();
     }
-    platform::releaseHeld(surface_);
+    device::releaseHeld(surface_);
     surface_ = platformSurface;
     return S_OK;
 }
 
-HRESULT Surface::paintBitmap(const platform::Bitmap* bitmap, std::int32_t srcX, std::int32_t srcY,
+HRESULT Surface::paintBitmap(const device::Bitmap* bitmap, std::int32_t srcX, std::int32_t srcY,
                              std::int32_t srcWidth, std::int32_t srcHeight) {
     if (bitmap == nullptr || surface_ == nullptr) {
         return E_INVALIDARG;
     }
-    return platform::paintBitmap(*surface_, *bitmap, srcX, srcY, srcWidth, srcHeight);
+    return device::paintBitmap(*surface_, *bitmap, srcX, srcY, srcWidth, srcHeight);
 }
 
-HRESULT Surface::paintText(const platform::Font* font, const char* text, std::int32_t x,
+HRESULT Surface::paintText(const device::Font* font, const char* text, std::int32_t x,
                            std::int32_t y, COLORREF backColor, COLORREF textColor) {
     if (surface_ == nullptr || text == nullptr) {
         return E_INVALIDARG;
     }
-    return platform::paintText(*surface_, font, text, x, y, backColor, textColor);
+    return device::paintText(*surface_, font, text, x, y, backColor, textColor);
 }
 
 HRESULT Surface::setSourceKey(COLORREF color) {

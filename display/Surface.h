@@ -3,15 +3,15 @@
 // picture, a line of text. The Display's factories make and paint them; blit copies them.
 #include <cstdint>
 
-#include "platform/Bitmap.h"
+#include "display/device/Bitmap.h"
+#include "display/device/PixelSurface.h"
 #include "platform/HResult.h"
-#include "platform/PixelSurface.h"
 #include "platform/WinTypes.h"
 
-namespace platform {
+namespace device {
 class Font;
 class PixelDevice;
-}  // namespace platform
+}  // namespace device
 
 class Surface {
   public:
@@ -22,18 +22,18 @@ class Surface {
 
     // A new platform surface of desc's width and height from the device; the platform's code
     // passes through. A surface held before is released first.
-    HRESULT allocate(platform::PixelDevice* directDraw, const platform::SurfaceDesc* desc);
+    HRESULT allocate(device::PixelDevice* directDraw, const device::SurfaceDesc* desc);
     // Takes a reference of its own to platformSurface (null leaves the Surface empty); a surface
     // held before is released first. Always S_OK.
-    HRESULT adopt(platform::PixelSurface* platformSurface);
+    HRESULT adopt(device::PixelSurface* platformSurface);
 
     // The bitmap's rectangle (a width or height of 0 is the bitmap's own) stretched over the
     // whole surface, converted to its format.
-    HRESULT paintBitmap(const platform::Bitmap* bitmap, std::int32_t srcX, std::int32_t srcY,
+    HRESULT paintBitmap(const device::Bitmap* bitmap, std::int32_t srcX, std::int32_t srcY,
                         std::int32_t srcWidth, std::int32_t srcHeight);
     // One line of text with its top-left corner at (x, y), textColor on backColor, in the font
     // given or the default font when null.
-    HRESULT paintText(const platform::Font* font, const char* text, std::int32_t x, std::int32_t y,
+    HRESULT paintText(const device::Font* font, const char* text, std::int32_t x, std::int32_t y,
                       COLORREF backColor, COLORREF textColor);
 
     // From now on blit skips the pixels whose raw value is this surface's value for color.
@@ -53,13 +53,13 @@ class Surface {
     HRESULT paintBitmapByName(platform::BitmapName bitmapName, std::uint32_t width,
                               std::uint32_t height);
 
-    platform::PixelSurface* platformSurface() const { return surface_; }
+    device::PixelSurface* platformSurface() const { return surface_; }
     bool isKeyed() const { return keyed_ != 0; }
     // Width, height and format as the platform reported them; zero before allocate or adopt.
-    const platform::SurfaceDesc& description() const { return description_; }
+    const device::SurfaceDesc& description() const { return description_; }
 
   private:
-    platform::PixelSurface* surface_ = nullptr;
-    platform::SurfaceDesc description_;
+    device::PixelSurface* surface_ = nullptr;
+    device::SurfaceDesc description_;
     std::int32_t keyed_ = 0;
 };

@@ -2,7 +2,7 @@
 #include "display/Surface.h"
 
 HRESULT Surface::releaseSurface() {
-    platform::releaseHeld(surface_);
+    device::releaseHeld(surface_);
     return S_OK;
 }
 
@@ -11,7 +11,7 @@ HRESULT Surface::paintBitmapByName(platform::BitmapName bitmapName, std::uint32_
     if (surface_ == nullptr || bitmapName.isNull()) {
         return E_INVALIDARG;
     }
-    const auto bitmap = platform::Bitmap::load(bitmapName, width, height);
+    const auto bitmap = device::Bitmap::load(bitmapName, width, height);
     if (!bitmap) {
         return E_FAIL;
     }

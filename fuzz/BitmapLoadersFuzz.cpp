@@ -9,10 +9,10 @@
 #include <string>
 
 #include "display/Display.h"
+#include "display/device/Palette.h"
 #include "platform/BmpFile.h"
 #include "platform/ColourTable.h"
 #include "platform/HeadlessWindow.h"
-#include "platform/Palette.h"
 
 namespace {
 
@@ -48,8 +48,8 @@ void loadFromMemory(std::span<const std::uint8_t> bytes) {
     platform::builtInColourTable(*file);
     platform::fileColourTable(*file);
     // The present is paced by the default virtual clock, so it never sleeps.
-    loaders().screen.presentBitmap(platform::Bitmap::decode(*file, 0, 0).get(), nullptr);
-    platform::Bitmap::decode(*file, 5, 3);
+    loaders().screen.presentBitmap(device::Bitmap::decode(*file, 0, 0).get(), nullptr);
+    device::Bitmap::decode(*file, 5, 3);
 }
 
 void loadFromFile(std::span<const std::uint8_t> bytes) {
@@ -67,9 +67,9 @@ void loadFromFile(std::span<const std::uint8_t> bytes) {
         target->paintBitmapByName(path, 0, 0);
         delete target;
     }
-    platform::Palette* palette = nullptr;
+    device::Palette* palette = nullptr;
     the.screen.loadPalette(&palette, path);
-    platform::releaseHeld(palette);
+    device::releaseHeld(palette);
 }
 
 }  // namespace

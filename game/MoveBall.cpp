@@ -5,8 +5,8 @@
 #include "game/Median3.h"
 #include "game/Stage.h"
 #include "platform/Clock.h"
+#include "platform/VirtualKeys.h"
 #include "shell/Keyboard.h"
-#include "shell/VirtualKeys.h"
 
 namespace {
 

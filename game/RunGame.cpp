@@ -13,10 +13,10 @@
 #include "game/StepBall.h"
 #include "game/Trail.h"
 #include "platform/Clock.h"
+#include "platform/VirtualKeys.h"
 #include "shell/Keyboard.h"
 #include "shell/MainWindow.h"
 #include "shell/MessagePump.h"
-#include "shell/VirtualKeys.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include "game/Cues.h"
 #include "game/GameState.h"
 #include "platform/Clock.h"
+#include "platform/VirtualKeys.h"
 #include "shell/Keyboard.h"
 #include "shell/MessagePump.h"
-#include "shell/VirtualKeys.h"
 
 namespace {
 

@@ -7,16 +7,15 @@
 #include <cerrno>
 
 #include "assets/ResourceTable.h"
-#include "platform/PixelSurface.h"
 
 namespace platform {
 namespace {
 
-constexpr std::size_t kFileHeaderSize = 14;
-constexpr std::uint32_t kCoreInfoSize = 12;  // the oldest header: 16-bit sides, 3-byte colours
-constexpr std::uint32_t kBiRgb = 0;
-constexpr std::uint32_t kBiBitfields = 3;
-constexpr std::uint32_t kMaskBytes = 12;  // the three masks that follow a 40-byte header
+constexpr std::size_t FileHeaderSize = 14;
+constexpr std::uint32_t CoreInfoSize = 12;  // the oldest header: 16-bit sides, 3-byte colours
+constexpr std::uint32_t BiRgb = 0;
+constexpr std::uint32_t BiBitfields = 3;
+constexpr std::uint32_t MaskBytes = 12;  // the three masks that follow a 40-byte header
 
 // The content of an open file when it is a regular file of at most maxBytes bytes. A file that
 // shrinks while it is read gives what it still holds; the checks then judge it.
@@ -58,7 +57,7 @@ std::optional<std::vector<std::uint8_t>> readRegularFile(const char* path, std::
 
 bool isKnownInfoSize(std::uint32_t size) {
     switch (size) {
-        case kCoreInfoSize:
+        case CoreInfoSize:
         case 40:
         case 52:
         case 56:
@@ -76,10 +75,10 @@ bool isKnownFormat(std::uint16_t bitCount, std::uint32_t compression, bool core)
         case 4:
         case 8:
         case 24:
-            return compression == kBiRgb;
+            return compression == BiRgb;
         case 16:
         case 32:
-            return !core && (compression == kBiRgb || compression == kBiBitfields);
+            return !core && (compression == BiRgb || compression == BiBitfields);
         default:
             return false;
     }
@@ -98,20 +97,20 @@ std::uint64_t colourTableBytes(const BmpHeader& header, bool core) {
 }
 
 std::optional<BmpHeader> checkedHeader(std::span<const std::uint8_t> file) {
-    if (file.size() > BmpFile::kMaxBytes || file.size() < kFileHeaderSize + kCoreInfoSize ||
+    if (file.size() > BmpFile::MaxBytes || file.size() < FileHeaderSize + CoreInfoSize ||
         file[0] != 'B' || file[1] != 'M') {
         return std::nullopt;
     }
     BmpHeader header;
     header.infoSize = readLe32(file, 14);
-    if (!isKnownInfoSize(header.infoSize) || file.size() < kFileHeaderSize + header.infoSize) {
+    if (!isKnownInfoSize(header.infoSize) || file.size() < FileHeaderSize + header.infoSize) {
         return std::nullopt;
     }
-    const bool core = header.infoSize == kCoreInfoSize;
+    const bool core = header.infoSize == CoreInfoSize;
     std::int64_t width = 0;
     std::int64_t height = 0;
     std::uint16_t planes = 0;
-    std::uint32_t compression = kBiRgb;
+    std::uint32_t compression = BiRgb;
     if (core) {
         width = readLe16(file, 18);
         height = readLe16(file, 20);
@@ -126,17 +125,17 @@ std::optional<BmpHeader> checkedHeader(std::span<const std::uint8_t> file) {
         header.colorsUsed = readLe32(file, 46);
     }
     const std::int64_t rows = height < 0 ? -height : height;
-    if (planes != 1 || width < 1 || width > PixelSurface::kMaxSide || rows < 1 ||
-        rows > PixelSurface::kMaxSide || !isKnownFormat(header.bitCount, compression, core)) {
+    if (planes != 1 || width < 1 || width > MaxPictureSide || rows < 1 || rows > MaxPictureSide ||
+        !isKnownFormat(header.bitCount, compression, core)) {
         return std::nullopt;
     }
     header.width = static_cast<std::uint32_t>(width);
     header.height = static_cast<std::int32_t>(height);
 
     // Headers, masks and colour table come before the rows, and every row lies in the file.
-    const bool masksFollow = compression == kBiBitfields && header.infoSize == 40;
-    const std::uint64_t layoutEnd = kFileHeaderSize + header.infoSize +
-                                    (masksFollow ? kMaskBytes : 0) + colourTableBytes(header, core);
+    const bool masksFollow = compression == BiBitfields && header.infoSize == 40;
+    const std::uint64_t layoutEnd = FileHeaderSize + header.infoSize +
+                                    (masksFollow ? MaskBytes : 0) + colourTableBytes(header, core);
     const std::uint64_t pixelOffset = readLe32(file, 10);
     const std::uint64_t rowBytes = (std::uint64_t{header.width} * header.bitCount + 31) / 32 * 4;
     if (pixelOffset < layoutEnd || pixelOffset + rowBytes * std::uint64_t(rows) > file.size()) {
@@ -149,9 +148,9 @@ std::optional<BmpHeader> checkedHeader(std::span<const std::uint8_t> file) {
 
 std::optional<BmpFile> BmpFile::load(const BitmapName& name) {
     if (name.path() == nullptr) {
-        return check(findResource(ResourceKind::BITMAP, name.id()));
+        return check(findResource(ResourceKind::Bitmap, name.id()));
     }
-    auto content = readRegularFile(name.path(), kMaxBytes);
+    auto content = readRegularFile(name.path(), MaxBytes);
     if (!content) {
         return std::nullopt;
     }

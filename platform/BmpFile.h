@@ -8,14 +8,32 @@
 #include <span>
 #include <vector>
 
-#include "platform/Bitmap.h"
-
 namespace platform {
+
+// Far beyond any picture of the game; keeps a bad size from asking for gigabytes.
+constexpr std::uint32_t MaxPictureSide = 16384;
+
+// The name the bitmap loaders take: a built-in id or a file path, like a Win32 resource name.
+// Id 0 and a null path name nothing.
+class BitmapName {
+  public:
+    constexpr BitmapName() = default;
+    constexpr BitmapName(int id) : id_(id) {}  // NOLINT: converts like MAKEINTRESOURCE
+    constexpr BitmapName(const char* path) : path_(path) {}  // NOLINT: a path reads as a name
+
+    constexpr bool isNull() const { return id_ == 0 && path_ == nullptr; }
+    constexpr int id() const { return id_; }
+    constexpr const char* path() const { return path_; }
+
+  private:
+    int id_ = 0;
+    const char* path_ = nullptr;
+};
 
 // The header fields the loaders go on, once they have been found consistent with the file.
 struct BmpHeader {
     std::uint32_t infoSize = 0;  // biSize: 12, 40, 52, 56, 108 or 124
-    std::uint32_t width = 0;     // 1 to PixelSurface::kMaxSide
+    std::uint32_t width = 0;     // 1 to MaxPictureSide
     std::int32_t height = 0;     // as stored: negative for rows kept top-down
     std::uint16_t bitCount = 0;  // 1, 4, 8, 16, 24 or 32
     std::uint32_t colorsUsed = 0;
@@ -23,15 +41,15 @@ struct BmpHeader {
 
 class BmpFile {
   public:
-    static constexpr std::size_t kMaxBytes = std::size_t{16} << 20;
+    static constexpr std::size_t MaxBytes = std::size_t{16} << 20;
 
     // The named bitmap: a built-in one's bytes, or those of the regular file at the path (at
-    // most kMaxBytes, read whole); nothing when it is absent, unreadable, too large or fails
+    // most MaxBytes, read whole); nothing when it is absent, unreadable, too large or fails
     // the checks of `check`.
     static std::optional<BmpFile> load(const BitmapName& name);
     // Borrows the bytes (they must outlive the result) when they hold an uncompressed or
     // bit-field .bmp whose headers, colour table and rows all lie within them, of at most
-    // kMaxBytes, with sides from 1 to PixelSurface::kMaxSide.
+    // MaxBytes, with sides from 1 to MaxPictureSide.
     static std::optional<BmpFile> check(std::span<const std::uint8_t> bytes);
 
     BmpFile(BmpFile&&) = default;

@@ -8,9 +8,9 @@
 namespace platform {
 namespace {
 
-constexpr std::size_t kInfoOffset = 14;
-constexpr std::uint32_t kInfoSize = 40;
-constexpr std::size_t kEntryBytes = 4;
+constexpr std::size_t InfoOffset = 14;
+constexpr std::uint32_t InfoSize = 40;
+constexpr std::size_t EntryBytes = 4;
 
 std::uint32_t colourCount(const BmpHeader& header, bool headerCounts) {
     if (!headerCounts || header.bitCount > 8) {
@@ -26,13 +26,13 @@ std::optional<ColourTable> builtInColourTable(const BmpFile& bitmap) {
     const BmpHeader& header = bitmap.header();
     const auto bytes = bitmap.bytes();
     ColourTable table;
-    table.count = colourCount(header, header.infoSize >= kInfoSize);
-    const std::size_t start = kInfoOffset + header.infoSize;
-    if (start + table.count * kEntryBytes > bytes.size()) {
+    table.count = colourCount(header, header.infoSize >= InfoSize);
+    const std::size_t start = InfoOffset + header.infoSize;
+    if (start + table.count * EntryBytes > bytes.size()) {
         return std::nullopt;
     }
     for (std::uint32_t i = 0; i < table.count; ++i) {
-        const std::size_t at = start + i * kEntryBytes;
+        const std::size_t at = start + i * EntryBytes;
         table.entries[i] = {.peRed = bytes[at + 2], .peGreen = bytes[at + 1], .peBlue = bytes[at]};
     }
     return table;
@@ -40,16 +40,16 @@ std::optional<ColourTable> builtInColourTable(const BmpFile& bitmap) {
 
 std::optional<ColourTable> fileColourTable(const BmpFile& bitmap) {
     const auto bytes = bitmap.bytes();
-    constexpr std::size_t start = kInfoOffset + kInfoSize;
+    constexpr std::size_t start = InfoOffset + InfoSize;
     ColourTable table;
-    if (bytes.size() < start + table.entries.size() * kEntryBytes) {
+    if (bytes.size() < start + table.entries.size() * EntryBytes) {
         return std::nullopt;
     }
     for (std::size_t i = 0; i < table.entries.size(); ++i) {
-        const std::size_t at = start + i * kEntryBytes;
+        const std::size_t at = start + i * EntryBytes;
         table.entries[i] = {bytes[at], bytes[at + 1], bytes[at + 2], bytes[at + 3]};
     }
-    table.count = colourCount(bitmap.header(), bitmap.header().infoSize == kInfoSize);
+    table.count = colourCount(bitmap.header(), bitmap.header().infoSize == InfoSize);
     for (std::uint32_t i = 0; i < table.count; ++i) {
         std::swap(table.entries[i].peRed, table.entries[i].peBlue);
     }

@@ -1,12 +1,15 @@
 #pragma once
 // The colour table of a checked .bmp, read into a palette's 256 entries in the two ways the
 // palette loader reads it: from a built-in bitmap and from a file. The two differ on purpose.
+#include <array>
 #include <cstdint>
 #include <optional>
 
-#include "platform/Palette.h"
+#include "platform/WinTypes.h"
 
 namespace platform {
+
+using PaletteEntries = std::array<PALETTEENTRY, 256>;
 
 class BmpFile;
 

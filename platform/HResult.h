@@ -5,12 +5,9 @@
 using HRESULT = std::int32_t;
 
 constexpr HRESULT S_OK = 0;
-constexpr HRESULT E_NOTIMPL = static_cast<HRESULT>(0x80004001u);
 constexpr HRESULT E_POINTER = static_cast<HRESULT>(0x80004003u);
 constexpr HRESULT E_FAIL = static_cast<HRESULT>(0x80004005u);
 constexpr HRESULT E_INVALIDARG = static_cast<HRESULT>(0x80070057u);
-constexpr HRESULT DDERR_SURFACELOST = static_cast<HRESULT>(0x887601C2u);
-constexpr HRESULT DDERR_WASSTILLDRAWING = static_cast<HRESULT>(0x8876021Cu);
 
 constexpr bool FAILED(HRESULT result) {
     return result < 0;

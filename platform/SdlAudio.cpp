@@ -14,8 +14,8 @@ namespace {
 SdlAudio::Waves builtInWaves() {
     SdlAudio::Waves waves;
     for (const EmbeddedResource& resource : embeddedResources()) {
-        if (resource.kind == ResourceKind::WAVE) {
-            waves[resource.id] = findResource(ResourceKind::WAVE, resource.id);
+        if (resource.kind == ResourceKind::Wave) {
+            waves[resource.id] = findResource(ResourceKind::Wave, resource.id);
         }
     }
     return waves;

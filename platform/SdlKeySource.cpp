@@ -24,12 +24,11 @@ int SdlKeySource::watch(void* self, SDL_Event* event) {
 }
 
 void SdlKeySource::keyChanged(int scancode, bool down, bool repeat, bool altHeld) {
-    const FullScreenChord::Verdict verdict = chord_.judge(scancode, down, repeat, altHeld);
-    if (verdict == FullScreenChord::Verdict::HideAndToggle) {
+    const TranslatedKey key = keys_.translate(scancode, down, repeat, altHeld);
+    if (key.toggleFullScreen) {
         ++pendingToggles_;
     }
-    const int virtualKey = virtualKeyOf(scancode);
-    if (verdict != FullScreenChord::Verdict::Pass || virtualKey == 0) {
+    if (key.virtualKey == 0) {
         return;
     }
     // Only changes count: repeats and a release never pressed here leave the tables as they are.
@@ -38,9 +37,9 @@ void SdlKeySource::keyChanged(int scancode, bool down, bool repeat, bool altHeld
         return;
     }
     wasDown = down;
-    count(virtualKey, down);
-    if (const int bothSides = bothSidesKeyOf(virtualKey); bothSides != 0) {
-        count(bothSides, down);
+    count(key.virtualKey, down);
+    if (key.bothSidesKey != 0) {
+        count(key.bothSidesKey, down);
     }
 }
 

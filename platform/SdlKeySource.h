@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "platform/FullScreenChord.h"
 #include "platform/KeySource.h"
+#include "platform/KeyTranslation.h"
 #include "platform/VirtualKeys.h"
 
 union SDL_Event;
@@ -34,11 +34,11 @@ class SdlKeySource : public KeySource {
     void keyChanged(int scancode, bool down, bool repeat, bool altHeld);
     void count(int virtualKey, bool down);
 
-    std::array<bool, kScancodeCount> scancodeDown_{};
+    std::array<bool, ScancodeCount> scancodeDown_{};
     // How many keys hold each code down: both Enters give VK_RETURN, both Shifts VK_SHIFT.
     std::array<std::uint8_t, 256> downCount_{};
     std::array<bool, 256> pressedSincePoll_{};
-    FullScreenChord chord_;
+    KeyTranslator keys_;
     int pendingToggles_ = 0;
     std::function<void()> toggle_;
 };

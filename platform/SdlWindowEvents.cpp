@@ -7,10 +7,6 @@
 namespace platform {
 namespace {
 
-constexpr int VK_MENU = 0x12;
-constexpr int VK_F4 = 0x73;
-constexpr int VK_F10 = 0x79;
-
 // A key message's lParam: repeat count 1, bit 29 Alt held, bit 30 the key was already down,
 // bit 31 the key is going up. The scancode bits are the original keyboard's and stay 0.
 std::intptr_t keyParam(bool down, bool repeat, bool system) {
@@ -89,17 +85,13 @@ void SdlWindowEvents::translateKey(const SDL_KeyboardEvent& key) {
     const bool down = key.type == SDL_KEYDOWN;
     const bool repeat = key.repeat != 0;
     const bool altHeld = (key.keysym.mod & KMOD_ALT) != 0;
-    if (chord_.judge(key.keysym.scancode, down, repeat, altHeld) !=
-        FullScreenChord::Verdict::Pass) {
-        return;
-    }
-    const int virtualKey = virtualKeyOf(key.keysym.scancode);
-    if (virtualKey == 0) {
+    const TranslatedKey translated = keys_.translate(key.keysym.scancode, down, repeat, altHeld);
+    if (translated.virtualKey == 0) {
         return;
     }
     // Messages name a modifier without its side, as VK_SHIFT rather than VK_LSHIFT.
-    const int bothSides = bothSidesKeyOf(virtualKey);
-    const int messageKey = bothSides != 0 ? bothSides : virtualKey;
+    const int messageKey =
+        translated.bothSidesKey != 0 ? translated.bothSidesKey : translated.virtualKey;
     const bool system = altHeld || messageKey == VK_MENU || messageKey == VK_F10;
     const std::uint32_t message =
         system ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP);

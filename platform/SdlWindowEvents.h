@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <deque>
 
-#include "platform/FullScreenChord.h"
+#include "platform/KeyTranslation.h"
 #include "platform/WindowEvents.h"
 
 union SDL_Event;
@@ -24,7 +24,7 @@ class SdlWindowEvents : public WindowEvents {
     void post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
 
     std::deque<WindowMessage> pending_;
-    FullScreenChord chord_;
+    KeyTranslator keys_;
     bool closed_ = false;
 };
 

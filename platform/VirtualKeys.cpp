@@ -10,9 +10,9 @@
 namespace platform {
 namespace {
 
-static_assert(kScancodeCount == SDL_NUM_SCANCODES);
+static_assert(ScancodeCount == SDL_NUM_SCANCODES);
 
-using Table = std::array<std::uint8_t, kScancodeCount>;
+using Table = std::array<std::uint8_t, ScancodeCount>;
 
 // Fills `count` consecutive scancodes from `first` with consecutive codes from `firstCode`.
 constexpr void fillRun(Table& table, int first, int count, int firstCode) {
@@ -62,19 +62,15 @@ constexpr Table buildTable() {
     return table;
 }
 
-constexpr Table kVirtualKeys = buildTable();
-
-constexpr int VK_SHIFT = 0x10;
-constexpr int VK_LSHIFT = 0xA0;
-constexpr int VK_RMENU = 0xA5;
+constexpr Table VirtualKeys = buildTable();
 
 }  // namespace
 
 int virtualKeyOf(int scancode) {
-    if (scancode < 0 || scancode >= kScancodeCount) {
+    if (scancode < 0 || scancode >= ScancodeCount) {
         return 0;
     }
-    return kVirtualKeys[static_cast<std::size_t>(scancode)];
+    return VirtualKeys[static_cast<std::size_t>(scancode)];
 }
 
 int bothSidesKeyOf(int virtualKey) {

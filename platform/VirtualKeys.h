@@ -1,10 +1,25 @@
 #pragma once
-// Win32 virtual-key codes for the keys SDL reports by scancode, placed as on a US keyboard.
+// Every Win32 virtual-key code the program names, and the table that gives the code of the key
+// SDL reports by scancode, placed as on a US keyboard.
+
+constexpr int VK_RETURN = 0x0D;
+constexpr int VK_SHIFT = 0x10;
+constexpr int VK_MENU = 0x12;
+constexpr int VK_ESCAPE = 0x1B;
+constexpr int VK_SPACE = 0x20;
+constexpr int VK_LEFT = 0x25;
+constexpr int VK_UP = 0x26;
+constexpr int VK_RIGHT = 0x27;
+constexpr int VK_DOWN = 0x28;
+constexpr int VK_F4 = 0x73;
+constexpr int VK_F10 = 0x79;
+constexpr int VK_LSHIFT = 0xA0;
+constexpr int VK_RMENU = 0xA5;
 
 namespace platform {
 
 // The scancodes SDL numbers: 0 up to this, exclusive.
-constexpr int kScancodeCount = 512;
+constexpr int ScancodeCount = 512;
 
 // The Win32 virtual-key code of the key at an SDL scancode; 0 when the key has none or the number
 // names no scancode.

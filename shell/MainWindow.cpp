@@ -4,8 +4,10 @@
 #include <utility>
 #include <vector>
 
+#include "display/Display.h"
 #include "platform/HeadlessWindow.h"
 #include "shell/Cp949Text.h"
+#include "shell/MessagePump.h"
 
 namespace {
 
@@ -47,7 +49,18 @@ HRESULT createMainWindow(platform::Window** window) {
 }
 
 HRESULT destroyMainWindow(platform::Window* window) {
-    std::erase_if(shell().windows, [window](const auto& kept) { return kept.get() == window; });
+    auto& windows = shell().windows;
+    const auto kept = std::ranges::find_if(
+        windows, [window](const auto& candidate) { return candidate.get() == window; });
+    if (kept == windows.end()) {
+        return S_OK;
+    }
+    if (display != nullptr && display->window == window) {
+        display->releaseAll();
+        display->window = nullptr;
+    }
+    windows.erase(kept);
+    postQuitMessage();
     return S_OK;
 }
 

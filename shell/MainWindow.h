@@ -24,7 +24,9 @@ inline constexpr char MainWindowTitle[] = "\xC1\xA6\xB8\xF1\x20\xBE\xF8\xB0\xC5\
 // when none could be made (mainWindowFailure() then says why).
 HRESULT createMainWindow(platform::Window** window);
 
-// Destroys a window that createMainWindow made; any other pointer is ignored. Always S_OK.
+// Destroys a window that createMainWindow made and posts the quit, as the window's own
+// destruction does; the Display lets go of the window first when it presents into it. Any other
+// pointer is ignored. Always S_OK.
 HRESULT destroyMainWindow(platform::Window* window);
 
 // Destroys every window createMainWindow made that is still there.

@@ -15,5 +15,13 @@ HRESULT pumpMessages() {
         }
         windowProc(message.message, message.wParam, message.lParam);
     }
+    if (windowInput.quitPosted != 0) {
+        windowInput.quitReceived = 1;
+        return E_FAIL;
+    }
     return S_OK;
+}
+
+void postQuitMessage() {
+    windowInput.quitPosted = 1;
 }

@@ -12,6 +12,7 @@ struct WindowInput {
     std::int32_t leftClickSeen = 0;
     std::int32_t rightClickSeen = 0;
     std::int32_t quitReceived = 0;
+    std::int32_t quitPosted = 0;  // the program asked to quit; met once the queue is empty
 };
 
 extern WindowInput windowInput;

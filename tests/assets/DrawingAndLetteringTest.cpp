@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/GlyphRaster.h"
 #include "tools/assetgen/Draw.h"
+#include "tools/assetgen/GlyphRaster.h"
 #include "tools/assetgen/Lettering.h"
 
 namespace {
@@ -15,7 +15,7 @@ using assetgen::IndexedImage;
 using assetgen::Point;
 using assetgen::Rgb;
 
-constexpr Rgb kBlack{0, 0, 0}, kWhite{255, 255, 255}, kGrey{128, 128, 128};
+constexpr Rgb Black{0, 0, 0}, White{255, 255, 255}, Grey{128, 128, 128};
 
 int countOf(const IndexedImage& image, Rgb colour) {
     int count = 0;
@@ -32,69 +32,69 @@ std::string lettersAt(const IndexedImage& image, std::initializer_list<std::arra
     std::string letters;
     for (const auto [x, y] : points) {
         const Rgb c = image.colourAt(x, y);
-        letters += c == kBlack ? 'K' : c == kWhite ? 'W' : c == kGrey ? 'G' : '?';
+        letters += c == Black ? 'K' : c == White ? 'W' : c == Grey ? 'G' : '?';
     }
     return letters;
 }
 
 TEST(Drawing, FillsShapesByPixelCentresAndDropsWhatFallsOutside) {
-    IndexedImage image(10, 10, kBlack);
+    IndexedImage image(10, 10, Black);
     const std::array<Point, 3> triangle{{{0, 0}, {10, 0}, {0, 10}}};
-    assetgen::fillPolygon(image, triangle, kWhite);
-    EXPECT_EQ(countOf(image, kWhite), 45) << "centres on the hypotenuse stay out";
+    assetgen::fillPolygon(image, triangle, White);
+    EXPECT_EQ(countOf(image, White), 45) << "centres on the hypotenuse stay out";
     EXPECT_EQ(lettersAt(image, {{8, 0}, {9, 0}}), "WK");
 
-    IndexedImage rounded(10, 10, kBlack);
-    assetgen::fillRoundedRect(rounded, 0, 0, 10, 10, 3, kWhite);
+    IndexedImage rounded(10, 10, Black);
+    assetgen::fillRoundedRect(rounded, 0, 0, 10, 10, 3, White);
     EXPECT_EQ(lettersAt(rounded, {{0, 0}, {9, 9}, {1, 1}, {5, 0}, {0, 5}}), "KKWWW");
 
-    IndexedImage ring(9, 9, kBlack);
-    assetgen::ringEllipse(ring, {4.5, 4.5}, 4.0, 4.0, 1.0, kWhite);
+    IndexedImage ring(9, 9, Black);
+    assetgen::ringEllipse(ring, {4.5, 4.5}, 4.0, 4.0, 1.0, White);
     // The centre, the rim, just inside the ring's thickness and a corner outside it.
     EXPECT_EQ(lettersAt(ring, {{4, 4}, {4, 0}, {4, 1}, {0, 0}}), "KWKK");
 
-    IndexedImage corner(4, 4, kBlack);
-    assetgen::fillEllipse(corner, {-5, -5}, 10, 10, kWhite);
-    assetgen::fillRect(corner, -3, 2, 100, 100, kGrey);
-    assetgen::drawLine(corner, -2, -2, 5, 5, kBlack);
+    IndexedImage corner(4, 4, Black);
+    assetgen::fillEllipse(corner, {-5, -5}, 10, 10, White);
+    assetgen::fillRect(corner, -3, 2, 100, 100, Grey);
+    assetgen::drawLine(corner, -2, -2, 5, 5, Black);
     EXPECT_EQ(lettersAt(corner, {{1, 0}, {3, 3}, {0, 3}}), "WKG") << "the line ran through (3, 3)";
 }
 
 TEST(Drawing, StampsSpritesAtScaleAndPastesPictures) {
     const std::array<std::string_view, 2> rows{"a.", ".b"};
-    IndexedImage image(6, 6, kBlack);
-    assetgen::stampSprite(image, 1, 1, rows, {{'a', kWhite}, {'b', kGrey}}, 2);
-    EXPECT_EQ(countOf(image, kWhite), 4);
-    EXPECT_EQ(countOf(image, kGrey), 4);
+    IndexedImage image(6, 6, Black);
+    assetgen::stampSprite(image, 1, 1, rows, {{'a', White}, {'b', Grey}}, 2);
+    EXPECT_EQ(countOf(image, White), 4);
+    EXPECT_EQ(countOf(image, Grey), 4);
     // '.' is not in the legend: (3, 1) is left unpainted.
     EXPECT_EQ(lettersAt(image, {{1, 1}, {4, 4}, {3, 1}}), "WGK");
 
-    IndexedImage target(3, 3, kBlack);
+    IndexedImage target(3, 3, Black);
     assetgen::pasteImage(target, image, -1, -1);
     EXPECT_EQ(lettersAt(target, {{0, 0}, {2, 0}, {2, 2}}), "WKG");
 }
 
 TEST(Lettering, LaysTheInkBoxAtThePointInItsShades) {
-    platform::GlyphCoverage coverage;
+    assetgen::GlyphCoverage coverage;
     coverage.width = 4;
     coverage.height = 3;
     coverage.ink = {0, 0, 0, 0, 0, 200, 100, 0, 0, 0, 20, 0};
     const assetgen::InkBox box = assetgen::inkBox(coverage);
     EXPECT_EQ((std::array{box.left, box.top, box.width, box.height}), (std::array{1, 1, 2, 2}));
-    IndexedImage image(3, 3, kBlack);
-    assetgen::stampInk(image, 0, 0, coverage, {{150, kWhite}, {50, kGrey}});
+    IndexedImage image(3, 3, Black);
+    assetgen::stampInk(image, 0, 0, coverage, {{150, White}, {50, Grey}});
     EXPECT_EQ(lettersAt(image, {{0, 0}, {1, 0}, {1, 1}}), "WGK") << "(1, 1) too faint for a shade";
 
-    const assetgen::InkBox blank = assetgen::inkBox(platform::GlyphCoverage{2, 2, {0, 0, 0, 0}});
+    const assetgen::InkBox blank = assetgen::inkBox(assetgen::GlyphCoverage{2, 2, {0, 0, 0, 0}});
     EXPECT_EQ((std::array{blank.width, blank.height}), (std::array{0, 0}));
 }
 
 TEST(Lettering, RendersKoreanCrispOrSmoothAndNamesWhatIsMissing) {
     const auto crisp =
-        assetgen::renderText({"NanumGothicBold.ttf", 16, platform::GlyphRendering::Crisp}, "공");
+        assetgen::renderText({"NanumGothicBold.ttf", 16, assetgen::GlyphRendering::Crisp}, "공");
     const auto smooth =
-        assetgen::renderText({"NanumGothicBold.ttf", 16, platform::GlyphRendering::Smooth}, "공");
-    const auto onlyFullOrNone = [](const platform::GlyphCoverage& c) {
+        assetgen::renderText({"NanumGothicBold.ttf", 16, assetgen::GlyphRendering::Smooth}, "공");
+    const auto onlyFullOrNone = [](const assetgen::GlyphCoverage& c) {
         return std::all_of(c.ink.begin(), c.ink.end(), [](auto v) { return v == 0 || v == 255; });
     };
     EXPECT_TRUE(onlyFullOrNone(crisp));
@@ -103,14 +103,14 @@ TEST(Lettering, RendersKoreanCrispOrSmoothAndNamesWhatIsMissing) {
     EXPECT_LE(assetgen::inkBox(crisp).height, 17);
 
     try {
-        assetgen::renderText({"NoSuchFont.ttf", 16, platform::GlyphRendering::Smooth}, "공");
+        assetgen::renderText({"NoSuchFont.ttf", 16, assetgen::GlyphRendering::Smooth}, "공");
         FAIL() << "a missing font must be refused";
     } catch (const std::runtime_error& error) {
         EXPECT_NE(std::string(error.what()).find("NoSuchFont.ttf"), std::string::npos);
     }
     const auto path = "/usr/share/fonts/truetype/nanum/NanumGothicBold.ttf";
-    EXPECT_FALSE(platform::rasterizeText(path, 0, "공", platform::GlyphRendering::Smooth).ok());
-    EXPECT_FALSE(platform::rasterizeText(path, 12, "", platform::GlyphRendering::Smooth).ok());
+    EXPECT_FALSE(assetgen::rasterizeText(path, 0, "공", assetgen::GlyphRendering::Smooth).ok());
+    EXPECT_FALSE(assetgen::rasterizeText(path, 12, "", assetgen::GlyphRendering::Smooth).ok());
 }
 
 }  // namespace

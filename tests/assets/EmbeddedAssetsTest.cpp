@@ -18,12 +18,12 @@ using testing_assets::fields;
 using Fields = std::vector<std::uint32_t>;
 
 Bitmap8 bitmapResource(int id) {
-    return Bitmap8(findResource(ResourceKind::BITMAP, id));
+    return Bitmap8(findResource(ResourceKind::Bitmap, id));
 }
 
-constexpr Colour kBlack{0, 0, 0}, kWhite{255, 255, 255}, kLightGrey{192, 192, 192},
-    kGrey{128, 128, 128}, kMaroon{128, 0, 0}, kBlue{0, 0, 255}, kNavy{0, 0, 128},
-    kNearWhite{254, 254, 254};
+constexpr Colour Black{0, 0, 0}, White{255, 255, 255}, LightGrey{192, 192, 192},
+    Grey{128, 128, 128}, Maroon{128, 0, 0}, Blue{0, 0, 255}, Navy{0, 0, 128},
+    NearWhite{254, 254, 254};
 
 std::set<Colour> coloursIn(const Bitmap8& bitmap, int left, int top, int width, int height) {
     std::set<Colour> colours;
@@ -44,7 +44,7 @@ class EveryBitmap : public ::testing::TestWithParam<BitmapEntry> {};
 
 TEST_P(EveryBitmap, IsAnUncompressedBottomUp8BitFileWithA256EntryPalette) {
     const auto [id, width, height] = GetParam();
-    const auto file = findResource(ResourceKind::BITMAP, id);
+    const auto file = findResource(ResourceKind::Bitmap, id);
     ASSERT_GE(file.size(), 54u) << "no bitmap " << id;
     // Rows padded to four bytes, stored bottom-up (a positive height), after a full palette.
     EXPECT_EQ(file.size(), 14 + 40 + 256 * 4 + (width + 3) / 4 * 4 * height);
@@ -69,7 +69,7 @@ TEST(TrailStrip, HoldsFourDiagonalDotsFadingToBlackOnKeyBlue) {
     const Bitmap8 strip = bitmapResource(101);
     const char* rows[] = {"WbbLbbGbbKbb", "bWbbLbbGbbKb", "bbWbbLbbGbbK"};
     const std::map<char, Colour> colourOf = {
-        {'W', kWhite}, {'L', kLightGrey}, {'G', kGrey}, {'K', kBlack}, {'b', kBlue}};
+        {'W', White}, {'L', LightGrey}, {'G', Grey}, {'K', Black}, {'b', Blue}};
     for (int y = 0; y < 3; ++y) {
         for (int x = 0; x < 12; ++x) {
             EXPECT_EQ(strip.pixel(x, y), colourOf.at(rows[y][x])) << "at " << x << ", " << y;
@@ -79,19 +79,18 @@ TEST(TrailStrip, HoldsFourDiagonalDotsFadingToBlackOnKeyBlue) {
 
 TEST(TileSheet, UsesItsFiveColoursWithPlainBackgroundUnusedCellsAndMirroredLaunchers) {
     const Bitmap8 sheet = bitmapResource(102);
-    const std::set<Colour> allowed{kBlack, kWhite, kLightGrey, kGrey, kMaroon};
+    const std::set<Colour> allowed{Black, White, LightGrey, Grey, Maroon};
     for (const Colour& colour : coloursIn(sheet, 0, 0, 320, 32)) {
         EXPECT_TRUE(allowed.contains(colour)) << colour;
     }
-    EXPECT_EQ(coloursIn(sheet, 0, 0, 32, 32), std::set{kBlack})
-        << "cell 0, Empty, is the playfield";
-    EXPECT_EQ(coloursIn(sheet, 7 * 32, 0, 3 * 32, 32), std::set{kWhite}) << "cells 7 to 9 unused";
-    EXPECT_EQ(sheet.pixel(32 + 8, 16), kMaroon) << "the Block is a maroon square";
+    EXPECT_EQ(coloursIn(sheet, 0, 0, 32, 32), std::set{Black}) << "cell 0, Empty, is the playfield";
+    EXPECT_EQ(coloursIn(sheet, 7 * 32, 0, 3 * 32, 32), std::set{White}) << "cells 7 to 9 unused";
+    EXPECT_EQ(sheet.pixel(32 + 8, 16), Maroon) << "the Block is a maroon square";
 
     // The launchers' arrows point opposite ways.
     const auto isArrow = [&](int x, int y) {
         const Colour c = sheet.pixel(x, y);
-        return c == kMaroon || c == kGrey;
+        return c == Maroon || c == Grey;
     };
     int arrowPixels = 0;
     for (int y = 8; y < 24; ++y) {
@@ -111,11 +110,11 @@ TEST(Pictures, StandOnTheirGroundsWithTheEndingInNavyAndTheGameOverInGreys) {
                   gameOver = bitmapResource(115);
     EXPECT_EQ((std::set{title.pixel(0, 0), title.pixel(299, 40), gameOver.pixel(0, 0),
                         gameOver.pixel(220, 59)}),
-              std::set{kBlack});
-    EXPECT_EQ((std::set{ending.pixel(0, 0), ending.pixel(415, 199)}), std::set{kNearWhite});
-    EXPECT_TRUE(coloursIn(ending, 0, 0, 416, 200).contains(kNavy));
+              std::set{Black});
+    EXPECT_EQ((std::set{ending.pixel(0, 0), ending.pixel(415, 199)}), std::set{NearWhite});
+    EXPECT_TRUE(coloursIn(ending, 0, 0, 416, 200).contains(Navy));
     const auto greys = coloursIn(gameOver, 0, 0, 221, 60);
-    EXPECT_TRUE(greys.contains(kWhite));
+    EXPECT_TRUE(greys.contains(White));
     for (const Colour& c : greys) {
         EXPECT_TRUE(c.r == c.g && c.g == c.b) << c;
     }
@@ -137,7 +136,7 @@ class EveryWave : public ::testing::TestWithParam<WaveEntry> {};
 
 TEST_P(EveryWave, IsMonoPcmOfTheCataloguedRateDepthAndLengthHeardBetweenSilences) {
     const auto [id, rate, bits, samples] = GetParam();
-    const auto wave = findResource(ResourceKind::WAVE, id);
+    const auto wave = findResource(ResourceKind::Wave, id);
     ASSERT_GE(wave.size(), 44u) << "no wave " << id;
     const auto text = [&](std::ptrdiff_t at, std::ptrdiff_t n) {
         return std::string(wave.begin() + at, wave.begin() + at + n);
@@ -171,7 +170,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& named) { return "Wave" + std::to_string(named.param.id); });
 
 TEST(ProgramIcon, IsOne32By32SixteenColourOpaqueImageNamedByItsGroup) {
-    const auto image = findResource(ResourceKind::ICON, 1);
+    const auto image = findResource(ResourceKind::Icon, 1);
     ASSERT_EQ(image.size(), 40u + 64u + 512u + 128u);
     // Header size, width, colour rows and mask rows, bits per pixel.
     EXPECT_EQ(fields(image, {{0, 4}, {4, 4}, {8, 4}, {14, 2}}), (Fields{40, 32, 64, 4}));
@@ -188,7 +187,7 @@ TEST(ProgramIcon, IsOne32By32SixteenColourOpaqueImageNamedByItsGroup) {
     EXPECT_TRUE(std::all_of(topRow, topRow + 16, [](auto byte) { return byte == 0x11; }));
 
     // Reserved, type icon, one image 32 × 32 of 16 colours, planes, depth, size, icon id.
-    const auto group = findResource(ResourceKind::GROUP_ICON, 116);
+    const auto group = findResource(ResourceKind::GroupIcon, 116);
     ASSERT_EQ(group.size(), 20u);
     EXPECT_EQ(
         fields(

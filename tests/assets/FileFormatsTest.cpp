@@ -16,19 +16,19 @@ using testing_assets::Bitmap8;
 using testing_assets::Colour;
 using testing_assets::u32;
 
-constexpr Rgb kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255};
+constexpr Rgb Red{255, 0, 0}, Green{0, 255, 0}, Blue{0, 0, 255};
 
 TEST(IndexedImage, GrowsItsPaletteUpTo256ColoursAndIgnoresPointsOutside) {
-    IndexedImage image(3, 2, kRed);
-    image.plot(1, 1, kGreen);
-    image.plot(1, 1, kGreen);
-    image.plot(-1, 0, kBlue);
-    image.plot(3, 0, kBlue);
-    image.plot(0, 2, kBlue);
-    EXPECT_EQ(image.palette(), (std::vector{kRed, kGreen})) << "shared; none from outside points";
+    IndexedImage image(3, 2, Red);
+    image.plot(1, 1, Green);
+    image.plot(1, 1, Green);
+    image.plot(-1, 0, Blue);
+    image.plot(3, 0, Blue);
+    image.plot(0, 2, Blue);
+    EXPECT_EQ(image.palette(), (std::vector{Red, Green})) << "shared; none from outside points";
     // Outside reads as the background.
     EXPECT_EQ((std::vector{image.colourAt(1, 1), image.colourAt(0, 0), image.colourAt(7, 7)}),
-              (std::vector{kGreen, kRed, kRed}));
+              (std::vector{Green, Red, Red}));
 
     IndexedImage full(16, 16, Rgb{0, 0, 0});
     for (int i = 1; i < 256; ++i) {
@@ -38,14 +38,14 @@ TEST(IndexedImage, GrowsItsPaletteUpTo256ColoursAndIgnoresPointsOutside) {
     EXPECT_THROW(full.plot(0, 0, Rgb{0, 1, 0}), std::length_error);
     EXPECT_EQ(full.colourAt(0, 0), (Rgb{0, 0, 0})) << "the refused colour changed nothing";
 
-    EXPECT_THROW(IndexedImage(0, 5, kRed), std::invalid_argument);
-    EXPECT_THROW(IndexedImage(5, -1, kRed), std::invalid_argument);
+    EXPECT_THROW(IndexedImage(0, 5, Red), std::invalid_argument);
+    EXPECT_THROW(IndexedImage(5, -1, Red), std::invalid_argument);
 }
 
 TEST(BitmapFile, PadsEachRowToFourBytesAndStoresRowsBottomUp) {
-    IndexedImage image(5, 2, kRed);  // 5 bytes a row, padded to 8
-    image.plot(0, 0, kGreen);        // top-left
-    image.plot(4, 1, kBlue);         // bottom-right
+    IndexedImage image(5, 2, Red);  // 5 bytes a row, padded to 8
+    image.plot(0, 0, Green);        // top-left
+    image.plot(4, 1, Blue);         // bottom-right
     const std::vector<std::uint8_t> file = assetgen::encodeBitmapFile(image);
     EXPECT_EQ(file.size(), 14u + 40u + 1024u + 2u * 8u);
     EXPECT_EQ(u32(file, 34), 16u) << "image size";

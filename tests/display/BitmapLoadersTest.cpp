@@ -7,9 +7,9 @@
 #include <sys/stat.h>
 
 #include "assets/ResourceTable.h"
+#include "display/device/Palette.h"
 #include "platform/BmpFile.h"
 #include "platform/ColourTable.h"
-#include "platform/Palette.h"
 #include "tests/display/DisplayFixture.h"
 #include "tests/display/ScratchFile.h"
 #include "tools/bmpseeds/BmpWriter.h"
@@ -20,7 +20,7 @@ namespace {
 
 using bmpseeds::BmpFields;
 
-constexpr std::uint32_t kFails = 0xFFFFFFFF;
+constexpr std::uint32_t Fails = 0xFFFFFFFF;
 
 PALETTEENTRY asRead(std::span<const std::uint8_t> bytes, std::size_t at) {
     return {bytes[at], bytes[at + 1], bytes[at + 2], bytes[at + 3]};
@@ -34,7 +34,7 @@ PALETTEENTRY written(std::uint32_t index, std::uint8_t flags) {
 class BitmapLoaders : public OpenDisplay {
   protected:
     ~BitmapLoaders() override {
-        platform::releaseHeld(palette);
+        device::releaseHeld(palette);
         sentinelPalette->release();
     }
 
@@ -56,13 +56,13 @@ class BitmapLoaders : public OpenDisplay {
         palette = sentinelPalette;
         const HRESULT loaded = screen.loadPalette(&palette, path);
         EXPECT_EQ(palette == nullptr, FAILED(loaded));
-        platform::releaseHeld(palette);
+        device::releaseHeld(palette);
         return {surface, painted, loaded};
     }
 
-    platform::Palette* palette = nullptr;
+    device::Palette* palette = nullptr;
     // Stands in the result before a load that must fail, to see it set to null.
-    platform::Palette* const sentinelPalette = platform::Palette::create({});
+    device::Palette* const sentinelPalette = device::Palette::create({});
     const std::vector<HRESULT> refused{E_FAIL, E_FAIL, E_FAIL};
     const ScratchFile file{"loaders"};
 };
@@ -86,14 +86,14 @@ TEST_F(BitmapLoaders, MissingUnreadableEndlessAndHeaderOnlyFilesAreRefused) {
         EXPECT_EQ(load(path), refused) << "'" << path << "'";
     }
     std::filesystem::remove(fifo);
-    const auto strip = findResource(ResourceKind::BITMAP, 101);
+    const auto strip = findResource(ResourceKind::Bitmap, 101);
     EXPECT_EQ(load(file.write(strip.first(14 + 40))), refused) << "headers alone";
 }
 
 // A sound bitmap with padding after its rows: taken up to 16 MiB, refused beyond.
 TEST_F(BitmapLoaders, AFileOverSixteenMebibytesIsRefusedWithoutBeingRead) {
     auto bytes = bmpseeds::encodeBmp({});
-    bytes.resize(platform::BmpFile::kMaxBytes);
+    bytes.resize(platform::BmpFile::MaxBytes);
     EXPECT_EQ(load(file.write(bytes)), (std::vector<HRESULT>{S_OK, S_OK, S_OK}));
     bytes.push_back(0);
     EXPECT_EQ(load(file.write(bytes)), refused);
@@ -103,9 +103,9 @@ TEST_F(BitmapLoaders, FileAndBuiltInWaysCountColoursByTheirOwnRules) {
     const struct {
         const char* what;
         BmpFields fields;
-        std::uint32_t fileCount, builtInCount;  // kFails: the file way fails
+        std::uint32_t fileCount, builtInCount;  // Fails: the file way fails
     } cases[] = {
-        {"4-bit, too short for the file way", {.bitCount = 4}, kFails, 16},
+        {"4-bit, too short for the file way", {.bitCount = 4}, Fails, 16},
         {"4-bit, colours in use 0", {.width = 64, .height = 64, .bitCount = 4}, 16, 16},
         {"16-bit", {.width = 32, .height = 20, .bitCount = 16}, 0, 0},
         {"24-bit", {.width = 20, .height = 20, .bitCount = 24}, 0, 0},
@@ -119,14 +119,14 @@ TEST_F(BitmapLoaders, FileAndBuiltInWaysCountColoursByTheirOwnRules) {
         const auto bytes = bmpseeds::encodeBmp(c.fields);
         palette = sentinelPalette;
         const HRESULT loaded = screen.loadPalette(&palette, file.write(bytes));
-        ASSERT_EQ(loaded, c.fileCount == kFails ? E_FAIL : S_OK);
+        ASSERT_EQ(loaded, c.fileCount == Fails ? E_FAIL : S_OK);
         ASSERT_EQ(palette == nullptr, FAILED(loaded));
         for (std::uint32_t i = 0; palette != nullptr && i <= c.fileCount && i < 256; ++i) {
             ASSERT_EQ(palette->entries()[i],
                       i < c.fileCount ? written(i, 0xA5) : asRead(bytes, 54 + 4 * i))
                 << i << ": counted entries turned to red-green-blue, the next kept as read";
         }
-        platform::releaseHeld(palette);
+        device::releaseHeld(palette);
 
         const auto builtIn = platform::builtInColourTable(*platform::BmpFile::check(bytes));
         ASSERT_TRUE(builtIn);
@@ -139,12 +139,12 @@ TEST_F(BitmapLoaders, FileAndBuiltInWaysCountColoursByTheirOwnRules) {
 
 TEST_F(BitmapLoaders, ABuiltInBitmapGivesItsColoursWithFlagsCleared) {
     ASSERT_EQ(screen.loadPalette(&palette, 101), S_OK);
-    const auto strip = findResource(ResourceKind::BITMAP, 101);
+    const auto strip = findResource(ResourceKind::Bitmap, 101);
     for (std::size_t i = 0; i < 256; ++i) {
         const PALETTEENTRY quad = asRead(strip, 54 + 4 * i);
         ASSERT_EQ(palette->entries()[i], (PALETTEENTRY{quad.peBlue, quad.peGreen, quad.peRed, 0}));
     }
-    platform::releaseHeld(palette);
+    device::releaseHeld(palette);
     palette = sentinelPalette;
     EXPECT_EQ(screen.loadPalette(&palette, 9999), E_FAIL);
     EXPECT_EQ(palette, nullptr);

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "platform/DisplayCodes.h"
+#include "display/device/DisplayCodes.h"
 #include "tests/display/DisplayFixture.h"
 
 namespace displaytest {
@@ -20,7 +20,7 @@ TEST_F(BlitTest, NullSourceRectCopiesTheWholeSurfaceAndARectJustItsPart) {
     const RECT part{2, 1, 4, 3};
     ASSERT_EQ(screen.blit(0, 0, source, &part), S_OK);
     EXPECT_EQ(pixelsOf(*screen.backBuffer, 0, 0, 3, 3),
-              (std::vector<std::uint16_t>{19, 20, kBlack, 35, 36, kBlack, kBlack, kBlack, kBlack}));
+              (std::vector<std::uint16_t>{19, 20, Black, 35, 36, Black, Black, Black, Black}));
 }
 
 TEST_F(BlitTest, CopiesCrossingAnyEdgeAreRefusedAndDrawNothing) {
@@ -48,9 +48,9 @@ TEST_F(BlitTest, CopiesCrossingAnyEdgeAreRefusedAndDrawNothing) {
 TEST_F(BlitTest, TrailStripKeyedOnBlueLeavesExactlyTheThreeDiagonalPixelsOfEachFrame) {
     Surface* dots = bitmap(101);
     ASSERT_EQ(dots->setSourceKey(RGB(0, 0, 255)), S_OK);
-    ASSERT_EQ(dots->platformSurface()->sourceKey(), kBlue);
+    ASSERT_EQ(dots->platformSurface()->sourceKey(), Blue);
     const std::uint16_t background = 0x1234;
-    const std::uint16_t frameColour[] = {kWhite, kLightGrey, kGrey, kBlack};
+    const std::uint16_t frameColour[] = {White, LightGrey, Grey, Black};
     for (std::int32_t frame = 0; frame < 4; ++frame) {
         ASSERT_EQ(screen.clear(background), S_OK);
         const RECT cell{3 * frame, 0, 3 * frame + 3, 3};
@@ -70,7 +70,7 @@ TEST_F(BlitTest, TrailStripKeyedOnBlueLeavesExactlyTheThreeDiagonalPixelsOfEachF
 TEST_F(BlitTest, CopiesRowsOfAnyWidthWholeAndNothingBeyond) {
     Surface* source = numbered(100, 4);
     for (const std::int32_t width : {32, 64, 69, 100}) {
-        ASSERT_EQ(screen.clear(kBlack), S_OK);
+        ASSERT_EQ(screen.clear(Black), S_OK);
         const RECT part{100 - width, 1, 100, 4};
         ASSERT_EQ(screen.blit(7, 9, source, &part), S_OK);
         for (std::uint32_t y = 8; y < 13; ++y) {
@@ -78,7 +78,7 @@ TEST_F(BlitTest, CopiesRowsOfAnyWidthWholeAndNothingBeyond) {
                 const bool inside =
                     x >= 7 && x < 7 + static_cast<std::uint32_t>(width) && y >= 9 && y < 12;
                 const auto sourceX = x - 7 + static_cast<std::uint32_t>(part.left);
-                EXPECT_EQ(back(x, y), inside ? sourceX + 16 * (y - 9 + 1) + 1 : kBlack)
+                EXPECT_EQ(back(x, y), inside ? sourceX + 16 * (y - 9 + 1) + 1 : Black)
                     << "width " << width << " at " << x << "," << y;
             }
         }
@@ -101,7 +101,7 @@ TEST_F(BlitTest, CopiesWithinTheBackBufferMayOverlap) {
 }
 
 TEST_F(BlitTest, ClearStoresTheLowSixteenBitsOfARawValue) {
-    for (const auto& [value, stored] : {std::pair{0xFFFFFFu, kWhite}, std::pair{0u, kBlack},
+    for (const auto& [value, stored] : {std::pair{0xFFFFFFu, White}, std::pair{0u, Black},
                                         std::pair{0x00ABCDEFu, std::uint16_t{0xCDEF}}}) {
         ASSERT_EQ(screen.clear(value), S_OK);
         const auto pixels = pixelsOf(*screen.backBuffer);
@@ -110,12 +110,12 @@ TEST_F(BlitTest, ClearStoresTheLowSixteenBitsOfARawValue) {
 }
 
 TEST_F(BlitTest, BlitRawKeyedSkipsTheKeyOfABarePlatformSurfaceAndRefusesEdges) {
-    platform::PixelSurface* source = numbered(3, 1)->platformSurface();
+    device::PixelSurface* source = numbered(3, 1)->platformSurface();
     source->setSourceKey(2);
     ASSERT_EQ(screen.blitRawKeyed(10, 10, source, nullptr), S_OK);  // the key value skipped
     EXPECT_EQ(pixelsOf(*screen.backBuffer, 10, 10, 3, 1), (std::vector<std::uint16_t>{1, 0, 3}));
     EXPECT_EQ(screen.blitRawKeyed(638, 0, source, nullptr), DDERR_INVALIDRECT);
-    EXPECT_EQ(back(638, 0), kBlack);
+    EXPECT_EQ(back(638, 0), Black);
 }
 
 }  // namespace

@@ -8,18 +8,18 @@
 #include <vector>
 
 #include "display/Display.h"
+#include "display/device/PixelSurface.h"
 #include "platform/Clock.h"
 #include "platform/HeadlessWindow.h"
-#include "platform/PixelSurface.h"
 
 namespace displaytest {
 
 // Raw 5-6-5 values of the colours the game's pictures use.
-constexpr std::uint16_t kBlack = 0x0000, kWhite = 0xFFFF, kLightGrey = 0xC618, kGrey = 0x8410,
-                        kBlue = 0x001F;
+constexpr std::uint16_t Black = 0x0000, White = 0xFFFF, LightGrey = 0xC618, Grey = 0x8410,
+                        Blue = 0x001F;
 
 // The pixels of width × height from (left, top), row by row; a 0 size reaches the edge.
-inline std::vector<std::uint16_t> pixelsOf(const platform::PixelSurface& surface,
+inline std::vector<std::uint16_t> pixelsOf(const device::PixelSurface& surface,
                                            std::uint32_t left = 0, std::uint32_t top = 0,
                                            std::uint32_t width = 0, std::uint32_t height = 0) {
     width = width == 0 ? surface.description().width - left : width;
@@ -55,7 +55,7 @@ class OpenDisplay : public ::testing::Test {
 
     // A Surface whose pixel (x, y) holds x + 16 * y + 1.
     Surface* numbered(std::uint32_t width, std::uint32_t height) {
-        const platform::SurfaceDesc desc{.width = width, .height = height};
+        const device::SurfaceDesc desc{.width = width, .height = height};
         Surface* surface = kept.emplace_back(std::make_unique<Surface>()).get();
         EXPECT_EQ(surface->allocate(screen.directDraw, &desc), S_OK);
         for (std::uint32_t y = 0; y < height; ++y) {

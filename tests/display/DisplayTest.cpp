@@ -2,11 +2,11 @@
 // asked to do, the pacing of presents, and the palettes and clipper on the front buffer.
 #include <gtest/gtest.h>
 
-#include "platform/Bitmap.h"
-#include "platform/Clipper.h"
-#include "platform/FrontBuffer.h"
-#include "platform/Palette.h"
-#include "platform/PixelDevice.h"
+#include "display/device/Bitmap.h"
+#include "display/device/Clipper.h"
+#include "display/device/FrontBuffer.h"
+#include "display/device/Palette.h"
+#include "display/device/PixelDevice.h"
 #include "tests/display/DisplayFixture.h"
 
 namespace displaytest {
@@ -18,7 +18,7 @@ TEST_F(UnopenedDisplay, AnswersEPointerForMissingPartsAndEInvalidArgForMissingAr
     Display unopened;
     Surface never;  // a Surface never made
     Surface* made = &never;
-    platform::Palette* palette = nullptr;
+    device::Palette* palette = nullptr;
     EXPECT_EQ(unopened.present(), E_POINTER);
     EXPECT_EQ(unopened.presentNoVsync(), E_POINTER);
     EXPECT_EQ(unopened.clear(0), E_POINTER);
@@ -56,9 +56,9 @@ TEST(OpenedDisplay, WindowedThenFullScreenThenReleasedLikeTheGameDoes) {
 
     // Each reference the first open made is released exactly once by the second: the test's
     // own extra reference is then the last.
-    platform::PixelDevice* device = opened.directDraw;
-    platform::FrontBuffer* front = opened.frontBuffer;
-    platform::PixelSurface* back = opened.backBuffer;
+    device::PixelDevice* device = opened.directDraw;
+    device::FrontBuffer* front = opened.frontBuffer;
+    device::PixelSurface* back = opened.backBuffer;
     device->addRef();
     front->addRef();
     back->addRef();
@@ -86,7 +86,7 @@ TEST(OpenedDisplay, AFailedOpenKeepsWhatItMadeUntilTheNextOpen) {
     EXPECT_EQ(opened.backBuffer, nullptr);
     EXPECT_EQ(opened.windowed, 1) << "window and mode stay as they were";
     opened.directDraw->addRef();
-    platform::PixelDevice* partlyBuilt = opened.directDraw;
+    device::PixelDevice* partlyBuilt = opened.directDraw;
 
     EXPECT_EQ(opened.openFullScreen(nullptr, 640, 480, 16), E_FAIL);
     EXPECT_EQ(partlyBuilt->release(), 0u);
@@ -103,11 +103,11 @@ TEST_F(PresentTest, ShowsTheBackBufferOnePresentPerGridTickOrAtOnceWithoutTheWai
     const std::uint64_t start = clock.nowNs();
     for (std::uint64_t frame = 0; frame < 3; ++frame) {
         ASSERT_EQ(screen.present(), S_OK);
-        EXPECT_EQ(clock.nowNs(), start + frame * FramePacer::kTickNs);
+        EXPECT_EQ(clock.nowNs(), start + frame * FramePacer::TickNs);
     }
     clock.advanceNs(10'000'000);  // work within a tick still presents on the tick
     ASSERT_EQ(screen.present(), S_OK);
-    EXPECT_EQ(clock.nowNs(), start + 3 * FramePacer::kTickNs);
+    EXPECT_EQ(clock.nowNs(), start + 3 * FramePacer::TickNs);
 
     ASSERT_EQ(window.pictureWidth(), 640u);
     EXPECT_EQ((std::array{window.pixel(0, 0), window.pixel(639, 479)}),
@@ -116,31 +116,31 @@ TEST_F(PresentTest, ShowsTheBackBufferOnePresentPerGridTickOrAtOnceWithoutTheWai
     screen.backBuffer->row(0)[0] = 0x4321;  // shown at once without the grid's wait
     ASSERT_EQ(screen.presentNoVsync(), S_OK);
     ASSERT_EQ(screen.presentNoVsync(), S_OK);
-    EXPECT_EQ(clock.nowNs(), start + 3 * FramePacer::kTickNs);
+    EXPECT_EQ(clock.nowNs(), start + 3 * FramePacer::TickNs);
     EXPECT_EQ(window.presentCount(), 6u);
     EXPECT_EQ(window.pixel(0, 0), 0x4321);
 }
 
 TEST_F(PresentTest, ALatePresentIsShownAtOnceAndTheGridMovesWithIt) {
     ASSERT_EQ(screen.present(), S_OK);
-    clock.advanceNs(3 * FramePacer::kTickNs + 5'000'000);
+    clock.advanceNs(3 * FramePacer::TickNs + 5'000'000);
     const std::uint64_t waitedBefore = clock.waitedNs();
     const std::uint64_t late = clock.nowNs();
     ASSERT_EQ(screen.present(), S_OK);
     EXPECT_EQ(clock.waitedNs(), waitedBefore) << "no wait for a late present";
     ASSERT_EQ(screen.present(), S_OK);
-    EXPECT_EQ(clock.nowNs(), late + FramePacer::kTickNs) << "no catching up on missed ticks";
+    EXPECT_EQ(clock.nowNs(), late + FramePacer::TickNs) << "no catching up on missed ticks";
 }
 
 TEST_F(PresentTest, PresentBitmapStretchesItOverTheBackBufferAndAttachesThePalette) {
-    const auto strip = platform::Bitmap::load(101, 0, 0);  // 12 × 3: white, light grey ... dots
-    platform::Palette* palette = platform::Palette::create({});
+    const auto strip = device::Bitmap::load(101, 0, 0);  // 12 × 3: white, light grey ... dots
+    device::Palette* palette = device::Palette::create({});
     ASSERT_EQ(screen.presentBitmap(strip.get(), palette), S_OK);
     EXPECT_EQ(screen.frontBuffer->palette(), palette);
     palette->release();
     // Each strip pixel covers 53⅓ × 160 of the screen.
     EXPECT_EQ((std::array{window.pixel(20, 100), window.pixel(80, 100), window.pixel(639, 479)}),
-              (std::array{kWhite, kBlue, kBlack}));
+              (std::array{White, Blue, Black}));
 
     screen.backBuffer->addRef();
     EXPECT_EQ(screen.presentBitmap(nullptr, nullptr), E_FAIL);
@@ -149,14 +149,14 @@ TEST_F(PresentTest, PresentBitmapStretchesItOverTheBackBufferAndAttachesThePalet
 }
 
 TEST_F(PresentTest, PalettesAndClippersAttachToTheFrontBufferWhichHoldsTheOnlyReference) {
-    platform::Palette* palette = platform::Palette::create({});
+    device::Palette* palette = device::Palette::create({});
     ASSERT_EQ(screen.applyPalette(palette), S_OK);
     EXPECT_EQ(screen.frontBuffer->palette(), palette);
     ASSERT_EQ(screen.applyPalette(nullptr), S_OK);
     EXPECT_EQ(palette->release(), 0u) << "detaching gave the front buffer's reference back";
 
     ASSERT_EQ(screen.attachWindowClipper(), S_OK);
-    platform::Clipper* clipper = screen.frontBuffer->clipper();
+    device::Clipper* clipper = screen.frontBuffer->clipper();
     ASSERT_NE(clipper, nullptr);
     EXPECT_EQ(clipper->window(), &window);
     EXPECT_EQ(clipper->addRef(), 2u);

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "assets/ResourceTable.h"
-#include "platform/Text.h"
+#include "display/device/Text.h"
 #include "tests/display/DisplayFixture.h"
 #include "tests/display/ScratchFile.h"
 
@@ -17,15 +17,15 @@ using FactoryTest = OpenDisplay;
 // Asked for twice its size, the strip is stretched to it.
 TEST_F(FactoryTest, BuiltInAndFileBitmapsGiveTheTrailStripAtItsOwnOrAGivenSize) {
     const ScratchFile file("factory");
-    const char* copy = file.write(findResource(ResourceKind::BITMAP, 101));
-    const std::uint16_t colour[] = {kWhite, kLightGrey, kGrey, kBlack};
+    const char* copy = file.write(findResource(ResourceKind::Bitmap, 101));
+    const std::uint16_t colour[] = {White, LightGrey, Grey, Black};
     for (const auto& [dots, scale] : {std::pair{bitmap(101), 1u}, std::pair{bitmap(copy), 1u},
                                       std::pair{bitmap(101, 24, 6), 2u}}) {
         ASSERT_EQ(sizeOf(dots), (std::array{12 * scale, 3 * scale}));
         for (std::uint32_t y = 0; y < 3 * scale; ++y) {
             for (std::uint32_t x = 0; x < 12 * scale; ++x) {
                 EXPECT_EQ(dots->platformSurface()->row(y)[x],
-                          x / scale % 3 == y / scale ? colour[x / scale / 3] : kBlue);
+                          x / scale % 3 == y / scale ? colour[x / scale / 3] : Blue);
             }
         }
     }
@@ -59,16 +59,16 @@ TEST_F(FactoryTest, TextSurfaceIsExactlyItsTextWhiteOnAGreyBox) {
     kept.emplace_back(label);
     std::int32_t width = 0;
     std::int32_t height = 0;
-    ASSERT_TRUE(platform::measureText(nullptr, "Stage 12", width, height));
+    ASSERT_TRUE(device::measureText(nullptr, "Stage 12", width, height));
     // A classic 16-pixel line.
     EXPECT_EQ(sizeOf(label), (std::array{static_cast<std::uint32_t>(width), 16u}));
 
     const auto pixels = pixelsOf(*label->platformSurface());
-    const auto white = std::count(pixels.begin(), pixels.end(), kWhite);
-    EXPECT_EQ(std::count(pixels.begin(), pixels.end(), kGrey) + white,
+    const auto white = std::count(pixels.begin(), pixels.end(), White);
+    EXPECT_EQ(std::count(pixels.begin(), pixels.end(), Grey) + white,
               static_cast<std::ptrdiff_t>(pixels.size()));
     EXPECT_GT(white, 40);
-    EXPECT_EQ(pixels.front(), kGrey);
+    EXPECT_EQ(pixels.front(), Grey);
 }
 
 }  // namespace

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "display/DescribeMask.h"
-#include "platform/Bitmap.h"
-#include "platform/PixelDevice.h"
+#include "display/device/Bitmap.h"
+#include "display/device/PixelDevice.h"
 #include "tests/display/DisplayFixture.h"
 
 namespace displaytest {
@@ -15,22 +15,22 @@ class SurfaceTest : public ::testing::Test {
     ~SurfaceTest() override { device->release(); }
 
     void allocate(std::uint32_t width, std::uint32_t height) {
-        const platform::SurfaceDesc desc{.width = width, .height = height};
+        const device::SurfaceDesc desc{.width = width, .height = height};
         ASSERT_EQ(surface.allocate(device, &desc), S_OK);
     }
     std::uint16_t& pixel(std::uint32_t x, std::uint32_t y) {
         return surface.platformSurface()->row(y)[x];
     }
 
-    platform::PixelDevice* device = platform::PixelDevice::create();
+    device::PixelDevice* device = device::PixelDevice::create();
     Surface surface;
-    const std::unique_ptr<platform::Bitmap> strip = platform::Bitmap::load(101, 0, 0);
+    const std::unique_ptr<device::Bitmap> strip = device::Bitmap::load(101, 0, 0);
 };
 
 // The Surface's own reference goes exactly once: with the test's extra one, the count shows it.
 TEST_F(SurfaceTest, AdoptAndReleaseTakeAndGiveBackTheSurfacesOwnReferenceOnce) {
-    platform::PixelSurface* first = nullptr;
-    platform::PixelSurface* second = nullptr;
+    device::PixelSurface* first = nullptr;
+    device::PixelSurface* second = nullptr;
     ASSERT_EQ(device->createSurface(4, 4, &first), S_OK);
     ASSERT_EQ(device->createSurface(2, 2, &second), S_OK);
     {
@@ -44,7 +44,7 @@ TEST_F(SurfaceTest, AdoptAndReleaseTakeAndGiveBackTheSurfacesOwnReferenceOnce) {
 
     allocate(2, 2);
     ASSERT_EQ(surface.setSourceKey(RGB(0, 0, 255)), S_OK);
-    platform::PixelSurface* held = surface.platformSurface();
+    device::PixelSurface* held = surface.platformSurface();
     held->addRef();
     EXPECT_EQ(surface.releaseSurface(), S_OK);
     EXPECT_EQ(surface.releaseSurface(), S_OK);
@@ -63,9 +63,9 @@ TEST_F(SurfaceTest, KeyAndConversionNeedASurfaceAndBorrowPixelZeroOnly) {
     EXPECT_EQ(surface.toPixelValue(RGB(255, 0, 0)), 0xF800u);
     EXPECT_EQ(surface.setSourceKey(RGB(0, 0, 255)), S_OK);
     EXPECT_TRUE(surface.isKeyed());
-    EXPECT_EQ(surface.platformSurface()->sourceKey(), kBlue);
+    EXPECT_EQ(surface.platformSurface()->sourceKey(), Blue);
     EXPECT_EQ((std::array{pixel(0, 0), pixel(1, 0)}),
-              (std::array<std::uint16_t, 2>{0xABCD, kBlack}));
+              (std::array<std::uint16_t, 2>{0xABCD, Black}));
 }
 
 // A key must match exactly the pixels that painting gave its colour.
@@ -85,12 +85,12 @@ TEST_F(SurfaceTest, PaintBitmapStretchesAPartAndByNameTheWholeOverTheSurface) {
     allocate(6, 6);
     ASSERT_EQ(surface.paintBitmap(strip.get(), 3, 0, 3, 3), S_OK);  // frame 1, doubled
     EXPECT_EQ((std::array{pixel(1, 1), pixel(5, 5), pixel(2, 0)}),
-              (std::array{kLightGrey, kLightGrey, kBlue}));
+              (std::array{LightGrey, LightGrey, Blue}));
     allocate(24, 6);
     surface.platformSurface()->fill(0x1234);
     ASSERT_EQ(surface.paintBitmapByName(101, 0, 0), S_OK);
     EXPECT_EQ((std::array{pixel(1, 1), pixel(2, 0), pixel(23, 5)}),
-              (std::array{kWhite, kBlue, kBlack}));
+              (std::array{White, Blue, Black}));
     EXPECT_EQ(surface.paintBitmap(nullptr, 0, 0, 0, 0), E_INVALIDARG);
     EXPECT_EQ(Surface().paintBitmap(strip.get(), 0, 0, 0, 0), E_INVALIDARG);
 }
@@ -102,7 +102,7 @@ TEST_F(SurfaceTest, PaintTextFillsItsBoxAtItsPlaceAndEmptyTextDrawsNothing) {
     EXPECT_EQ(pixel(0, 0), 0x1234);
     ASSERT_EQ(surface.paintText(nullptr, "Life 3", 10, 20, RGB(128, 128, 128), 0xFFFFFF), S_OK);
     EXPECT_EQ((std::array{pixel(9, 20), pixel(10, 19), pixel(10, 35), pixel(10, 36)}),
-              (std::array<std::uint16_t, 4>{0x1234, 0x1234, kGrey, 0x1234}));
+              (std::array<std::uint16_t, 4>{0x1234, 0x1234, Grey, 0x1234}));
     EXPECT_EQ(surface.paintText(nullptr, "far away", INT32_MAX, 0, 0, 0), S_OK);
     EXPECT_EQ(surface.paintText(nullptr, nullptr, 0, 0, 0, 0), E_INVALIDARG);
 }

@@ -7,11 +7,12 @@
 #include <optional>
 
 #include "display/Display.h"
+#include "display/device/PixelSurface.h"
+#include "game/ResetGame.h"
 #include "game/RunGame.h"
 #include "platform/HeadlessWindow.h"
-#include "platform/PixelSurface.h"
 #include "shell/StartUp.h"
-#include "tools/replay/InstalledSeams.h"
+#include "tools/support/InstalledSeams.h"
 
 namespace flowtest {
 
@@ -43,7 +44,7 @@ class FlowTest : public ::testing::Test {
   protected:
     // Start-up: the Display, then the Keyboard with its first poll (poll 0).
     void SetUp() override {
-        startGameAfresh();
+        resetGame();
         startUp.emplace();
     }
     void TearDown() override {
@@ -89,12 +90,16 @@ class FlowTest : public ::testing::Test {
     platform::RecordingAudio audio;
     platform::HeadlessWindow* screen = nullptr;
     std::string windowTitle;
-    InstalledSeams seams{clock, keys, events, audio, [this](const char* title, std::string&) {
-                             windowTitle = title;
-                             auto made = std::make_unique<platform::HeadlessWindow>();
-                             screen = made.get();
-                             return made;
-                         }};
+    InstalledSeams seams{{.clock = &clock,
+                          .keys = &keys,
+                          .events = &events,
+                          .audio = &audio,
+                          .windows = [this](const char* title, std::string&) {
+                              windowTitle = title;
+                              auto made = std::make_unique<platform::HeadlessWindow>();
+                              screen = made.get();
+                              return made;
+                          }}};
     std::optional<StartUp> startUp;
 };
 

@@ -3,8 +3,8 @@
 
 #include "game/GameState.h"
 #include "game/StageTable.h"
+#include "platform/VirtualKeys.h"
 #include "shell/Cp949Text.h"
-#include "shell/VirtualKeys.h"
 #include "tests/flow/FlowFixture.h"
 
 namespace flowtest {

@@ -2,7 +2,7 @@
 
 #include "game/GameState.h"
 #include "game/Screens.h"
-#include "shell/VirtualKeys.h"
+#include "platform/VirtualKeys.h"
 #include "shell/WindowInput.h"
 #include "tests/flow/FlowFixture.h"
 

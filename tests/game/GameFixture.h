@@ -5,44 +5,21 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 
 #include "game/GameState.h"
-#include "game/Random.h"
 #include "game/Stage.h"
-#include "platform/Audio.h"
-#include "platform/Clock.h"
-#include "platform/KeySource.h"
-#include "shell/Keyboard.h"
+#include "tools/support/InstalledSeams.h"
 
 // An (x, y) position or offset in pixels.
 using Pixel = std::array<std::int32_t, 2>;
 
 class GameTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        platform::installClock(clock);
-        platform::installAudioOut(audio);
-        platform::installKeySource(keys);
-        newGame();
-    }
-
-    void TearDown() override {
-        keyboard = nullptr;
-        platform::installClock(previousClock_);
-        platform::installAudioOut(previousAudio_);
-        platform::installKeySource(previousKeys_);
-    }
+    void SetUp() override { newGame(); }
 
     void newGame() {
-        gameState = GameState{};
-        randomState = 1;
+        game.restart();
         loadStage(0);
-        keys = {};
-        clock = {};
-        audio.played.clear();
-        board.emplace();  // polls the scripted keys, as start-up polls the real ones
-        keyboard = &*board;
     }
 
     void placeBall(std::int32_t x, std::int32_t y) {
@@ -59,13 +36,8 @@ class GameTest : public ::testing::Test {
         gameState.map[cellIndex(column, row)] = code;
     }
 
-    platform::VirtualClock clock;
-    platform::RecordingAudio audio;
-    platform::ScriptedKeySource keys;
-    std::optional<Keyboard> board;
-
-  private:
-    platform::Clock& previousClock_ = platform::clock();
-    platform::AudioOut& previousAudio_ = platform::audioOut();
-    platform::KeySource& previousKeys_ = platform::keySource();
+    InMemoryGame game;
+    platform::VirtualClock& clock = game.clock;
+    platform::RecordingAudio& audio = game.audio;
+    platform::ScriptedKeySource& keys = game.keys;
 };

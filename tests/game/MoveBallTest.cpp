@@ -3,7 +3,7 @@
 
 #include "game/Cues.h"
 #include "game/MoveBall.h"
-#include "shell/VirtualKeys.h"
+#include "platform/VirtualKeys.h"
 #include "tests/game/GameFixture.h"
 
 namespace {
@@ -48,7 +48,7 @@ TEST_F(MoveBall, ActsOnTheProbedTileAndKicksOffWalls) {
         setCell(m.column, m.row, m.tile);
         placeBall(m.x, m.y);
         keys.press(m.key);  // code 0 stands for no key; nothing reads it
-        board->update();
+        keyboard->update();
         armCue();
         moveBall(m.dx, m.dy);
         EXPECT_EQ((std::array{gameState.ballX, gameState.ballY, gameState.lift, gameState.glide,
@@ -64,7 +64,7 @@ TEST_F(MoveBall, WithWallsOnBothSidesTheKickToTheRightWins) {
     setCell(6, 5, Block);
     keys.press(VK_LEFT);
     keys.press(VK_RIGHT);
-    board->update();
+    keyboard->update();
     placeBall(190, 170);
     moveBall(0, 0);
     EXPECT_EQ(gameState.ballX, 211);

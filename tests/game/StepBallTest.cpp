@@ -4,9 +4,10 @@
 #include <vector>
 
 #include "game/Cues.h"
+#include "game/Random.h"
 #include "game/StepBall.h"
 #include "game/Trail.h"
-#include "shell/VirtualKeys.h"
+#include "platform/VirtualKeys.h"
 #include "tests/game/GameFixture.h"
 
 namespace {
@@ -34,7 +35,7 @@ class StepBall : public GameTest {
         for (const int vk : held) {
             keys.press(vk);
         }
-        board->update();
+        keyboard->update();
         const Pixel from = ball();
         stepBall();
         return {gameState.ballX - from[0], gameState.ballY - from[1]};

@@ -28,8 +28,8 @@ TEST(ScriptedKeySource, IgnoresCodesOutsideTheTable) {
 
 // The bitmaps' contents are pinned with the assets; here, that asking for one not there is safe.
 TEST(EmbeddedResources, GiveNothingForAnIdOrKindNotThere) {
-    EXPECT_TRUE(findResource(ResourceKind::BITMAP, 999).empty());
-    EXPECT_TRUE(findResource(ResourceKind::WAVE, 101).empty());
+    EXPECT_TRUE(findResource(ResourceKind::Bitmap, 999).empty());
+    EXPECT_TRUE(findResource(ResourceKind::Wave, 101).empty());
 }
 
 }  // namespace

@@ -88,7 +88,7 @@ TEST(SdlAudio, ConvertsEveryBuiltInWave) {
     const platform::SdlSession session;
     const SdlAudio audio;
     for (const EmbeddedResource& resource : embeddedResources()) {
-        if (resource.kind == ResourceKind::WAVE) {
+        if (resource.kind == ResourceKind::Wave) {
             EXPECT_TRUE(audio.canPlay(resource.id)) << "wave " << resource.id;
         }
     }

@@ -10,14 +10,15 @@
 #include "platform/HeadlessWindow.h"
 #include "platform/PictureFit.h"
 #include "platform/SdlWindow.h"
+#include "platform/WinTypes.h"
 
 namespace {
 
 // A 2 × 2 picture whose rows are padded to 3 pixels with a value no test expects to see.
-constexpr std::array<std::uint16_t, 6> kPicture = {0xF800, 0x07E0, 0xDEAD, 0x001F, 0xFFFF, 0xDEAD};
-constexpr platform::PictureView kView{kPicture.data(), 2, 2, 3 * sizeof(std::uint16_t)};
+constexpr std::array<std::uint16_t, 6> Picture = {0xF800, 0x07E0, 0xDEAD, 0x001F, 0xFFFF, 0xDEAD};
+constexpr platform::PictureView View{Picture.data(), 2, 2, 3 * sizeof(std::uint16_t)};
 std::uint16_t pictureAt(int x, int y) {
-    return kPicture[static_cast<std::size_t>(y * 3 + x)];
+    return Picture[static_cast<std::size_t>(y * 3 + x)];
 }
 
 // Raw 5-6-5 value of pixel (x, y) of a surface.
@@ -33,7 +34,7 @@ TEST(HeadlessWindow, KeepsTheLastPictureUnpaddedAndWritesItAsABmp) {
                                  .string();
     EXPECT_FALSE(window.saveBmp(path.c_str())) << "nothing presented yet";
     EXPECT_EQ(window.present({}), E_INVALIDARG);
-    ASSERT_EQ(window.present(kView), S_OK);
+    ASSERT_EQ(window.present(View), S_OK);
     ASSERT_EQ(window.pictureWidth(), 2u);
     ASSERT_EQ(window.pictureHeight(), 2u);
     ASSERT_TRUE(window.saveBmp(path.c_str()));
@@ -59,8 +60,8 @@ TEST(HeadlessWindow, KeepingNoPicturesStillCountsEveryPresent) {
     platform::HeadlessWindow window;
     window.keepPictures(false);
     EXPECT_EQ(window.present({}), E_INVALIDARG);
-    ASSERT_EQ(window.present(kView), S_OK);
-    ASSERT_EQ(window.present(kView), S_OK);
+    ASSERT_EQ(window.present(View), S_OK);
+    ASSERT_EQ(window.present(View), S_OK);
     EXPECT_EQ(window.presentCount(), 2u);
     EXPECT_EQ(window.pictureWidth(), 0u);
     EXPECT_FALSE(window.saveBmp("/tmp/never-written.bmp"));
@@ -113,7 +114,7 @@ TEST(SdlWindow, ShowsThePictureStretchedInAWindowFittedAtFullScreenAndAgainAfter
     const RECT client = window->clientBounds();
     EXPECT_EQ(client.right - client.left, 8);
     EXPECT_EQ(client.bottom - client.top, 6);
-    ASSERT_EQ(window->present(kView), S_OK);
+    ASSERT_EQ(window->present(View), S_OK);
     expectShown(*window, {0, 0, 8, 6});
 
     SDL_DisplayMode desktop{};
@@ -122,7 +123,7 @@ TEST(SdlWindow, ShowsThePictureStretchedInAWindowFittedAtFullScreenAndAgainAfter
     EXPECT_TRUE(window->isFullScreen());
     EXPECT_EQ(window->screenBounds(), (RECT{0, 0, desktop.w, desktop.h}));
     expectShown(*window, shownArea(*window));
-    ASSERT_EQ(window->present(kView), S_OK);
+    ASSERT_EQ(window->present(View), S_OK);
     expectShown(*window, shownArea(*window));
     SDL_DisplayMode after{};
     ASSERT_EQ(SDL_GetCurrentDisplayMode(0, &after), 0);
@@ -131,6 +132,12 @@ TEST(SdlWindow, ShowsThePictureStretchedInAWindowFittedAtFullScreenAndAgainAfter
     expectShown(*window, shownArea(*window));
     window->showWindowed(4, 4);
     expectShown(*window, {0, 0, 4, 4});
+}
+
+TEST(MakeRect, TurnsCornerAndSizeIntoEdges) {
+    RECT rect;
+    EXPECT_EQ(makeRect(rect, 64, 0, 32, 32), (RECT{64, 0, 96, 32}));
+    EXPECT_EQ(rect, (RECT{64, 0, 96, 32}));
 }
 
 }  // namespace

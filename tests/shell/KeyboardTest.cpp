@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "platform/KeySource.h"
+#include "platform/VirtualKeys.h"
 #include "shell/Keyboard.h"
-#include "shell/VirtualKeys.h"
 
 namespace {
 

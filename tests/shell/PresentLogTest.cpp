@@ -44,8 +44,8 @@ class PresentLog : public ::testing::Test {
                              ("tb_present_log_" + std::to_string(::getpid()) + ".txt");
 };
 
-constexpr std::array<std::uint16_t, 1> kPixel = {0xF800};
-constexpr platform::PictureView kPicture{kPixel.data(), 1, 1, 2};
+constexpr std::array<std::uint16_t, 1> Pixel = {0xF800};
+constexpr platform::PictureView Picture{Pixel.data(), 1, 1, 2};
 
 TEST_F(PresentLog, AppendsTheTimeOfEveryPresentAndPassesEverythingOn) {
     std::ofstream(path) << "12\n";
@@ -63,7 +63,7 @@ TEST_F(PresentLog, AppendsTheTimeOfEveryPresentAndPassesEverythingOn) {
     EXPECT_EQ(window->screenBounds(), (RECT{0, 0, 800, 600}));
 
     clock.sleep(5);
-    EXPECT_EQ(window->present(kPicture), S_OK);
+    EXPECT_EQ(window->present(Picture), S_OK);
     clock.sleep(17);
     EXPECT_EQ(window->present({}), E_INVALIDARG) << "the wrapped window's result";
     EXPECT_EQ(made->presentCount(), 1u);

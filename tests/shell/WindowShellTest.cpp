@@ -2,8 +2,9 @@
 
 #include <array>
 
+#include "display/Display.h"
 #include "platform/WindowEvents.h"
-#include "shell/MakeRect.h"
+#include "shell/MainWindow.h"
 #include "shell/MessagePump.h"
 #include "shell/WindowInput.h"
 
@@ -65,10 +66,24 @@ TEST_F(WindowShell, AClickIsReportedOnceAndOnlyWhenBothEdgesWereSeen) {
     EXPECT_EQ(takeLeftClick(), 0);
 }
 
-TEST(MakeRect, TurnsCornerAndSizeIntoEdges) {
-    RECT rect;
-    EXPECT_EQ(makeRect(rect, 64, 0, 32, 32), (RECT{64, 0, 96, 32}));
-    EXPECT_EQ(rect, (RECT{64, 0, 96, 32}));
+// Destroying the window works as its destruction on the desktop does: the Display lets go of it
+// (and can be released afterwards), and the pump ends once what was waiting has been handled.
+TEST_F(WindowShell, DestroyingTheMainWindowEndsThePumpAndFreesTheDisplay) {
+    Display shown;
+    display = &shown;
+    platform::Window* window = nullptr;
+    ASSERT_EQ(createMainWindow(&window), S_OK);
+    ASSERT_EQ(shown.openFullScreen(window, 640, 480, 16), S_OK);
+    events.post({platform::WM_KEYDOWN, 39, 0});
+
+    EXPECT_EQ(destroyMainWindow(window), S_OK);
+    EXPECT_EQ(shown.window, nullptr);
+    EXPECT_EQ(pumpMessages(), E_FAIL);
+    EXPECT_EQ(windowInput.lastKey, 39) << "what waited is handled before the quit";
+    EXPECT_EQ(shown.releaseAll(), S_OK);
+
+    EXPECT_EQ(destroyMainWindow(window), S_OK) << "a window already gone is ignored";
+    display = nullptr;
 }
 
 }  // namespace

@@ -6,10 +6,10 @@ namespace assetgen {
 
 namespace {
 
-constexpr std::uint32_t kFileHeaderSize = 14;
-constexpr std::uint32_t kInfoHeaderSize = 40;
-constexpr std::uint32_t kPaletteSize = 256 * 4;
-constexpr std::int32_t kPixelsPerMetre = 2835;  // 72 dots per inch
+constexpr std::uint32_t FileHeaderSize = 14;
+constexpr std::uint32_t InfoHeaderSize = 40;
+constexpr std::uint32_t PaletteSize = 256 * 4;
+constexpr std::int32_t PixelsPerMetre = 2835;  // 72 dots per inch
 
 }  // namespace
 
@@ -18,7 +18,7 @@ std::vector<std::uint8_t> encodeBitmapFile(const IndexedImage& image) {
     const auto height = static_cast<std::uint32_t>(image.height());
     const std::uint32_t stride = (width + 3) / 4 * 4;  // rows end on a 4-byte boundary
     const std::uint32_t pixelBytes = stride * height;
-    const std::uint32_t pixelOffset = kFileHeaderSize + kInfoHeaderSize + kPaletteSize;
+    const std::uint32_t pixelOffset = FileHeaderSize + InfoHeaderSize + PaletteSize;
 
     ByteWriter out;
     out.u8('B');
@@ -27,15 +27,15 @@ std::vector<std::uint8_t> encodeBitmapFile(const IndexedImage& image) {
     out.u32(0);  // two reserved words
     out.u32(pixelOffset);
 
-    out.u32(kInfoHeaderSize);
+    out.u32(InfoHeaderSize);
     out.i32(image.width());
     out.i32(image.height());  // positive: bottom-up
     out.u16(1);               // planes
     out.u16(8);               // bits per pixel
     out.u32(0);               // BI_RGB, uncompressed
     out.u32(pixelBytes);
-    out.i32(kPixelsPerMetre);
-    out.i32(kPixelsPerMetre);
+    out.i32(PixelsPerMetre);
+    out.i32(PixelsPerMetre);
     out.u32(256);  // palette entries stored
     out.u32(0);    // all of them matter
 

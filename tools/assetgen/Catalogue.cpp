@@ -17,7 +17,7 @@ struct PictureRecipe {
 
 // The build embeds these under their resource ids (assets/CMakeLists.txt); the sizes, rates and
 // sample counts are the ones the game is built around.
-constexpr PictureRecipe kPictures[] = {
+constexpr PictureRecipe Pictures[] = {
     {"trail_dots.bmp", trailStrip},      // BITMAP 101
     {"tiles.bmp", tileSheet},            // BITMAP 102
     {"title.bmp", titlePicture},         // BITMAP 113
@@ -32,7 +32,7 @@ struct SoundRecipe {
     SoundMaker make;
 };
 
-constexpr SoundRecipe kSounds[] = {
+constexpr SoundRecipe Sounds[] = {
     {"bounce.wav", {22050, 8}, 2768, bounceSound},            // WAVE 103
     {"brick_break.wav", {11025, 8}, 12927, brickBreakSound},  // WAVE 104
     {"explosion.wav", {22050, 16}, 32357, explosionSound},    // WAVE 105
@@ -49,10 +49,10 @@ constexpr SoundRecipe kSounds[] = {
 
 std::vector<AssetFile> generateAssets() {
     std::vector<AssetFile> files;
-    for (const PictureRecipe& picture : kPictures) {
+    for (const PictureRecipe& picture : Pictures) {
         files.push_back({picture.name, encodeBitmapFile(picture.draw())});
     }
-    for (const SoundRecipe& sound : kSounds) {
+    for (const SoundRecipe& sound : Sounds) {
         files.push_back(
             {sound.name,
              encodeWaveFile(sound.format, sound.make(sound.format.sampleRate, sound.samples))});

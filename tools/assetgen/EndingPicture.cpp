@@ -14,11 +14,11 @@ namespace {
 
 using namespace colours;
 
-constexpr int kWidth = 416;
-constexpr int kHeight = 200;
+constexpr int Width = 416;
+constexpr int Height = 200;
 
 // The rescued princess, drawn pixel by pixel: crown, long blonde hair, pink dress.
-constexpr std::array<std::string_view, 56> kPrincess{
+constexpr std::array<std::string_view, 56> Princess{
     ".........k...k...k.........", "........kYk.kYk.kYk........", "........kYYkYrYkYYk........",
     ".......kkYYYYYYYYYkk.......", ".....kkHkyYrYbYrYykHkk.....", "....kHHHHkkkkkkkkkHHHHk....",
     "...kHHLLHHHHHHHHHHHHHHHk...", "..kHHLLHHHHHHHHHHHHHhHHHk..", "..kHLHHHHHHHHHHHHHHHHhHHk..",
@@ -65,14 +65,14 @@ const SpriteLegend& princessLegend() {
     return legend;
 }
 
-constexpr std::array<std::string_view, 8> kHeart{
+constexpr std::array<std::string_view, 8> Heart{
     ".kk...kk.", "kQPk.kPPk", "kQPPkPPpk", "kPPPPPPpk",
     ".kPPPPpk.", "..kPPpk..", "...kpk...", "....k....",
 };
 
-constexpr int kScale = 2;  // the princess is drawn in double-size pixels
-constexpr int kPrincessLeft = 6;
-constexpr int kPrincessTop = kHeight - 4 - kScale * static_cast<int>(kPrincess.size());
+constexpr int Scale = 2;  // the princess is drawn in double-size pixels
+constexpr int PrincessLeft = 6;
+constexpr int PrincessTop = Height - 4 - Scale * static_cast<int>(Princess.size());
 
 // The triangle whose edges lie `by` pixels inside those of `corners`.
 std::array<Point, 3> shrunk(const std::array<Point, 3>& corners, double by) {
@@ -101,15 +101,15 @@ std::array<Point, 3> shrunk(const std::array<Point, 3>& corners, double by) {
 // The speech balloon: a rounded box with a navy rim and a tail pointing to the princess.
 void drawBalloon(IndexedImage& image, int left, int top, int width, int height) {
     constexpr Rgb paper{255, 255, 255};
-    constexpr int kRim = 2;
+    constexpr int Rim = 2;
     const std::array<Point, 3> tail{{{left + 10.0, top + 84.0},
                                      {left + 10.0, top + 112.0},
-                                     {kPrincessLeft + 56.0, kPrincessTop + 36.0}}};
+                                     {PrincessLeft + 56.0, PrincessTop + 36.0}}};
     fillRoundedRect(image, left, top, width, height, 20, navy);
     fillPolygon(image, tail, navy);
-    fillRoundedRect(image, left + kRim, top + kRim, width - 2 * kRim, height - 2 * kRim, 20 - kRim,
+    fillRoundedRect(image, left + Rim, top + Rim, width - 2 * Rim, height - 2 * Rim, 20 - Rim,
                     paper);
-    fillPolygon(image, shrunk(tail, kRim), paper);
+    fillPolygon(image, shrunk(tail, Rim), paper);
 }
 
 void drawThanks(IndexedImage& image, int centreX, int top) {
@@ -119,27 +119,27 @@ void drawThanks(IndexedImage& image, int centreX, int top) {
         "나는 아직도 갇혀 있었을 거야.",
         "너는 나의 영웅이야!",
     };
-    constexpr int kLineGap = 36;
+    constexpr int LineGap = 36;
     for (const char* line : lines) {
-        const platform::GlyphCoverage ink =
-            renderText({"NanumGothicBold.ttf", 18, platform::GlyphRendering::Crisp}, line);
+        const assetgen::GlyphCoverage ink =
+            renderText({"NanumGothicBold.ttf", 18, assetgen::GlyphRendering::Crisp}, line);
         stampInk(image, centreX - inkBox(ink).width / 2, top, ink, {{1, navy}});
-        top += kLineGap;
+        top += LineGap;
     }
 }
 
 }  // namespace
 
 IndexedImage endingPicture() {
-    IndexedImage image(kWidth, kHeight, nearWhite);
+    IndexedImage image(Width, Height, nearWhite);
     constexpr int balloonLeft = 82, balloonTop = 10, balloonWidth = 326, balloonHeight = 180;
     drawBalloon(image, balloonLeft, balloonTop, balloonWidth, balloonHeight);
     drawThanks(image, balloonLeft + balloonWidth / 2, balloonTop + 26);
-    stampSprite(image, kPrincessLeft, kPrincessTop, kPrincess, princessLegend(), kScale);
+    stampSprite(image, PrincessLeft, PrincessTop, Princess, princessLegend(), Scale);
     // Little hearts rising from her: she is glad.
-    stampSprite(image, 50, 44, kHeart, princessLegend());
-    stampSprite(image, 24, 24, kHeart, princessLegend());
-    stampSprite(image, 58, 10, kHeart, princessLegend());
+    stampSprite(image, 50, 44, Heart, princessLegend());
+    stampSprite(image, 24, 24, Heart, princessLegend());
+    stampSprite(image, 58, 10, Heart, princessLegend());
     return image;
 }
 

@@ -13,16 +13,16 @@ namespace {
 
 using namespace colours;
 
-constexpr int kWidth = 221;
-constexpr int kHeight = 60;
-constexpr int kTile = 53;
-constexpr int kGap = 3;  // 4 tiles and 3 gaps fill the width exactly
-constexpr int kTop = 3;
+constexpr int Width = 221;
+constexpr int Height = 60;
+constexpr int Tile = 53;
+constexpr int Gap = 3;  // 4 tiles and 3 gaps fill the width exactly
+constexpr int Top = 3;
 
 constexpr Rgb darkGrey{64, 64, 64};
 
 // A flower in the tile's top-left corner with a vine running along each edge.
-constexpr std::array<std::string_view, 13> kCornerFlower{
+constexpr std::array<std::string_view, 13> CornerFlower{
     ".WW.WW.......", "WLLWLLW......", "WLWGWLW.LL...", ".WGLGW.L..L.W", "WLWGWLW....WL",
     "WLLWLLW.....W", ".WW.WW.......", "..L..........", ".L...........", ".L...........",
     "..L.W........", "...WLW.......", "....W........",
@@ -31,42 +31,42 @@ constexpr std::array<std::string_view, 13> kCornerFlower{
 // The corner art turned to fit the corner at the far side of x and/or y.
 void stampCorner(IndexedImage& image, int left, int top, bool flipX, bool flipY) {
     const SpriteLegend legend{{'W', white}, {'L', lightGrey}, {'G', grey}};
-    for (int row = 0; row < static_cast<int>(kCornerFlower.size()); ++row) {
-        const std::string_view line = kCornerFlower[static_cast<std::size_t>(row)];
+    for (int row = 0; row < static_cast<int>(CornerFlower.size()); ++row) {
+        const std::string_view line = CornerFlower[static_cast<std::size_t>(row)];
         for (int column = 0; column < static_cast<int>(line.size()); ++column) {
             const auto ink = legend.find(line[static_cast<std::size_t>(column)]);
             if (ink == legend.end()) {
                 continue;
             }
-            const int x = flipX ? kTile - 1 - column : column;
-            const int y = flipY ? kTile - 1 - row : row;
+            const int x = flipX ? Tile - 1 - column : column;
+            const int y = flipY ? Tile - 1 - row : row;
             image.plot(left + x, top + y, ink->second);
         }
     }
 }
 
 void drawTile(IndexedImage& image, int left, const std::string& syllable) {
-    frameRect(image, left, kTop, kTile, kTile, grey);
-    frameRect(image, left + 1, kTop + 1, kTile - 2, kTile - 2, darkGrey);
+    frameRect(image, left, Top, Tile, Tile, grey);
+    frameRect(image, left + 1, Top + 1, Tile - 2, Tile - 2, darkGrey);
     for (bool flipX : {false, true}) {
         for (bool flipY : {false, true}) {
-            stampCorner(image, left + 3, kTop + 3, flipX, flipY);
+            stampCorner(image, left + 3, Top + 3, flipX, flipY);
         }
     }
-    const platform::GlyphCoverage ink =
-        renderText({"NanumMyeongjoBold.ttf", 31, platform::GlyphRendering::Smooth}, syllable);
+    const assetgen::GlyphCoverage ink =
+        renderText({"NanumMyeongjoBold.ttf", 31, assetgen::GlyphRendering::Smooth}, syllable);
     const InkBox box = inkBox(ink);
-    stampInk(image, left + (kTile - box.width) / 2, kTop + (kTile - box.height) / 2, ink,
+    stampInk(image, left + (Tile - box.width) / 2, Top + (Tile - box.height) / 2, ink,
              {{60, grey}, {120, white}});
 }
 
 }  // namespace
 
 IndexedImage gameOverPicture() {
-    IndexedImage image(kWidth, kHeight, black);
+    IndexedImage image(Width, Height, black);
     const char* syllables[] = {"게", "임", "오", "버"};
     for (int i = 0; i < 4; ++i) {
-        drawTile(image, i * (kTile + kGap), syllables[i]);
+        drawTile(image, i * (Tile + Gap), syllables[i]);
     }
     return image;
 }

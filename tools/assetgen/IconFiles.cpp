@@ -9,9 +9,9 @@ namespace assetgen {
 
 namespace {
 
-constexpr int kSide = 32;
-constexpr std::uint16_t kBitsPerPixel = 4;
-constexpr std::uint8_t kColours = 16;
+constexpr int Side = 32;
+constexpr std::uint16_t BitsPerPixel = 4;
+constexpr std::uint8_t Colours = 16;
 
 // The three words that open both an icon group and an .ico file, and the fields the group's
 // entry and the file's entry share.
@@ -19,12 +19,12 @@ void writeDirectoryStart(ByteWriter& out, std::uint32_t imageBytes) {
     out.u16(0);  // reserved
     out.u16(1);  // icons, not cursors
     out.u16(1);  // one image
-    out.u8(kSide);
-    out.u8(kSide);
-    out.u8(kColours);
+    out.u8(Side);
+    out.u8(Side);
+    out.u8(Colours);
     out.u8(0);   // reserved
     out.u16(1);  // planes
-    out.u16(kBitsPerPixel);
+    out.u16(BitsPerPixel);
     out.u32(imageBytes);
 }
 
@@ -41,7 +41,7 @@ const std::vector<Rgb>& standardSixteenColours() {
 }
 
 std::vector<std::uint8_t> encodeIconImage(const IndexedImage& picture) {
-    if (picture.width() != kSide || picture.height() != kSide) {
+    if (picture.width() != Side || picture.height() != Side) {
         throw std::invalid_argument("the icon must be 32 x 32");
     }
     const std::vector<Rgb>& standard = standardSixteenColours();
@@ -49,16 +49,16 @@ std::vector<std::uint8_t> encodeIconImage(const IndexedImage& picture) {
     if (used.size() > standard.size() || !std::equal(used.begin(), used.end(), standard.begin())) {
         throw std::invalid_argument("the icon may use only the standard 16 colours");
     }
-    constexpr std::uint32_t colourRowBytes = kSide / 2;
-    constexpr std::uint32_t maskRowBytes = kSide / 8;
+    constexpr std::uint32_t colourRowBytes = Side / 2;
+    constexpr std::uint32_t maskRowBytes = Side / 8;
     ByteWriter out;
     out.u32(40);
-    out.i32(kSide);
-    out.i32(2 * kSide);
+    out.i32(Side);
+    out.i32(2 * Side);
     out.u16(1);
-    out.u16(kBitsPerPixel);
+    out.u16(BitsPerPixel);
     out.u32(0);
-    out.u32((colourRowBytes + maskRowBytes) * kSide);
+    out.u32((colourRowBytes + maskRowBytes) * Side);
     out.u32(0);
     out.u32(0);
     out.u32(0);
@@ -69,13 +69,13 @@ std::vector<std::uint8_t> encodeIconImage(const IndexedImage& picture) {
         out.u8(colour.r);
         out.u8(0);
     }
-    for (int y = kSide - 1; y >= 0; --y) {
-        for (int x = 0; x < kSide; x += 2) {
+    for (int y = Side - 1; y >= 0; --y) {
+        for (int x = 0; x < Side; x += 2) {
             out.u8(
                 static_cast<std::uint8_t>(picture.indexAt(x, y) << 4 | picture.indexAt(x + 1, y)));
         }
     }
-    out.zeros(maskRowBytes * kSide);
+    out.zeros(maskRowBytes * Side);
     return out.take();
 }
 

@@ -7,20 +7,20 @@ namespace assetgen {
 
 namespace {
 
-constexpr const char* kFontDirectory = "/usr/share/fonts/truetype/nanum/";
+constexpr const char* FontDirectory = "/usr/share/fonts/truetype/nanum/";
 
 }  // namespace
 
-platform::GlyphCoverage renderText(const TextStyle& style, const std::string& utf8) {
-    platform::GlyphRasterResult result = platform::rasterizeText(
-        std::string(kFontDirectory) + style.fontFile, style.pixelSize, utf8, style.rendering);
+assetgen::GlyphCoverage renderText(const TextStyle& style, const std::string& utf8) {
+    assetgen::GlyphRasterResult result = assetgen::rasterizeText(
+        std::string(FontDirectory) + style.fontFile, style.pixelSize, utf8, style.rendering);
     if (!result.ok()) {
         throw std::runtime_error(result.error + " (the fonts come from Debian's fonts-nanum)");
     }
     return std::move(result.coverage);
 }
 
-InkBox inkBox(const platform::GlyphCoverage& coverage) {
+InkBox inkBox(const assetgen::GlyphCoverage& coverage) {
     int left = coverage.width;
     int top = coverage.height;
     int right = -1;
@@ -41,7 +41,7 @@ InkBox inkBox(const platform::GlyphCoverage& coverage) {
     return {left, top, right - left + 1, bottom - top + 1};
 }
 
-void stampInk(IndexedImage& image, int left, int top, const platform::GlyphCoverage& coverage,
+void stampInk(IndexedImage& image, int left, int top, const assetgen::GlyphCoverage& coverage,
               const std::vector<InkShade>& shades) {
     const InkBox box = inkBox(coverage);
     for (int y = 0; y < box.height; ++y) {

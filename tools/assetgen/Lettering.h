@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/GlyphRaster.h"
+#include "tools/assetgen/GlyphRaster.h"
 #include "tools/assetgen/IndexedImage.h"
 
 namespace assetgen {
@@ -12,11 +12,11 @@ namespace assetgen {
 struct TextStyle {
     const char* fontFile;  // a file of Debian's fonts-nanum
     int pixelSize;
-    platform::GlyphRendering rendering;
+    assetgen::GlyphRendering rendering;
 };
 
 // Throws std::runtime_error naming the font and the cause when the text cannot be rendered.
-platform::GlyphCoverage renderText(const TextStyle& style, const std::string& utf8);
+assetgen::GlyphCoverage renderText(const TextStyle& style, const std::string& utf8);
 
 struct InkBox {
     int left = 0;
@@ -25,7 +25,7 @@ struct InkBox {
     int height = 0;
 };
 // The smallest box holding every pixel with any ink; all zero for blank coverage.
-InkBox inkBox(const platform::GlyphCoverage& coverage);
+InkBox inkBox(const assetgen::GlyphCoverage& coverage);
 
 // Coverage from `threshold` up paints in that shade's colour; the highest threshold met wins.
 struct InkShade {
@@ -33,7 +33,7 @@ struct InkShade {
     Rgb colour;
 };
 // Lays the coverage with its ink box's top-left corner at (left, top).
-void stampInk(IndexedImage& image, int left, int top, const platform::GlyphCoverage& coverage,
+void stampInk(IndexedImage& image, int left, int top, const assetgen::GlyphCoverage& coverage,
               const std::vector<InkShade>& shades);
 
 }  // namespace assetgen

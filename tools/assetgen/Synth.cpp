@@ -8,7 +8,7 @@ namespace assetgen {
 
 namespace {
 
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
+constexpr double TwoPi = 2.0 * std::numbers::pi;
 
 }  // namespace
 
@@ -29,7 +29,7 @@ double Oscillator::advance(double frequency, double sampleRate) {
 }
 
 double sineWave(double phase) {
-    return std::sin(kTwoPi * phase);
+    return std::sin(TwoPi * phase);
 }
 
 double harmonicWave(double phase, std::span<const double> amplitudes, double frequency,
@@ -40,13 +40,13 @@ double harmonicWave(double phase, std::span<const double> amplitudes, double fre
         if (harmonic * frequency >= sampleRate / 2) {
             break;
         }
-        sum += amplitudes[k] * std::sin(kTwoPi * harmonic * phase);
+        sum += amplitudes[k] * std::sin(TwoPi * harmonic * phase);
     }
     return sum;
 }
 
 double LowPass::process(double input, double cutoff, double sampleRate) {
-    const double alpha = 1.0 - std::exp(-kTwoPi * cutoff / sampleRate);
+    const double alpha = 1.0 - std::exp(-TwoPi * cutoff / sampleRate);
     state_ += alpha * (input - state_);
     return state_;
 }

@@ -12,18 +12,18 @@ namespace {
 
 using namespace colours;
 
-constexpr int kCell = 32;
+constexpr int Cell = 32;
 
 IndexedImage blankCell(Rgb fill) {
-    IndexedImage cell(kCell, kCell, {black, white, lightGrey, grey, maroon});
-    fillRect(cell, 0, 0, kCell, kCell, fill);
+    IndexedImage cell(Cell, Cell, {black, white, lightGrey, grey, maroon});
+    fillRect(cell, 0, 0, Cell, Cell, fill);
     return cell;
 }
 
 // A raised edge: light along the top and left, dark along the bottom and right, `inset` pixels
 // in from the cell's border.
 void bevel(IndexedImage& cell, int inset, Rgb light, Rgb dark) {
-    const int far = kCell - 1 - inset;
+    const int far = Cell - 1 - inset;
     fillRect(cell, inset, inset, far - inset + 1, 1, light);
     fillRect(cell, inset, inset, 1, far - inset + 1, light);
     fillRect(cell, inset, far, far - inset + 1, 1, dark);
@@ -40,14 +40,14 @@ IndexedImage raisedCell(Rgb face) {
 // Cell 1: the solid wall block.
 IndexedImage block() {
     IndexedImage cell = blankCell(maroon);
-    for (int i = 4; i < kCell - 4; i += 2) {
-        for (int edge : {1, kCell - 2}) {
+    for (int i = 4; i < Cell - 4; i += 2) {
+        for (int edge : {1, Cell - 2}) {
             cell.plot(i + 1, edge, lightGrey);
             cell.plot(edge, i + 1, lightGrey);
         }
     }
-    for (int x : {0, kCell - 4}) {
-        for (int y : {0, kCell - 4}) {
+    for (int x : {0, Cell - 4}) {
+        for (int y : {0, Cell - 4}) {
             fillRect(cell, x, y, 4, 4, black);
         }
     }
@@ -89,11 +89,11 @@ IndexedImage brick() {
         return nearest;
     };
     IndexedImage cell = blankCell(grey);
-    for (int y = 0; y < kCell; ++y) {
-        for (int x = 0; x < kCell; ++x) {
+    for (int y = 0; y < Cell; ++y) {
+        for (int x = 0; x < Cell; ++x) {
             const int piece = pieceAt(x, y);
-            const bool crack = (x + 1 < kCell && pieceAt(x + 1, y) != piece) ||
-                               (y + 1 < kCell && pieceAt(x, y + 1) != piece);
+            const bool crack = (x + 1 < Cell && pieceAt(x + 1, y) != piece) ||
+                               (y + 1 < Cell && pieceAt(x, y + 1) != piece);
             const bool litEdge =
                 (x > 0 && pieceAt(x - 1, y) != piece) || (y > 0 && pieceAt(x, y - 1) != piece);
             const double dx = x - (seeds[piece][0] - 2);
@@ -108,7 +108,7 @@ IndexedImage brick() {
             }
         }
     }
-    frameRect(cell, 0, 0, kCell, kCell, black);
+    frameRect(cell, 0, 0, Cell, Cell, black);
     return cell;
 }
 
@@ -117,7 +117,7 @@ IndexedImage mine() {
     IndexedImage cell = raisedCell(grey);
     bevel(cell, 1, lightGrey, grey);
     bevel(cell, 4, grey, white);
-    fillRect(cell, 5, 5, kCell - 10, kCell - 10, maroon);
+    fillRect(cell, 5, 5, Cell - 10, Cell - 10, maroon);
     fillEllipse(cell, {15.0, 18.0}, 8.0, 8.0, black);
     fillRect(cell, 18, 9, 4, 3, grey);
     // A shine on the bomb's upper left; the fuse rising from its cap to a spark.
@@ -155,13 +155,13 @@ void bolt(IndexedImage& cell, int x, int y) {
 IndexedImage launcher(int direction) {
     IndexedImage cell = raisedCell(lightGrey);
     bevel(cell, 1, lightGrey, grey);
-    for (int x : {3, kCell - 7}) {
-        for (int y : {3, kCell - 7}) {
+    for (int x : {3, Cell - 7}) {
+        for (int y : {3, Cell - 7}) {
             bolt(cell, x, y);
         }
     }
     const auto x = [&](double fromLeftTip) {
-        return direction < 0 ? fromLeftTip : kCell - fromLeftTip;
+        return direction < 0 ? fromLeftTip : Cell - fromLeftTip;
     };
     // The slanted edges run between pixel centres, so the two arrows are exact mirror images.
     const std::array<Point, 7> arrow{{
@@ -173,13 +173,13 @@ IndexedImage launcher(int direction) {
         {x(15), 20},
         {x(15), 25.5},
     }};
-    IndexedImage mask(kCell, kCell, {black, white});
+    IndexedImage mask(Cell, Cell, {black, white});
     fillPolygon(mask, arrow, white);
     const auto inArrow = [&](int px, int py) {
         return mask.colourAt(px, py) == white && mask.contains(px, py);
     };
-    for (int py = 0; py < kCell; ++py) {
-        for (int px = 0; px < kCell; ++px) {
+    for (int py = 0; py < Cell; ++py) {
+        for (int px = 0; px < Cell; ++px) {
             if (!inArrow(px, py)) {
                 continue;
             }
@@ -198,9 +198,9 @@ IndexedImage tileSheet() {
         blankCell(black), block(),      brick(),          mine(),           spring(),
         launcher(-1),     launcher(+1), blankCell(white), blankCell(white), blankCell(white),
     };
-    IndexedImage sheet(10 * kCell, kCell, {black, white, lightGrey, grey, maroon});
+    IndexedImage sheet(10 * Cell, Cell, {black, white, lightGrey, grey, maroon});
     for (int code = 0; code < 10; ++code) {
-        pasteImage(sheet, cells[code], code * kCell, 0);
+        pasteImage(sheet, cells[code], code * Cell, 0);
     }
     return sheet;
 }

@@ -15,8 +15,8 @@ namespace {
 
 using namespace colours;
 
-constexpr int kSize = 300;
-constexpr int kMiddle = kSize / 2;
+constexpr int Size = 300;
+constexpr int Middle = Size / 2;
 
 constexpr Rgb roofDark{18, 36, 96}, roofMid{38, 76, 164}, roofLight{84, 132, 214},
     roofShine{150, 188, 240};
@@ -29,9 +29,9 @@ constexpr Rgb grass{34, 70, 38}, grassLight{58, 104, 54};
 
 // White letters standing out of the night on a stepped grey extrusion.
 void drawTitleLine(IndexedImage& image, const std::string& text, int pixelSize, int top) {
-    const platform::GlyphCoverage ink =
-        renderText({"NanumSquareRoundB.ttf", pixelSize, platform::GlyphRendering::Smooth}, text);
-    const int left = kMiddle - inkBox(ink).width / 2 - 2;
+    const assetgen::GlyphCoverage ink =
+        renderText({"NanumSquareRoundB.ttf", pixelSize, assetgen::GlyphRendering::Smooth}, text);
+    const int left = Middle - inkBox(ink).width / 2 - 2;
     for (int depth = 4; depth >= 1; --depth) {
         stampInk(image, left + depth, top + depth, ink, {{110, depth > 2 ? grey : lightGrey}});
     }
@@ -103,7 +103,7 @@ int roofHalfWidth(int y) {
     return static_cast<int>(50 + 58 * std::pow(s, 2.2));
 }
 int eaveBottom(int x) {
-    const double d = std::abs(x - kMiddle) / 108.0;
+    const double d = std::abs(x - Middle) / 108.0;
     return static_cast<int>(212 - 10 * d * d * d);
 }
 
@@ -111,12 +111,12 @@ void drawRoof(IndexedImage& image) {
     constexpr int ridge = 160;
     for (int y = ridge; y <= 212; ++y) {
         const int half = roofHalfWidth(y);
-        for (int x = kMiddle - half; x <= kMiddle + half; ++x) {
+        for (int x = Middle - half; x <= Middle + half; ++x) {
             if (y > eaveBottom(x)) {
                 continue;
             }
             // Tile columns fan out from the ridge; courses of tiles run across every 8 rows.
-            const double spread = (x - kMiddle) * 108.0 / half;
+            const double spread = (x - Middle) * 108.0 / half;
             const int column = static_cast<int>(std::floor((spread + 108.0) / 7.0));
             const double within = (spread + 108.0) - column * 7.0;
             Rgb colour = roofMid;
@@ -134,18 +134,18 @@ void drawRoof(IndexedImage& image) {
         }
     }
     // Round tile ends along the eave, and the ridge cap with its upturned ends.
-    for (int x = kMiddle - 104; x <= kMiddle + 104; x += 7) {
+    for (int x = Middle - 104; x <= Middle + 104; x += 7) {
         const double y = eaveBottom(x) - 1.5;
         fillEllipse(image, {x + 0.5, y}, 3.2, 3.2, roofDark);
         fillEllipse(image, {x + 0.2, y - 0.3}, 2.2, 2.2, roofLight);
         image.plot(x - 1, static_cast<int>(y) - 1, roofShine);
     }
-    fillRect(image, kMiddle - 56, ridge - 7, 112, 7, roofDark);
-    fillRect(image, kMiddle - 56, ridge - 7, 112, 2, roofLight);
+    fillRect(image, Middle - 56, ridge - 7, 112, 7, roofDark);
+    fillRect(image, Middle - 56, ridge - 7, 112, 2, roofLight);
     for (int side : {-1, 1}) {
         // The cap's ends sweep upward, as on a tiled roof at home.
         for (int k = 0; k < 8; ++k) {
-            const int x = kMiddle + side * (56 + k) - (side < 0 ? 1 : 0);
+            const int x = Middle + side * (56 + k) - (side < 0 ? 1 : 0);
             const int lift = k * k / 5;
             fillRect(image, x, ridge - 7 - lift, 1, 7 - k / 2, roofDark);
             image.plot(x, ridge - 7 - lift, roofLight);
@@ -167,17 +167,17 @@ void drawWindow(IndexedImage& image, int left, int top) {
 }
 
 void drawDoor(IndexedImage& image) {
-    constexpr int left = kMiddle - 17, top = 240, width = 34, height = 46;
+    constexpr int left = Middle - 17, top = 240, width = 34, height = 46;
     fillRect(image, left - 3, top - 3, width + 6, height + 3, timberDark);
     fillRect(image, left, top, width, height, doorWood);
     for (int x = left + 5; x < left + width; x += 6) {
         fillRect(image, x, top, 1, height, doorGrain);
     }
-    fillRect(image, kMiddle - 1, top, 2, height, timberDark);
+    fillRect(image, Middle - 1, top, 2, height, timberDark);
     for (int y : {top + 8, top + height - 10}) {
         fillRect(image, left, y, width, 2, doorGrain);
     }
-    for (int x : {kMiddle - 5, kMiddle + 3}) {
+    for (int x : {Middle - 5, Middle + 3}) {
         fillEllipse(image, {x + 1.0, top + 24.0}, 1.6, 1.6, brass);
     }
 }
@@ -185,20 +185,20 @@ void drawDoor(IndexedImage& image) {
 // The name board above the door.
 void drawSign(IndexedImage& image) {
     constexpr int width = 62, height = 18, top = 218;
-    const int left = kMiddle - width / 2;
+    const int left = Middle - width / 2;
     fillRect(image, left, top, width, height, timberDark);
     frameRect(image, left + 1, top + 1, width - 2, height - 2, brass);
-    const platform::GlyphCoverage ink =
-        renderText({"NanumGothicBold.ttf", 12, platform::GlyphRendering::Crisp}, "통통이네");
+    const assetgen::GlyphCoverage ink =
+        renderText({"NanumGothicBold.ttf", 12, assetgen::GlyphRendering::Crisp}, "통통이네");
     const InkBox box = inkBox(ink);
-    stampInk(image, kMiddle - box.width / 2, top + (height - box.height) / 2, ink, {{1, paper}});
+    stampInk(image, Middle - box.width / 2, top + (height - box.height) / 2, ink, {{1, paper}});
 }
 
 void drawHouse(IndexedImage& image) {
-    constexpr int wallLeft = kMiddle - 88, wallRight = kMiddle + 88, wallTop = 208, base = 286;
+    constexpr int wallLeft = Middle - 88, wallRight = Middle + 88, wallTop = 208, base = 286;
     fillRect(image, wallLeft, wallTop, wallRight - wallLeft, base - wallTop, wall);
     fillRect(image, wallLeft, wallTop, wallRight - wallLeft, 8, wallShade);  // under the eaves
-    for (int x : {wallLeft, kMiddle - 50, kMiddle + 46, wallRight - 4}) {
+    for (int x : {wallLeft, Middle - 50, Middle + 46, wallRight - 4}) {
         fillRect(image, x, wallTop, 4, base - wallTop, timber);
         fillRect(image, x + 3, wallTop, 1, base - wallTop, timberDark);
     }
@@ -218,8 +218,8 @@ void drawHouse(IndexedImage& image) {
 }
 
 void drawGround(IndexedImage& image) {
-    fillRect(image, 0, 292, kSize, 8, grass);
-    for (int x = 0; x < kSize; x += 3) {
+    fillRect(image, 0, 292, Size, 8, grass);
+    for (int x = 0; x < Size; x += 3) {
         image.plot(x, 292 + (x * 7) % 3, grassLight);
     }
 }
@@ -227,7 +227,7 @@ void drawGround(IndexedImage& image) {
 }  // namespace
 
 IndexedImage titlePicture() {
-    IndexedImage image(kSize, kSize, black);
+    IndexedImage image(Size, Size, black);
     drawStars(image);
     drawTitleLine(image, "통통공의", 50, 16);
     drawTitleLine(image, "대모험", 58, 74);

@@ -8,9 +8,9 @@
 namespace bmpseeds {
 namespace {
 
-constexpr std::uint32_t kCoreInfoSize = 12;
-constexpr std::uint32_t kBitfields = 3;
-constexpr std::uint32_t kMaskBytes = 12;
+constexpr std::uint32_t CoreInfoSize = 12;
+constexpr std::uint32_t Bitfields = 3;
+constexpr std::uint32_t MaskBytes = 12;
 
 std::uint32_t neededEntries(const BmpFields& fields) {
     if (fields.bitCount > 8) {
@@ -43,9 +43,9 @@ TableColour tableColour(std::uint32_t index) {
 }
 
 std::vector<std::uint8_t> encodeBmp(const BmpFields& fields) {
-    const bool core = fields.infoSize == kCoreInfoSize;
-    const bool bitfields = fields.compression == kBitfields;
-    const std::uint32_t masksAfter = bitfields && fields.infoSize == 40 ? kMaskBytes : 0;
+    const bool core = fields.infoSize == CoreInfoSize;
+    const bool bitfields = fields.compression == Bitfields;
+    const std::uint32_t masksAfter = bitfields && fields.infoSize == 40 ? MaskBytes : 0;
     const std::uint32_t entries = fields.tableEntries.value_or(neededEntries(fields));
     const std::uint32_t pixelOffset = 14 + fields.infoSize + masksAfter + entries * (core ? 3 : 4);
     const std::uint32_t pixelBytes = fields.pixelBytes.value_or(pictureBytes(fields));

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string_view>
 
-#include "shell/VirtualKeys.h"
+#include "platform/VirtualKeys.h"
 
 namespace {
 

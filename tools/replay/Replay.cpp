@@ -6,12 +6,13 @@
 #include "game/Cues.h"
 #include "game/Draw.h"
 #include "game/GameState.h"
+#include "game/ResetGame.h"
 #include "platform/Clock.h"
 #include "platform/HeadlessWindow.h"
 #include "shell/StartUp.h"
-#include "tools/replay/InstalledSeams.h"
 #include "tools/replay/ScriptedSources.h"
 #include "tools/replay/TraceWriter.h"
+#include "tools/support/InstalledSeams.h"
 
 ReplayOutcome replay(const KeyScript& script, const ReplayOptions& options) {
     ScriptKeySource keys(script);
@@ -22,14 +23,18 @@ ReplayOutcome replay(const KeyScript& script, const ReplayOptions& options) {
     // a long replay many times faster. The game's logic never reads a picture.
     const bool picturesWanted = !options.screenshotPath.empty();
     platform::HeadlessWindow* screen = nullptr;
-    const InstalledSeams seams(clock, keys, events, cues, [&](const char*, std::string&) {
-        auto made = std::make_unique<platform::HeadlessWindow>();
-        made->keepPictures(picturesWanted);
-        screen = made.get();
-        return made;
-    });
+    const InstalledSeams seams({.clock = &clock,
+                                .keys = &keys,
+                                .events = &events,
+                                .audio = &cues,
+                                .windows = [&](const char*, std::string&) {
+                                    auto made = std::make_unique<platform::HeadlessWindow>();
+                                    made->keepPictures(picturesWanted);
+                                    screen = made.get();
+                                    return made;
+                                }});
     enablePlayDrawing(picturesWanted);
-    startGameAfresh();
+    resetGame();
 
     ReplayOutcome outcome;
     std::optional<TraceWriter> trace;

@@ -1,11 +1,11 @@
-#include "platform/PixelDevice.h"
+#include "display/device/PixelDevice.h"
 
-#include "platform/DisplayCodes.h"
-#include "platform/FrontBuffer.h"
-#include "platform/PixelSurface.h"
+#include "display/device/DisplayCodes.h"
+#include "display/device/FrontBuffer.h"
+#include "display/device/PixelSurface.h"
 #include "platform/Window.h"
 
-namespace platform {
+namespace device {
 
 HRESULT PixelDevice::shareScreen(Window* window) {
     if (window == nullptr) {
@@ -20,8 +20,8 @@ HRESULT PixelDevice::takeScreen(Window* window, std::uint32_t width, std::uint32
     if (window == nullptr) {
         return E_INVALIDARG;
     }
-    if (bitsPerPixel != kBitsPerPixel || width == 0 || height == 0 ||
-        width > PixelSurface::kMaxSide || height > PixelSurface::kMaxSide) {
+    if (bitsPerPixel != BitsPerPixel || width == 0 || height == 0 ||
+        width > PixelSurface::MaxSide || height > PixelSurface::MaxSide) {
         return DDERR_INVALIDMODE;
     }
     window->setFullScreen(true);
@@ -44,4 +44,4 @@ HRESULT PixelDevice::createFrontBuffer(Window* window, FrontBuffer** out) {
     return S_OK;
 }
 
-}  // namespace platform
+}  // namespace device

@@ -1,11 +1,11 @@
-#include "platform/GlyphRaster.h"
+#include "tools/assetgen/GlyphRaster.h"
 
 #include <SDL.h>
 #include <SDL_ttf.h>
 
 #include <memory>
 
-namespace platform {
+namespace assetgen {
 
 std::uint8_t GlyphCoverage::at(int x, int y) const {
     if (x < 0 || y < 0 || x >= width || y >= height) {
@@ -110,4 +110,4 @@ GlyphRasterResult rasterizeText(const std::string& fontPath, int pixelSize, cons
     return result;
 }
 
-}  // namespace platform
+}  // namespace assetgen

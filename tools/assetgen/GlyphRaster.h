@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace platform {
+namespace assetgen {
 
 struct GlyphCoverage {
     int width = 0;
@@ -31,4 +31,4 @@ struct GlyphRasterResult {
 GlyphRasterResult rasterizeText(const std::string& fontPath, int pixelSize, const std::string& utf8,
                                 GlyphRendering rendering);
 
-}  // namespace platform
+}  // namespace assetgen

@@ -1,9 +1,9 @@
 #pragma once
 // A counted reference that one platform object keeps of another attached to it: attaching takes
 // a reference of its own and gives back the one held before; the holder's end gives it back.
-#include "platform/RefCounted.h"
+#include "display/device/RefCounted.h"
 
-namespace platform {
+namespace device {
 
 template <typename T>
 class Attached {
@@ -27,4 +27,4 @@ class Attached {
     T* held_ = nullptr;
 };
 
-}  // namespace platform
+}  // namespace device

@@ -3,18 +3,23 @@
 // exclusively at full screen, and makes the surfaces that are drawn into and presented.
 #include <cstdint>
 
+#include "display/device/RefCounted.h"
 #include "platform/HResult.h"
-#include "platform/RefCounted.h"
 
 namespace platform {
+class Window;
+}  // namespace platform
+
+namespace device {
+
+using platform::Window;
 
 class FrontBuffer;
 class PixelSurface;
-class Window;
 
 class PixelDevice : public RefCounted {
   public:
-    static constexpr std::uint32_t kBitsPerPixel = 16;
+    static constexpr std::uint32_t BitsPerPixel = 16;
 
     // One reference for the caller.
     static PixelDevice* create() { return new PixelDevice; }
@@ -36,4 +41,4 @@ class PixelDevice : public RefCounted {
     PixelDevice() = default;
 };
 
-}  // namespace platform
+}  // namespace device

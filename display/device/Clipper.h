@@ -1,12 +1,16 @@
 #pragma once
 // Clipping of the front buffer to a window. Presenting already draws only into the front
 // buffer's own window, so the clipper records the window it was bound to and needs no more.
+#include "display/device/RefCounted.h"
 #include "platform/HResult.h"
-#include "platform/RefCounted.h"
 
 namespace platform {
-
 class Window;
+}  // namespace platform
+
+namespace device {
+
+using platform::Window;
 
 class Clipper : public RefCounted {
   public:
@@ -26,4 +30,4 @@ class Clipper : public RefCounted {
     Window* window_ = nullptr;
 };
 
-}  // namespace platform
+}  // namespace device

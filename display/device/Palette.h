@@ -1,23 +1,12 @@
 #pragma once
 // A 256-entry palette as paletted display modes take it. The display is never paletted, so a
 // palette attached to the front buffer is kept there but changes nothing that is shown.
-#include <array>
-#include <cstdint>
+#include "display/device/RefCounted.h"
+#include "platform/ColourTable.h"
 
-#include "platform/RefCounted.h"
+namespace device {
 
-struct PALETTEENTRY {
-    std::uint8_t peRed = 0;
-    std::uint8_t peGreen = 0;
-    std::uint8_t peBlue = 0;
-    std::uint8_t peFlags = 0;
-
-    friend bool operator==(const PALETTEENTRY&, const PALETTEENTRY&) = default;
-};
-
-namespace platform {
-
-using PaletteEntries = std::array<PALETTEENTRY, 256>;
+using platform::PaletteEntries;
 
 class Palette : public RefCounted {
   public:
@@ -32,4 +21,4 @@ class Palette : public RefCounted {
     PaletteEntries entries_;
 };
 
-}  // namespace platform
+}  // namespace device

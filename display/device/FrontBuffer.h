@@ -1,16 +1,21 @@
 #pragma once
 // What the player sees: presenting puts a picture into the window it belongs to. A palette and
 // a clipper can be attached to it; neither changes what is shown.
-#include "platform/Attached.h"
-#include "platform/Clipper.h"
+#include "display/device/Attached.h"
+#include "display/device/Clipper.h"
+#include "display/device/Palette.h"
+#include "display/device/RefCounted.h"
 #include "platform/HResult.h"
-#include "platform/Palette.h"
-#include "platform/RefCounted.h"
 
 namespace platform {
+class Window;
+}  // namespace platform
+
+namespace device {
+
+using platform::Window;
 
 class PixelSurface;
-class Window;
 
 class FrontBuffer : public RefCounted {
   public:
@@ -40,4 +45,4 @@ class FrontBuffer : public RefCounted {
     Attached<Clipper> clipper_;
 };
 
-}  // namespace platform
+}  // namespace device

@@ -4,13 +4,14 @@
 #include <cstdint>
 #include <optional>
 
+#include "display/device/RefCounted.h"
+#include "platform/BmpFile.h"
 #include "platform/HResult.h"
-#include "platform/RefCounted.h"
 #include "platform/WinTypes.h"
 
 struct SDL_Surface;
 
-namespace platform {
+namespace device {
 
 // Size and pixel format of a surface as the platform reports them.
 struct SurfaceDesc {
@@ -25,11 +26,10 @@ struct SurfaceDesc {
 
 class PixelSurface : public RefCounted {
   public:
-    // Far beyond any picture of the game; keeps a bad size from asking for gigabytes.
-    static constexpr std::uint32_t kMaxSide = 16384;
+    static constexpr std::uint32_t MaxSide = platform::MaxPictureSide;
 
     // A new black surface holding one reference for the caller. E_INVALIDARG for a side of 0
-    // or above kMaxSide, DDERR_OUTOFMEMORY when there is no memory for it.
+    // or above MaxSide, DDERR_OUTOFMEMORY when there is no memory for it.
     static HRESULT create(std::uint32_t width, std::uint32_t height, PixelSurface** out);
 
     const SurfaceDesc& description() const { return description_; }
@@ -64,4 +64,4 @@ class PixelSurface : public RefCounted {
     std::optional<std::uint16_t> sourceKey_;
 };
 
-}  // namespace platform
+}  // namespace device

@@ -1,12 +1,12 @@
-#include "platform/Text.h"
+#include "display/device/Text.h"
 
 #include <SDL.h>
 #include <SDL_ttf.h>
 
 #include "assets/ResourceTable.h"
-#include "platform/PixelSurface.h"
+#include "display/device/PixelSurface.h"
 
-namespace platform {
+namespace device {
 
 class Font {
   public:
@@ -21,8 +21,8 @@ namespace {
 
 // DejaVu Sans Bold, built into the program; at this size a line is 16 pixels high, like the
 // classic system font.
-constexpr int kDefaultFontId = 1;
-constexpr int kDefaultPointSize = 13;
+constexpr int DefaultFontId = 1;
+constexpr int DefaultPointSize = 13;
 
 // Opened on first use and closed when the program ends.
 class DefaultFont {
@@ -32,12 +32,12 @@ class DefaultFont {
             return;
         }
         initialised_ = true;
-        const auto bytes = findResource(ResourceKind::FONT, kDefaultFontId);
+        const auto bytes = findResource(ResourceKind::Font, DefaultFontId);
         if (bytes.empty()) {
             return;
         }
         TTF_Font* face = TTF_OpenFontRW(
-            SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1, kDefaultPointSize);
+            SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1, DefaultPointSize);
         if (face != nullptr) {
             TTF_SetFontHinting(face, TTF_HINTING_MONO);
             font_ = new Font(face);
@@ -108,4 +108,4 @@ HRESULT paintText(PixelSurface& surface, const Font* font, const char* text, std
     return drawn == 0 ? S_OK : E_FAIL;
 }
 
-}  // namespace platform
+}  // namespace device

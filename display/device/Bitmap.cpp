@@ -1,19 +1,19 @@
-#include "platform/Bitmap.h"
+#include "display/device/Bitmap.h"
 
 #include <SDL.h>
 
+#include "display/device/PixelSurface.h"
 #include "platform/BmpFile.h"
-#include "platform/PixelSurface.h"
 
-namespace platform {
+namespace device {
 namespace {
 
 // Bitmaps are held in one 32-bit format, whatever their file held, so stretching and painting
 // meet a single conversion.
-constexpr Uint32 kBitmapFormat = SDL_PIXELFORMAT_XRGB8888;
+constexpr Uint32 BitmapFormat = SDL_PIXELFORMAT_XRGB8888;
 
 SDL_Surface* stretched(SDL_Surface* picture, int width, int height) {
-    SDL_Surface* result = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, kBitmapFormat);
+    SDL_Surface* result = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, BitmapFormat);
     if (result != nullptr && SDL_BlitScaled(picture, nullptr, result, nullptr) != 0) {
         SDL_FreeSurface(result);
         result = nullptr;
@@ -32,7 +32,7 @@ std::unique_ptr<Bitmap> Bitmap::load(const BitmapName& name, std::uint32_t width
 
 std::unique_ptr<Bitmap> Bitmap::decode(const BmpFile& file, std::uint32_t width,
                                        std::uint32_t height) {
-    if (width > PixelSurface::kMaxSide || height > PixelSurface::kMaxSide) {
+    if (width > PixelSurface::MaxSide || height > PixelSurface::MaxSide) {
         return nullptr;
     }
     const auto bytes = file.bytes();
@@ -41,7 +41,7 @@ std::unique_ptr<Bitmap> Bitmap::decode(const BmpFile& file, std::uint32_t width,
     if (read == nullptr) {
         return nullptr;
     }
-    SDL_Surface* picture = SDL_ConvertSurfaceFormat(read, kBitmapFormat, 0);
+    SDL_Surface* picture = SDL_ConvertSurfaceFormat(read, BitmapFormat, 0);
     SDL_FreeSurface(read);
     if (picture == nullptr) {
         return nullptr;
@@ -77,4 +77,4 @@ HRESULT paintBitmap(PixelSurface& surface, const Bitmap& bitmap, std::int32_t sr
     return SDL_BlitScaled(from, &source, surface.sdlSurface(), nullptr) == 0 ? S_OK : E_FAIL;
 }
 
-}  // namespace platform
+}  // namespace device

@@ -6,7 +6,7 @@
 #include "platform/HResult.h"
 #include "platform/WinTypes.h"
 
-namespace platform {
+namespace device {
 
 class PixelSurface;
 
@@ -22,4 +22,4 @@ bool measureText(const Font* font, const char* text, std::int32_t& width, std::i
 HRESULT paintText(PixelSurface& surface, const Font* font, const char* text, std::int32_t x,
                   std::int32_t y, COLORREF backColor, COLORREF textColor);
 
-}  // namespace platform
+}  // namespace device

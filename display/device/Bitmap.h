@@ -5,31 +5,17 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/BmpFile.h"
 #include "platform/HResult.h"
 
 struct SDL_Surface;
 
-namespace platform {
+namespace device {
 
-class BmpFile;
+using platform::BitmapName;
+using platform::BmpFile;
+
 class PixelSurface;
-
-// The name the bitmap loaders take: a built-in id or a file path, like a Win32 resource name.
-// Id 0 and a null path name nothing.
-class BitmapName {
-  public:
-    constexpr BitmapName() = default;
-    constexpr BitmapName(int id) : id_(id) {}  // NOLINT: converts like MAKEINTRESOURCE
-    constexpr BitmapName(const char* path) : path_(path) {}  // NOLINT: a path reads as a name
-
-    constexpr bool isNull() const { return id_ == 0 && path_ == nullptr; }
-    constexpr int id() const { return id_; }
-    constexpr const char* path() const { return path_; }
-
-  private:
-    int id_ = 0;
-    const char* path_ = nullptr;
-};
 
 // A loaded picture, the counterpart of a device-independent bitmap; owned by whoever loaded it.
 class Bitmap {
@@ -63,4 +49,4 @@ class Bitmap {
 HRESULT paintBitmap(PixelSurface& surface, const Bitmap& bitmap, std::int32_t srcX,
                     std::int32_t srcY, std::int32_t srcWidth, std::int32_t srcHeight);
 
-}  // namespace platform
+}  // namespace device

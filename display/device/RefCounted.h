@@ -3,7 +3,7 @@
 // whoever holds a reference releases it exactly once; the object goes with the last one.
 #include <cstdint>
 
-namespace platform {
+namespace device {
 
 class RefCounted {
   public:
@@ -28,9 +28,9 @@ class RefCounted {
     std::uint32_t references_ = 1;
 };
 
-}  // namespace platform
+}  // namespace device
 
-namespace platform {
+namespace device {
 
 // Releases the reference held in `held`, if any, and forgets it.
 template <typename T>
@@ -41,4 +41,4 @@ void releaseHeld(T*& held) {
     }
 }
 
-}  // namespace platform
+}  // namespace device

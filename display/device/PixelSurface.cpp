@@ -1,12 +1,12 @@
-#include "platform/PixelSurface.h"
+#include "display/device/PixelSurface.h"
 
 #include <SDL.h>
 
 #include <cstring>
 
-#include "platform/DisplayCodes.h"
+#include "display/device/DisplayCodes.h"
 
-namespace platform {
+namespace device {
 namespace {
 
 bool liesWithin(const RECT& rect, std::int64_t width, std::int64_t height) {
@@ -66,7 +66,7 @@ HRESULT PixelSurface::create(std::uint32_t width, std::uint32_t height, PixelSur
         return E_POINTER;
     }
     *out = nullptr;
-    if (width == 0 || height == 0 || width > kMaxSide || height > kMaxSide) {
+    if (width == 0 || height == 0 || width > MaxSide || height > MaxSide) {
         return E_INVALIDARG;
     }
     SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(
@@ -156,4 +156,4 @@ void PixelSurface::paintColor(const RECT& area, COLORREF color) {
     SDL_FillRect(surface_, &rect, value);
 }
 
-}  // namespace platform
+}  // namespace device

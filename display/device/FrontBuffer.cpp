@@ -1,9 +1,9 @@
-#include "platform/FrontBuffer.h"
+#include "display/device/FrontBuffer.h"
 
-#include "platform/PixelSurface.h"
+#include "display/device/PixelSurface.h"
 #include "platform/Window.h"
 
-namespace platform {
+namespace device {
 
 HRESULT FrontBuffer::present(const PixelSurface& picture) {
     const SurfaceDesc& size = picture.description();
@@ -13,4 +13,4 @@ HRESULT FrontBuffer::present(const PixelSurface& picture) {
                             .pitch = size.pitch});
 }
 
-}  // namespace platform
+}  // namespace device

@@ -1,0 +1,11 @@
+#include "game/ResetGame.h"
+
+#include "game/GameState.h"
+#include "game/Random.h"
+#include "shell/WindowInput.h"
+
+void resetGame() {
+    gameState = GameState{};
+    randomState = 1;
+    windowInput = WindowInput{};
+}

@@ -1,0 +1,39 @@
+#include "platform/KeyTranslation.h"
+
+#include <SDL.h>
+
+#include "platform/VirtualKeys.h"
+
+namespace platform {
+
+TranslatedKey KeyTranslator::translate(int scancode, bool down, bool repeat, bool altHeld) {
+    const Chord chord = judge(scancode, down, repeat, altHeld);
+    if (chord != Chord::Pass) {
+        return {.toggleFullScreen = chord == Chord::HideAndToggle};
+    }
+    const int virtualKey = virtualKeyOf(scancode);
+    return {.virtualKey = virtualKey, .bothSidesKey = bothSidesKeyOf(virtualKey)};
+}
+
+KeyTranslator::Chord KeyTranslator::judge(int scancode, bool down, bool repeat, bool altHeld) {
+    if (scancode != SDL_SCANCODE_RETURN && scancode != SDL_SCANCODE_KP_ENTER) {
+        return Chord::Pass;
+    }
+    bool& hiding = hiding_[scancode == SDL_SCANCODE_RETURN ? 0 : 1];
+    if (!down) {
+        const bool wasHiding = hiding;
+        hiding = false;
+        return wasHiding ? Chord::Hide : Chord::Pass;
+    }
+    if (hiding) {
+        return Chord::Hide;
+    }
+    // An Enter already held when Alt went down stays the game's; only a fresh press chords.
+    if (altHeld && !repeat) {
+        hiding = true;
+        return Chord::HideAndToggle;
+    }
+    return Chord::Pass;
+}
+
+}  // namespace platform

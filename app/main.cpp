@@ -2,13 +2,17 @@
 // the seams, then start-up and the game. Every way out of the game is a normal exit.
 //
 // For measuring the pace from outside, TILEBOUNCE_PRESENT_LOG=FILE appends the monotonic time in
-// nanoseconds of every present to FILE, one line each; the game itself runs as without it.
+// nanoseconds of every present to FILE, one line each; the game itself runs as without it. Console
+// lines that could not be written are reported at the end, with exit status 1.
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <utility>
 
 #include "display/Display.h"
+#include "game/ConsoleLine.h"
 #include "game/RunGame.h"
 #include "platform/SdlAudio.h"
 #include "platform/SdlClock.h"
@@ -29,25 +33,23 @@ void toggleFullScreen() {
     }
 }
 
-// The desktop window, its presents logged when TILEBOUNCE_PRESENT_LOG names a file. False, with
-// a line on stderr, when that file cannot be written.
-bool installWindows() {
+// The desktop window, its presents logged when TILEBOUNCE_PRESENT_LOG names a file. A log that
+// cannot be written is named once on stderr; the game goes on.
+void installWindows() {
     WindowFactory windows = platform::createSdlWindow;
     if (const char* presentLog = std::getenv("TILEBOUNCE_PRESENT_LOG")) {
-        std::string error;
-        windows = logPresents(std::move(windows), presentLog, error);
-        if (!windows) {
-            std::fprintf(stderr, "tilebounce: %s\n", error.c_str());
-            return false;
-        }
+        windows = logPresents(std::move(windows), presentLog, [](const std::string& problem) {
+            std::fprintf(stderr, "tilebounce: %s\n", problem.c_str());
+        });
     }
     installWindowFactory(std::move(windows));
-    return true;
 }
 
 }  // namespace
 
 int main() {
+    // Past `ulimit -f` a write fails and is reported, instead of the signal ending the game.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Made first and ended last: its end shuts SDL down, which gives the desktop back.
     platform::SdlSession session(MainWindowClassName);
     if (!session.started()) {
@@ -63,14 +65,17 @@ int main() {
     platform::SdlAudio audio;
     platform::installAudioOut(audio);
     keys.onFullScreenToggle(toggleFullScreen);
-    if (!installWindows()) {
-        return 2;
-    }
+    installWindows();
 
     const StartUp startUp;
     if (runGame() == GameEnd::NoWindow) {
         std::fprintf(stderr, "tilebounce: cannot open the window: %s\n",
                      mainWindowFailure().c_str());
+        return 1;
+    }
+    if (consoleWriteError() != 0) {
+        std::fprintf(stderr, "tilebounce: cannot write standard output: %s\n",
+                     std::strerror(consoleWriteError()));
         return 1;
     }
     return 0;

@@ -1,5 +1,6 @@
 #include "game/ResetGame.h"
 
+#include "game/ConsoleLine.h"
 #include "game/GameState.h"
 #include "game/Random.h"
 #include "shell/WindowInput.h"
@@ -8,4 +9,5 @@ void resetGame() {
     gameState = GameState{};
     randomState = 1;
     windowInput = WindowInput{};
+    forgetConsoleWriteError();
 }

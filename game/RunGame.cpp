@@ -1,10 +1,11 @@
 #include "game/RunGame.h"
 
 #include <cstdint>
-#include <cstdio>
+#include <string>
 #include <utility>
 
 #include "display/Display.h"
+#include "game/ConsoleLine.h"
 #include "game/Cues.h"
 #include "game/Draw.h"
 #include "game/GameState.h"
@@ -87,8 +88,7 @@ bool playFrames() {
 
 void startStage() {
     gameState.stageCleared = 0;
-    std::printf("stage%d\n", gameState.stage);
-    std::fflush(stdout);
+    writeConsoleLine("stage" + std::to_string(gameState.stage));
     showStageCard();
     loadStage(gameState.stage);
     resetTrail();

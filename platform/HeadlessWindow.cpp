@@ -51,8 +51,8 @@ std::uint16_t HeadlessWindow::pixel(std::uint32_t x, std::uint32_t y) const {
     return picture_.at(std::size_t{y} * pictureWidth_ + x);
 }
 
-bool HeadlessWindow::saveBmp(const char* path) const {
-    if (picture_.empty() || path == nullptr) {
+bool HeadlessWindow::saveBmp(std::FILE* out) const {
+    if (picture_.empty() || out == nullptr) {
         return false;
     }
     SDL_Surface* view = SDL_CreateRGBSurfaceWithFormatFrom(
@@ -62,7 +62,8 @@ bool HeadlessWindow::saveBmp(const char* path) const {
     if (view == nullptr) {
         return false;
     }
-    const bool saved = SDL_SaveBMP(view, path) == 0;
+    SDL_RWops* file = SDL_RWFromFP(out, SDL_FALSE);
+    const bool saved = file != nullptr && SDL_SaveBMP_RW(view, file, 1) == 0;
     SDL_FreeSurface(view);
     return saved;
 }

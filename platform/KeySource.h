@@ -12,12 +12,16 @@ class KeySource {
     // One poll of all 256 codes: true where the key is down now or has been pressed since the
     // previous poll. Each poll consumes the presses it reports.
     virtual void poll(KeyReport& reported) = 0;
+    // Of the keys the latest poll reported, those that were up again by then: pressed and
+    // released between two polls. None from a source that cannot tell.
+    virtual KeyReport tappedAtLatestPoll() const { return {}; }
 };
 
 // Keys pressed and released by hand, reported with the same latch the platform keeps.
 class ScriptedKeySource : public KeySource {
   public:
     void poll(KeyReport& reported) override;
+    KeyReport tappedAtLatestPoll() const override { return tapped_; }
     void press(int vk);
     void release(int vk);
     // A press and release between two polls: reported once, at the next poll.
@@ -26,6 +30,7 @@ class ScriptedKeySource : public KeySource {
   private:
     std::array<bool, 256> down_{};
     std::array<bool, 256> pressedSincePoll_{};
+    KeyReport tapped_{};
 };
 
 KeySource& keySource();

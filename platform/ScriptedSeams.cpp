@@ -21,6 +21,7 @@ void VirtualClock::sleepUntilNs(std::uint64_t deadlineNs) {
 void ScriptedKeySource::poll(KeyReport& reported) {
     for (std::size_t vk = 0; vk < reported.size(); ++vk) {
         reported[vk] = down_[vk] || pressedSincePoll_[vk];
+        tapped_[vk] = !down_[vk] && pressedSincePoll_[vk];
     }
     pressedSincePoll_ = {};
 }

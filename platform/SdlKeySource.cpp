@@ -62,6 +62,7 @@ void SdlKeySource::poll(KeyReport& reported) {
     }
     for (std::size_t vk = 0; vk < reported.size(); ++vk) {
         reported[vk] = downCount_[vk] > 0 || pressedSincePoll_[vk];
+        tapped_[vk] = downCount_[vk] == 0 && pressedSincePoll_[vk];
     }
     pressedSincePoll_ = {};
 }

@@ -24,6 +24,7 @@ class SdlKeySource : public KeySource {
 
     // Takes in SDL's waiting input first, so the report is fresh.
     void poll(KeyReport& reported) override;
+    KeyReport tappedAtLatestPoll() const override { return tapped_; }
 
     // Called by poll(), once for every Alt+Enter since the previous poll. The chord's Enter is
     // never reported.
@@ -39,6 +40,7 @@ class SdlKeySource : public KeySource {
     std::array<std::uint8_t, 256> downCount_{};
     std::array<bool, 256> pressedSincePoll_{};
     KeyTranslator keys_;
+    KeyReport tapped_{};
     int pendingToggles_ = 0;
     std::function<void()> toggle_;
 };

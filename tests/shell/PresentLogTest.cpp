@@ -37,7 +37,12 @@ class PresentLog : public ::testing::Test {
         };
     }
 
+    std::function<void(const std::string&)> warnings() {
+        return [this](const std::string& problem) { warned += problem + "\n"; };
+    }
+
     platform::Clock& previous = platform::clock();
+    std::string warned;
     platform::VirtualClock clock;
     platform::HeadlessWindow* made = nullptr;
     const std::string path = std::filesystem::temp_directory_path() /
@@ -49,9 +54,8 @@ constexpr platform::PictureView Picture{Pixel.data(), 1, 1, 2};
 
 TEST_F(PresentLog, AppendsTheTimeOfEveryPresentAndPassesEverythingOn) {
     std::ofstream(path) << "12\n";
+    const WindowFactory factory = logPresents(headless(), path, warnings());
     std::string error;
-    const WindowFactory factory = logPresents(headless(), path, error);
-    ASSERT_TRUE(factory) << error;
     const auto window = factory("title", error);
     ASSERT_NE(window, nullptr);
 
@@ -69,21 +73,29 @@ TEST_F(PresentLog, AppendsTheTimeOfEveryPresentAndPassesEverythingOn) {
     EXPECT_EQ(made->presentCount(), 1u);
     EXPECT_EQ(made->pixel(0, 0), 0xF800);
     EXPECT_EQ(logged(), "12\n5000000\n22000000\n") << "appended, each line there at once";
+    EXPECT_EQ(warned, "");
 }
 
-TEST_F(PresentLog, FailuresAreNamedOrPassedOn) {
-    std::string error;
-    EXPECT_FALSE(logPresents(headless(), "/nonexistent/dir/log", error));
-    EXPECT_NE(error.find("/nonexistent/dir/log"), std::string::npos) << error;
+TEST_F(PresentLog, ALogThatCannotBeWrittenIsNamedOnceAndTheWindowsGoOn) {
+    std::string failure;
+    const auto unopened = logPresents(headless(), "/nonexistent/dir/log", warnings())("", failure);
+    EXPECT_EQ(warned,
+              "cannot write the present log /nonexistent/dir/log: No such file or "
+              "directory\n");
+    EXPECT_EQ(unopened->present(Picture), S_OK);
 
-    const WindowFactory refusing = [](const char*, std::string& failure) {
-        failure = "no display";
+    warned.clear();
+    const auto full = logPresents(headless(), "/dev/full", warnings())("", failure);
+    EXPECT_EQ(full->present(Picture), S_OK);
+    EXPECT_EQ(full->present(Picture), S_OK);
+    EXPECT_EQ(made->presentCount(), 2u);
+    EXPECT_EQ(warned, "cannot write the present log /dev/full: No space left on device\n");
+
+    const WindowFactory refusing = [](const char*, std::string& reason) {
+        reason = "no display";
         return std::unique_ptr<platform::Window>();
     };
-    const WindowFactory factory = logPresents(refusing, path, error);
-    ASSERT_TRUE(factory);
-    std::string failure;
-    EXPECT_EQ(factory("title", failure), nullptr);
+    EXPECT_EQ(logPresents(refusing, path, warnings())("title", failure), nullptr);
     EXPECT_EQ(failure, "no display");
 }
 

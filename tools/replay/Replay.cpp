@@ -3,25 +3,28 @@
 #include <memory>
 #include <optional>
 
+#include "game/ConsoleLine.h"
 #include "game/Cues.h"
 #include "game/Draw.h"
 #include "game/GameState.h"
 #include "game/ResetGame.h"
 #include "platform/Clock.h"
 #include "platform/HeadlessWindow.h"
+#include "shell/ScriptKeys.h"
 #include "shell/StartUp.h"
-#include "tools/replay/ScriptedSources.h"
+#include "tools/replay/CueRecorder.h"
+#include "tools/replay/Invariants.h"
 #include "tools/replay/TraceWriter.h"
 #include "tools/support/InstalledSeams.h"
 
-ReplayOutcome replay(const KeyScript& script, const ReplayOptions& options) {
+ReplayOutcome replay(KeyScriptReader& script, const ReplayOptions& options) {
     ScriptKeySource keys(script);
     ScriptWindowEvents events(keys);
     CueRecorder cues(keys);
     platform::VirtualClock clock;
     // Without a screenshot nobody looks: play is not drawn and frames are not kept, which makes
     // a long replay many times faster. The game's logic never reads a picture.
-    const bool picturesWanted = !options.screenshotPath.empty();
+    const bool picturesWanted = options.screenshot != nullptr;
     platform::HeadlessWindow* screen = nullptr;
     const InstalledSeams seams({.clock = &clock,
                                 .keys = &keys,
@@ -39,7 +42,7 @@ ReplayOutcome replay(const KeyScript& script, const ReplayOptions& options) {
     ReplayOutcome outcome;
     std::optional<TraceWriter> trace;
     if (options.trace != nullptr) {
-        trace.emplace(*options.trace);
+        trace.emplace(options.trace);
     }
     observeSubsteps([&] {
         ++outcome.substeps;
@@ -47,12 +50,17 @@ ReplayOutcome replay(const KeyScript& script, const ReplayOptions& options) {
             const std::optional<int> wave = cues.waveSinceLatestPoll();
             trace->writeSubstep(keys.polls() - 1, wave ? cueNameOfWave(*wave) : "");
         }
+        if (options.checkInvariants && outcome.brokenInvariant.empty()) {
+            if (std::string broken = brokenInvariant(); !broken.empty()) {
+                outcome.brokenInvariant = broken + ", poll " + std::to_string(keys.polls() - 1);
+            }
+        }
     });
     {
         const StartUp startUp;
         outcome.end = runGame();
-        if (!options.screenshotPath.empty() && screen != nullptr) {
-            outcome.screenshotWritten = screen->saveBmp(options.screenshotPath.c_str());
+        if (options.screenshot != nullptr && screen != nullptr) {
+            outcome.screenshotWritten = screen->saveBmp(options.screenshot);
         }
     }
     observeSubsteps({});

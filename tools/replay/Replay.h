@@ -3,17 +3,19 @@
 // swapped: keys from the script, a virtual clock (sleeps and retrace waits are counted, never
 // waited), a headless window and recorded cues. The game starts afresh each time.
 #include <cstdint>
-#include <ostream>
+#include <cstdio>
 #include <string>
 
 #include "game/RunGame.h"
-#include "tools/replay/KeyScript.h"
+#include "shell/KeyScriptReader.h"
 
 struct ReplayOptions {
     // Where the trace goes; none when null.
-    std::ostream* trace = nullptr;
-    // Where the last presented picture is written as a .bmp; none when empty.
-    std::string screenshotPath;
+    std::FILE* trace = nullptr;
+    // Where the last presented picture is written as a .bmp; none when null.
+    std::FILE* screenshot = nullptr;
+    // Whether the game's invariants are checked after every substep.
+    bool checkInvariants = false;
 };
 
 struct ReplayOutcome {
@@ -24,9 +26,13 @@ struct ReplayOutcome {
     std::uint64_t substeps = 0;   // substeps that ran stepBall
     std::uint64_t virtualMs = 0;  // everything slept and waited
     bool screenshotWritten = false;
+    // The first invariant found broken and the poll of its substep; empty when none was.
+    std::string brokenInvariant;
 };
 
-ReplayOutcome replay(const KeyScript& script, const ReplayOptions& options);
+// Plays the script's lines as they are read; a fault in reading ends the script there (see
+// KeyScriptReader::fault).
+ReplayOutcome replay(KeyScriptReader& script, const ReplayOptions& options);
 
 // "end=<ending|escape|closed> stage=S lives=L polls=P substeps=N virtual_ms=T".
 std::string endLine(const ReplayOutcome& outcome);

@@ -1,17 +1,23 @@
 // tilebounce-replay: plays a key script through the game without a display and reports how it
-// went. Usage: tilebounce-replay [--trace FILE] [--screenshot FILE] [SCRIPT]
-// The script is read from SCRIPT, or from standard input when it is absent or "-". Standard
-// output carries exactly the game's console lines; the last line on standard error is the end
-// line. Exit status 0 after a replay, 1 when the trace or screenshot could not be written, 2 for
-// a bad command line or a malformed or unreadable script.
+// went. Usage: tilebounce-replay [--trace FILE] [--screenshot FILE] [--check] [SCRIPT]
+// The script is read from SCRIPT, or from standard input when it is absent or "-", and checked
+// whole before anything plays. Standard output carries exactly the game's console lines; the
+// last line on standard error is the end line. --check checks the game's invariants after every
+// substep. Exit status 0 after a replay; 1 when an output (the trace, the screenshot, standard
+// output) could not be written, none being left part-written; 2 for a bad command line or a
+// malformed or unreadable script; 3 when --check found an invariant broken.
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
-#include <fstream>
-#include <iostream>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "tools/replay/KeyScript.h"
+#include "game/ConsoleLine.h"
+#include "shell/KeyScriptFile.h"
+#include "shell/KeyScriptReader.h"
+#include "tools/replay/OutputFile.h"
 #include "tools/replay/Replay.h"
 
 namespace {
@@ -19,11 +25,12 @@ namespace {
 struct Arguments {
     std::string scriptPath = "-";
     std::optional<std::string> tracePath;
-    std::string screenshotPath;
+    std::optional<std::string> screenshotPath;
+    bool checkInvariants = false;
 };
 
 constexpr const char* Usage =
-    "usage: tilebounce-replay [--trace FILE] [--screenshot FILE] [SCRIPT]";
+    "usage: tilebounce-replay [--trace FILE] [--screenshot FILE] [--check] [SCRIPT]";
 
 bool parseArguments(int argc, char** argv, Arguments& arguments) {
     bool scriptGiven = false;
@@ -33,6 +40,8 @@ bool parseArguments(int argc, char** argv, Arguments& arguments) {
             arguments.tracePath = argv[++i];
         } else if (argument == "--screenshot" && i + 1 < argc) {
             arguments.screenshotPath = argv[++i];
+        } else if (argument == "--check") {
+            arguments.checkInvariants = true;
         } else if (!scriptGiven && (argument == "-" || !argument.starts_with('-'))) {
             arguments.scriptPath = argument;
             scriptGiven = true;
@@ -43,60 +52,91 @@ bool parseArguments(int argc, char** argv, Arguments& arguments) {
     return true;
 }
 
-bool readScript(const std::string& path, KeyScript& script) {
-    std::string error;
-    if (path == "-") {
-        if (parseKeyScript(std::cin, script, error)) {
-            return true;
-        }
-    } else {
-        std::ifstream file(path);
-        if (!file) {
-            std::fprintf(stderr, "tilebounce-replay: cannot read the script %s\n", path.c_str());
-            return false;
-        }
-        if (parseKeyScript(file, script, error)) {
-            return true;
-        }
+void complain(const std::string& message) {
+    std::fprintf(stderr, "tilebounce-replay: %s\n", message.c_str());
+}
+
+// The output at `path`, if one is asked for, opened under its temporary name; false with a
+// message when it cannot be.
+bool openOutput(const std::optional<std::string>& path, const char* what,
+                std::optional<OutputFile>& output) {
+    if (!path) {
+        return true;
     }
-    std::fprintf(stderr, "tilebounce-replay: bad script, %s\n", error.c_str());
-    return false;
+    std::string error;
+    if (!output.emplace(*path, what).open(error)) {
+        complain(error);
+        return false;
+    }
+    return true;
+}
+
+// Completes every output there is; false, with a message for each, when one could not be
+// written in full.
+bool completeOutputs(std::optional<OutputFile>& trace, std::optional<OutputFile>& screenshot,
+                     bool screenshotTaken) {
+    bool written = true;
+    std::string error;
+    if (trace && !trace->complete(error)) {
+        complain(error);
+        written = false;
+    }
+    if (screenshot && !screenshotTaken) {
+        const std::string failure = screenshot->writeFailure();
+        complain(failure.empty() ? "no picture was presented for the screenshot" : failure);
+        written = false;
+    } else if (screenshot && !screenshot->complete(error)) {
+        complain(error);
+        written = false;
+    }
+    int consoleError = consoleWriteError();
+    if (std::fflush(stdout) != 0 && consoleError == 0) {
+        consoleError = errno;
+    }
+    if (consoleError != 0) {
+        complain(std::string("cannot write standard output: ") + std::strerror(consoleError));
+        written = false;
+    }
+    return written;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Past `ulimit -f` a write fails and is reported, instead of the signal ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     Arguments arguments;
     if (!parseArguments(argc, argv, arguments)) {
         std::fprintf(stderr, "%s\n", Usage);
         return 2;
     }
-    KeyScript script;
-    if (!readScript(arguments.scriptPath, script)) {
+    KeyScriptFile scriptFile;
+    std::string error;
+    if (!scriptFile.open(arguments.scriptPath, error)) {
+        complain(error);
         return 2;
     }
-    std::ofstream trace;
-    if (arguments.tracePath) {
-        trace.open(*arguments.tracePath);
-        if (!trace) {
-            std::fprintf(stderr, "tilebounce-replay: cannot write the trace %s\n",
-                         arguments.tracePath->c_str());
-            return 1;
-        }
+    std::optional<OutputFile> trace;
+    std::optional<OutputFile> screenshot;
+    if (!openOutput(arguments.tracePath, "the trace", trace) ||
+        !openOutput(arguments.screenshotPath, "the screenshot", screenshot)) {
+        return 1;
     }
-    const ReplayOutcome outcome = replay(script, {.trace = arguments.tracePath ? &trace : nullptr,
-                                                  .screenshotPath = arguments.screenshotPath});
-    int status = 0;
-    trace.close();
-    if (arguments.tracePath && !trace) {
-        std::fprintf(stderr, "tilebounce-replay: the trace %s was not written in full\n",
-                     arguments.tracePath->c_str());
-        status = 1;
+
+    KeyScriptReader script(scriptFile.stream(), scriptFile.name());
+    const ReplayOutcome outcome =
+        replay(script, {.trace = trace ? trace->stream() : nullptr,
+                        .screenshot = screenshot ? screenshot->stream() : nullptr,
+                        .checkInvariants = arguments.checkInvariants});
+    int status = completeOutputs(trace, screenshot, outcome.screenshotWritten) ? 0 : 1;
+    if (!outcome.brokenInvariant.empty()) {
+        complain("broken: " + outcome.brokenInvariant);
+        status = 3;
     }
-    if (!arguments.screenshotPath.empty() && !outcome.screenshotWritten) {
-        std::fprintf(stderr, "tilebounce-replay: cannot write the screenshot %s\n",
-                     arguments.screenshotPath.c_str());
-        status = 1;
+    if (!script.fault().empty()) {
+        // The script changed or failed after it was checked.
+        complain(script.fault());
+        status = 2;
     }
     std::fprintf(stderr, "%s\n", endLine(outcome).c_str());
     return status;

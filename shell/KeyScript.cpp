@@ -1,0 +1,171 @@
+#include "shell/KeyScript.h"
+
+#include <array>
+#include <charconv>
+#include <vector>
+
+#include "platform/VirtualKeys.h"
+
+namespace {
+
+struct KeyName {
+    std::string_view name;
+    int vk;
+};
+
+constexpr std::array<KeyName, 7> keyNames = {{
+    {"Enter", VK_RETURN},
+    {"Escape", VK_ESCAPE},
+    {"Space", VK_SPACE},
+    {"Left", VK_LEFT},
+    {"Up", VK_UP},
+    {"Right", VK_RIGHT},
+    {"Down", VK_DOWN},
+}};
+
+constexpr char TapMark = '*';
+constexpr std::string_view Blanks = " \t\r\v\f";
+
+std::vector<std::string_view> wordsOf(std::string_view text) {
+    std::vector<std::string_view> words;
+    while (true) {
+        const std::size_t start = text.find_first_not_of(Blanks);
+        if (start == std::string_view::npos) {
+            return words;
+        }
+        text.remove_prefix(start);
+        const std::size_t end = std::min(text.find_first_of(Blanks), text.size());
+        words.push_back(text.substr(0, end));
+        text.remove_prefix(end);
+    }
+}
+
+bool parseCount(std::string_view word, std::uint32_t& count, std::string& problem) {
+    std::uint64_t value = 0;
+    const char* end = word.data() + word.size();
+    const auto [stop, failure] = std::from_chars(word.data(), end, value);
+    if (failure == std::errc::result_out_of_range ||
+        (failure == std::errc{} && stop == end && value > MaxKeyScriptCount)) {
+        problem = "the count '" + quotedForMessage(word) + "' is out of range (at most " +
+                  std::to_string(MaxKeyScriptCount) + ")";
+        return false;
+    }
+    if (failure != std::errc{} || stop != end || value == 0) {
+        problem = "the count '" + quotedForMessage(word) + "' is not a whole number of at least 1";
+        return false;
+    }
+    count = static_cast<std::uint32_t>(value);
+    return true;
+}
+
+bool parseKey(std::string_view name, KeyScriptLine& line, std::string& problem) {
+    const std::string_view written = name;
+    const bool tapped = name.ends_with(TapMark);
+    if (tapped) {
+        name.remove_suffix(1);
+    }
+    for (std::size_t i = 0; i < keyNames.size(); ++i) {
+        if (keyNames[i].name == name) {
+            (tapped ? line.tapped : line.held) |= static_cast<std::uint8_t>(1u << i);
+            return true;
+        }
+    }
+    problem = "unknown key '" + quotedForMessage(written) +
+              "' (keys are -, or Enter, Escape, Space, Left, Up, Right, Down joined by +)";
+    return false;
+}
+
+bool parseKeys(std::string_view word, KeyScriptLine& line, std::string& problem) {
+    if (word == "-") {
+        return true;
+    }
+    while (true) {
+        const std::size_t plus = word.find('+');
+        if (!parseKey(word.substr(0, plus), line, problem)) {
+            return false;
+        }
+        if (plus == std::string_view::npos) {
+            // A key both held and tapped is simply down.
+            line.tapped &= static_cast<std::uint8_t>(~line.held);
+            return true;
+        }
+        word.remove_prefix(plus + 1);
+    }
+}
+
+}  // namespace
+
+LineMeaning parseKeyScriptLine(std::string_view text, KeyScriptLine& line, std::string& problem) {
+    const std::vector<std::string_view> words = wordsOf(text.substr(0, text.find('#')));
+    if (words.empty()) {
+        return LineMeaning::Nothing;
+    }
+    if (words.size() == 1) {
+        problem = "expected COUNT KEYS";
+        return LineMeaning::Malformed;
+    }
+    if (words.size() > 2) {
+        problem = "unexpected '" + quotedForMessage(words[2]) + "' after the keys";
+        return LineMeaning::Malformed;
+    }
+    line = {};
+    const bool wellFormed =
+        parseCount(words[0], line.count, problem) && parseKeys(words[1], line, problem);
+    return wellFormed ? LineMeaning::Polls : LineMeaning::Malformed;
+}
+
+std::string formatKeyScriptLine(const KeyScriptLine& line) {
+    std::string keys;
+    for (std::size_t i = 0; i < keyNames.size(); ++i) {
+        const auto bit = static_cast<std::uint8_t>(1u << i);
+        if (((line.held | line.tapped) & bit) != 0) {
+            keys += keys.empty() ? "" : "+";
+            keys += keyNames[i].name;
+            if ((line.tapped & bit) != 0) {
+                keys += TapMark;
+            }
+        }
+    }
+    return std::to_string(line.count) + ' ' + (keys.empty() ? "-" : keys);
+}
+
+platform::KeyReport reportedKeys(const KeyScriptLine& line) {
+    platform::KeyReport reported{};
+    for (std::size_t i = 0; i < keyNames.size(); ++i) {
+        if (((line.held | line.tapped) >> i & 1u) != 0) {
+            reported[static_cast<std::size_t>(keyNames[i].vk)] = true;
+        }
+    }
+    return reported;
+}
+
+KeyScriptLine linePolled(const platform::KeyReport& reported, const platform::KeyReport& tapped) {
+    KeyScriptLine line{.count = 1};
+    for (std::size_t i = 0; i < keyNames.size(); ++i) {
+        const auto vk = static_cast<std::size_t>(keyNames[i].vk);
+        if (reported[vk]) {
+            (tapped[vk] ? line.tapped : line.held) |= static_cast<std::uint8_t>(1u << i);
+        }
+    }
+    return line;
+}
+
+std::string quotedForMessage(std::string_view text) {
+    constexpr std::size_t Shown = 40;
+    constexpr std::string_view Hex = "0123456789abcdef";
+    std::string quoted;
+    for (const char c : text) {
+        if (quoted.size() >= Shown) {
+            return quoted + "…";
+        }
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte < 0x7f) {
+            quoted += c;
+        } else {
+            quoted += "\\x";
+            quoted += Hex[byte >> 4];
+            quoted += Hex[byte & 0xf];
+        }
+    }
+    return quoted;
+}

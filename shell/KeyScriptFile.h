@@ -1,0 +1,29 @@
+#pragma once
+// A key script opened for playing: read through to its end first, so that a fault anywhere in
+// it is found before anything plays, then read again from its start. Input that cannot be read
+// twice (a pipe, a terminal) is kept in an unnamed temporary file as it is read the first time.
+#include <cstdio>
+#include <string>
+
+class KeyScriptFile {
+  public:
+    KeyScriptFile() = default;
+    ~KeyScriptFile();
+    KeyScriptFile(const KeyScriptFile&) = delete;
+    KeyScriptFile& operator=(const KeyScriptFile&) = delete;
+
+    // The script at `path`, or on standard input for "-", checked whole and ready at its start.
+    // False with the message in `error` (see KeyScriptReader::fault).
+    bool open(const std::string& path, std::string& error);
+
+    // The script, from its first line; null before a successful open.
+    std::FILE* stream() const { return stream_; }
+    // How messages name the script: its path, or "standard input".
+    const std::string& name() const { return name_; }
+
+  private:
+    std::FILE* opened_ = nullptr;  // the file at the path, closed at the end
+    std::FILE* kept_ = nullptr;    // the copy of input that cannot be read twice
+    std::FILE* stream_ = nullptr;
+    std::string name_;
+};

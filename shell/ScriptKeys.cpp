@@ -1,10 +1,14 @@
 #include "shell/ScriptKeys.h"
 
-ScriptKeySource::ScriptKeySource(KeyScriptReader& script) : script_(script) {
+ScriptKeySource::ScriptKeySource(KeyScriptReader& script, platform::KeySource* live)
+    : script_(script), live_(live) {
     exhausted_ = !script_.next(line_);
 }
 
 void ScriptKeySource::poll(platform::KeyReport& reported) {
+    if (live_ != nullptr) {
+        live_->poll(reported);
+    }
     ++polls_;
     if (exhausted_) {
         reported = {};

@@ -11,7 +11,9 @@
 class ScriptKeySource : public platform::KeySource {
   public:
     // Reads the script's first line at once, so that an empty script is exhausted from the start.
-    explicit ScriptKeySource(KeyScriptReader& script);
+    // A `live` source is polled too, for what its poll does besides (taking in the platform's
+    // input, Alt+Enter), and what it reports is ignored.
+    explicit ScriptKeySource(KeyScriptReader& script, platform::KeySource* live = nullptr);
 
     void poll(platform::KeyReport& reported) override;
     platform::KeyReport tappedAtLatestPoll() const override { return tapped_; }
@@ -23,6 +25,7 @@ class ScriptKeySource : public platform::KeySource {
 
   private:
     KeyScriptReader& script_;
+    platform::KeySource* live_;
     KeyScriptLine line_;
     std::uint32_t usedOfLine_ = 0;
     bool exhausted_ = false;

@@ -45,7 +45,7 @@ ReplayOutcome replay(KeyScriptReader& script, const ReplayOptions& options) {
         trace.emplace(options.trace);
     }
     observeSubsteps([&] {
-        ++outcome.substeps;
+        ++outcome.game.substeps;
         if (trace) {
             const std::optional<int> wave = cues.waveSinceLatestPoll();
             trace->writeSubstep(keys.polls() - 1, wave ? cueNameOfWave(*wave) : "");
@@ -58,7 +58,7 @@ ReplayOutcome replay(KeyScriptReader& script, const ReplayOptions& options) {
     });
     {
         const StartUp startUp;
-        outcome.end = runGame();
+        outcome.game.end = runGame();
         if (options.screenshot != nullptr && screen != nullptr) {
             outcome.screenshotWritten = screen->saveBmp(options.screenshot);
         }
@@ -66,19 +66,13 @@ ReplayOutcome replay(KeyScriptReader& script, const ReplayOptions& options) {
     observeSubsteps({});
     enablePlayDrawing(true);
 
-    outcome.stage = gameState.stage;
-    outcome.lives = gameState.lives;
-    outcome.polls = keys.polls();
+    outcome.game.stage = gameState.stage;
+    outcome.game.lives = gameState.lives;
+    outcome.game.polls = keys.polls();
     outcome.virtualMs = clock.waitedNs() / 1'000'000;
     return outcome;
 }
 
 std::string endLine(const ReplayOutcome& outcome) {
-    const char* end = outcome.end == GameEnd::Escape   ? "escape"
-                      : outcome.end == GameEnd::Ending ? "ending"
-                                                       : "closed";
-    return std::string("end=") + end + " stage=" + std::to_string(outcome.stage) +
-           " lives=" + std::to_string(outcome.lives) + " polls=" + std::to_string(outcome.polls) +
-           " substeps=" + std::to_string(outcome.substeps) +
-           " virtual_ms=" + std::to_string(outcome.virtualMs);
+    return endLine(outcome.game) + " virtual_ms=" + std::to_string(outcome.virtualMs);
 }

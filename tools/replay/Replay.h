@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "game/RunGame.h"
+#include "game/EndLine.h"
 #include "shell/KeyScriptReader.h"
 
 struct ReplayOptions {
@@ -19,11 +19,7 @@ struct ReplayOptions {
 };
 
 struct ReplayOutcome {
-    GameEnd end = GameEnd::Closed;
-    std::int32_t stage = 0;
-    std::int32_t lives = 0;
-    std::uint64_t polls = 0;      // every poll, the Keyboard's first included
-    std::uint64_t substeps = 0;   // substeps that ran stepBall
+    GameOutcome game;
     std::uint64_t virtualMs = 0;  // everything slept and waited
     bool screenshotWritten = false;
     // The first invariant found broken and the poll of its substep; empty when none was.
@@ -34,5 +30,5 @@ struct ReplayOutcome {
 // KeyScriptReader::fault).
 ReplayOutcome replay(KeyScriptReader& script, const ReplayOptions& options);
 
-// "end=<ending|escape|closed> stage=S lives=L polls=P substeps=N virtual_ms=T".
+// The game's end line and " virtual_ms=T".
 std::string endLine(const ReplayOutcome& outcome);

@@ -9,16 +9,9 @@
 
 namespace {
 
-// Whether `in` is a file that can be read again from its start; false with the reason in `error`
-// when it is no open file at all (a closed standard input).
-bool canReadTwice(std::FILE* in, const std::string& name, bool& rereadable, std::string& error) {
-    struct stat status {};
-    if (fstat(fileno(in), &status) != 0) {
-        error = "cannot read the script " + name + ": " + std::strerror(errno);
-        return false;
-    }
-    rereadable = S_ISREG(status.st_mode);
-    return true;
+// "cannot <doing> the script <name>: <the system's reason for the latest failure>".
+std::string failure(const char* doing, const std::string& name) {
+    return std::string("cannot ") + doing + " the script " + name + ": " + std::strerror(errno);
 }
 
 }  // namespace
@@ -37,17 +30,16 @@ bool KeyScriptFile::open(const std::string& path, std::string& error) {
     if (path != "-") {
         name_ = path;
         in = opened_ = std::fopen(path.c_str(), "r");
-        if (in == nullptr) {
-            error = "cannot read the script " + path + ": " + std::strerror(errno);
-            return false;
-        }
     }
-    bool rereadable = false;
-    if (!canReadTwice(in, name_, rereadable, error)) {
+    // A closed standard input is no open file at all.
+    struct stat status {};
+    if (in == nullptr || fstat(fileno(in), &status) != 0) {
+        error = failure("read", name_);
         return false;
     }
+    const bool rereadable = S_ISREG(status.st_mode);
     if (!rereadable && (kept_ = std::tmpfile()) == nullptr) {
-        error = "cannot keep a copy of the script " + name_ + ": " + std::strerror(errno);
+        error = failure("keep a copy of", name_);
         return false;
     }
     const long start = rereadable ? std::ftell(in) : 0;
@@ -60,12 +52,12 @@ bool KeyScriptFile::open(const std::string& path, std::string& error) {
         return false;
     }
     if (kept_ != nullptr && std::fflush(kept_) != 0) {
-        error = "cannot keep a copy of the script " + name_ + ": " + std::strerror(errno);
+        error = failure("keep a copy of", name_);
         return false;
     }
     stream_ = rereadable ? in : kept_;
     if (std::fseek(stream_, start, SEEK_SET) != 0) {
-        error = "cannot read the script " + name_ + " again: " + std::strerror(errno);
+        error = failure("rewind", name_);
         return false;
     }
     return true;

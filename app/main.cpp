@@ -7,7 +7,6 @@
 // For measuring the pace from outside, TILEBOUNCE_PRESENT_LOG=FILE appends the monotonic time in
 // nanoseconds of every present to FILE, one line each; the game itself runs as without it. Console
 // lines that could not be written are reported at the end, with exit status 1.
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -25,6 +24,7 @@
 #include "platform/SdlSession.h"
 #include "platform/SdlWindow.h"
 #include "platform/SdlWindowEvents.h"
+#include "platform/StandardIo.h"
 #include "shell/MainWindow.h"
 #include "shell/PresentLog.h"
 #include "shell/ScriptedPlay.h"
@@ -65,8 +65,7 @@ bool parseArguments(int argc, char** argv, ScriptedPlayOptions& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Past `ulimit -f` a write fails and is reported, instead of the signal ending the game.
-    std::signal(SIGXFSZ, SIG_IGN);
+    platform::setUpStandardIo();
     ScriptedPlayOptions options;
     if (!parseArguments(argc, argv, options)) {
         std::fprintf(stderr, "%s\n", Usage);

@@ -30,11 +30,28 @@ std::string displaySetting() {
     return display != nullptr ? std::string("DISPLAY=") + display : "DISPLAY not set";
 }
 
+// X11 reads a window's class (WM_CLASS) from the environment when video starts; Windows takes it
+// when SDL registers the class its windows are made from.
+void nameWindowClass(const char* windowClass) {
+#ifdef _WIN32
+    SDL_RegisterApp(windowClass, 0, nullptr);
+#else
+    SDL_setenv("SDL_VIDEO_X11_WMCLASS", windowClass, 1);
+#endif
+}
+
+void quitSdl() {
+    SDL_Quit();
+#ifdef _WIN32
+    SDL_UnregisterApp();  // the class registered by name, if it was; else nothing
+#endif
+}
+
 }  // namespace
 
 SdlSession::SdlSession(const char* windowClass) {
     if (windowClass != nullptr) {
-        SDL_setenv("SDL_VIDEO_X11_WMCLASS", windowClass, 1);  // read when video starts
+        nameWindowClass(windowClass);
     }
     if (std::getenv("SDL_VIDEODRIVER") == nullptr) {
         SDL_SetHint(SDL_HINT_VIDEODRIVER, displayDrivers().c_str());
@@ -45,14 +62,14 @@ SdlSession::SdlSession(const char* windowClass) {
         failure_ = std::string("cannot start text rendering: ") + TTF_GetError();
     }
     if (!started()) {
-        SDL_Quit();  // whatever part did start
+        quitSdl();  // whatever part did start
     }
 }
 
 SdlSession::~SdlSession() {
     if (started()) {
         TTF_Quit();
-        SDL_Quit();
+        quitSdl();
     }
 }
 

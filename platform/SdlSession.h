@@ -8,7 +8,8 @@ namespace platform {
 class SdlSession {
   public:
     // Sound is not started here: SdlAudio starts it, and runs silent when it cannot. A window
-    // class, when given, names the session's windows to the desktop (on X11, their WM_CLASS).
+    // class, when given, names the session's windows to the desktop (on X11, their WM_CLASS; on
+    // Windows, their window class).
     explicit SdlSession(const char* windowClass = nullptr);
     ~SdlSession();
     SdlSession(const SdlSession&) = delete;

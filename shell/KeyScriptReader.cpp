@@ -4,6 +4,8 @@
 #include <cstring>
 #include <utility>
 
+#include "platform/UnlockedRead.h"
+
 KeyScriptReader::KeyScriptReader(std::FILE* in, std::string name, std::FILE* copy)
     : in_(in), name_(std::move(name)), copy_(copy) {
     text_.reserve(MaxLineBytes + 1);
@@ -28,7 +30,7 @@ bool KeyScriptReader::next(KeyScriptLine& line) {
 bool KeyScriptReader::readLine() {
     text_.clear();
     int c = 0;
-    while ((c = getc_unlocked(in_)) != EOF && c != '\n') {
+    while ((c = platform::getcUnlocked(in_)) != EOF && c != '\n') {
         if (text_.size() == MaxLineBytes) {
             fault_ = "bad script, line " + std::to_string(number_ + 1) + ": longer than " +
                      std::to_string(MaxLineBytes) + " bytes";

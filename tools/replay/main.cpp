@@ -7,7 +7,6 @@
 // output) could not be written, none being left part-written; 2 for a bad command line or a
 // malformed or unreadable script; 3 when --check found an invariant broken.
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -15,6 +14,7 @@
 #include <string_view>
 
 #include "game/ConsoleLine.h"
+#include "platform/StandardIo.h"
 #include "shell/KeyScriptFile.h"
 #include "shell/KeyScriptReader.h"
 #include "tools/replay/OutputFile.h"
@@ -103,8 +103,7 @@ bool completeOutputs(std::optional<OutputFile>& trace, std::optional<OutputFile>
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Past `ulimit -f` a write fails and is reported, instead of the signal ending the program.
-    std::signal(SIGXFSZ, SIG_IGN);
+    platform::setUpStandardIo();
     Arguments arguments;
     if (!parseArguments(argc, argv, arguments)) {
         std::fprintf(stderr, "%s\n", Usage);

@@ -1,0 +1,66 @@
+#include "platform/RegularFile.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+namespace platform {
+namespace {
+
+struct HandleCloser {
+    void operator()(HANDLE handle) const {
+        if (handle != INVALID_HANDLE_VALUE) {
+            CloseHandle(handle);
+        }
+    }
+};
+using Handle = std::unique_ptr<void, HandleCloser>;
+
+std::optional<std::wstring> widePath(const char* path) {
+    const int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path, -1, nullptr, 0);
+    if (length <= 0) {
+        return std::nullopt;
+    }
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path, -1, wide.data(), length);
+    wide.pop_back();  // the terminator the count included
+    return wide;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::uint8_t>> readRegularFile(const char* path, std::size_t maxBytes) {
+    const auto wide = widePath(path);
+    if (!wide) {
+        return std::nullopt;
+    }
+    // Without backup semantics a folder does not open; a pipe or device opens without waiting
+    // and is then refused by its type.
+    const Handle file(CreateFileW(wide->c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size{};
+    if (file.get() == INVALID_HANDLE_VALUE || GetFileType(file.get()) != FILE_TYPE_DISK ||
+        !GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||
+        static_cast<std::uint64_t>(size.QuadPart) > maxBytes) {
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size.QuadPart));
+    std::size_t filled = 0;
+    while (filled < bytes.size()) {
+        DWORD got = 0;
+        if (!ReadFile(file.get(), bytes.data() + filled, static_cast<DWORD>(bytes.size() - filled),
+                      &got, nullptr)) {
+            return std::nullopt;
+        }
+        if (got == 0) {
+            break;
+        }
+        filled += got;
+    }
+    bytes.resize(filled);
+    return bytes;
+}
+
+}  // namespace platform

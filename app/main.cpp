@@ -1,5 +1,6 @@
-// The game on the desktop: SDL's clock, keys, window messages, sound and window stand behind
-// the seams, then start-up and the game. Every way out of the game is a normal exit.
+// The game on the desktop: the command line and the settings file set it up, SDL's clock, keys,
+// window messages, sound and window stand behind the seams, then start-up and the game. Every way
+// out of the game is a normal exit; what the player changed on the way is kept in the settings.
 //
 // --record FILE writes every keyboard poll as a key script; --playback FILE plays one instead of
 // the keyboard (see ScriptedPlay.h).
@@ -10,10 +11,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <utility>
 
-#include "display/Display.h"
+#include "app/Preferences.h"
 #include "game/ConsoleLine.h"
 #include "game/EndLine.h"
 #include "game/GameState.h"
@@ -25,6 +27,7 @@
 #include "platform/SdlWindow.h"
 #include "platform/SdlWindowEvents.h"
 #include "platform/StandardIo.h"
+#include "platform/VirtualKeys.h"
 #include "shell/MainWindow.h"
 #include "shell/PresentLog.h"
 #include "shell/ScriptedPlay.h"
@@ -32,17 +35,19 @@
 
 namespace {
 
-// Alt+Enter: desktop full screen and a window, in turn.
-void toggleFullScreen() {
-    if (display != nullptr && display->window != nullptr) {
-        display->window->setFullScreen(!display->window->isFullScreen());
-    }
-}
-
-// The desktop window, its presents logged when TILEBOUNCE_PRESENT_LOG names a file. A log that
-// cannot be written is named once on stderr; the game goes on.
-void installWindows() {
-    WindowFactory windows = platform::createSdlWindow;
+// The desktop window as the player set it up, its presents logged when TILEBOUNCE_PRESENT_LOG
+// names a file. A log that cannot be written is named once on stderr; the game goes on.
+void installWindows(const Preferences& preferences, DesktopWindow*& made) {
+    WindowFactory windows = [&preferences, &made](const char* title, std::string& error) {
+        std::unique_ptr<platform::SdlWindow> window = platform::createSdlWindow(title, error);
+        if (!window) {
+            return std::unique_ptr<platform::Window>();
+        }
+        window->scaleByWholeMultiples(preferences.integerScale);
+        auto desktop = std::make_unique<DesktopWindow>(std::move(window), preferences.window);
+        made = desktop.get();
+        return std::unique_ptr<platform::Window>(std::move(desktop));
+    };
     if (const char* presentLog = std::getenv("TILEBOUNCE_PRESENT_LOG")) {
         windows = logPresents(std::move(windows), presentLog, [](const std::string& problem) {
             std::fprintf(stderr, "tilebounce: %s\n", problem.c_str());
@@ -51,33 +56,39 @@ void installWindows() {
     installWindowFactory(std::move(windows));
 }
 
-constexpr const char* Usage = "usage: tilebounce [--record FILE] [--playback FILE]";
-
-bool parseArguments(int argc, char** argv, ScriptedPlayOptions& options) {
-    for (int i = 1; i < argc; ++i) {
-        if (!takeScriptedPlayOption(argc, argv, i, options)) {
-            return false;
-        }
+void keepChanges(const SettingsFile& read, const Preferences& preferences,
+                 const DesktopWindow& window) {
+    const Settings kept = settingsAfter(read.settings, preferences.window, window.choice());
+    std::string error;
+    if (kept != read.settings && !read.path.empty() && !writeSettings(read, kept, error)) {
+        std::fprintf(stderr, "tilebounce: the settings were not saved: %s\n", error.c_str());
     }
-    return true;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     platform::setUpStandardIo();
-    ScriptedPlayOptions options;
-    if (!parseArguments(argc, argv, options)) {
-        std::fprintf(stderr, "%s\n", Usage);
-        return 2;
+    GameOptions options;
+    if (const std::optional<int> status = stopAfter(readGameCommandLine(argc, argv, options))) {
+        return *status;
     }
     // Ready before any window: a bad script or an unwritable recording stops the game here.
+    options.scripted.startStage = options.stage;
     ScriptedPlay scripted;
     std::string error;
-    if (int status = 0; !scripted.prepare(options, error, status)) {
+    if (int status = 0; !scripted.prepare(options.scripted, error, status)) {
         std::fprintf(stderr, "tilebounce: %s\n", error.c_str());
         return status;
     }
+    const SettingsFile settings = readSettings(settingsPath());
+    if (!settings.damage.empty()) {
+        std::fprintf(stderr,
+                     "tilebounce: settings file %s; defaults are used for what could not be read\n",
+                     settings.damage.c_str());
+    }
+    const Preferences preferences = preferencesFor(settings.settings, options);
+
     // Made first and ended last: its end shuts SDL down, which gives the desktop back.
     platform::SdlSession session(MainWindowClassName);
     if (!session.started()) {
@@ -86,25 +97,37 @@ int main(int argc, char** argv) {
     }
     platform::SdlClock clock;
     platform::installClock(clock);
+    platform::bindKeys(preferences.keys);
     platform::SdlKeySource keys;
     platform::installKeySource(keys);
     platform::SdlWindowEvents events;
     platform::installWindowEvents(events);
-    platform::SdlAudio audio;
-    platform::installAudioOut(audio);
-    keys.onFullScreenToggle(toggleFullScreen);
+    platform::SilentAudio silence;
+    std::optional<platform::SdlAudio> audio;
+    if (preferences.sound) {
+        platform::installAudioOut(audio.emplace(preferences.volume));
+    } else {
+        platform::installAudioOut(silence);
+    }
+    DesktopWindow* window = nullptr;
+    keys.onFullScreenToggle([&window] {
+        if (window != nullptr) {
+            window->toggleFullScreen();
+        }
+    });
     scripted.install(keys, events);
-    installWindows();
+    installWindows(preferences, window);
 
     std::uint64_t substeps = 0;
     observeSubsteps([&substeps] { ++substeps; });
     const StartUp startUp;
-    const GameEnd end = runGame();
+    const GameEnd end = runGame(scripted.startStage().value_or(preferences.stage));
     if (end == GameEnd::NoWindow) {
         std::fprintf(stderr, "tilebounce: cannot open the window: %s\n",
                      mainWindowFailure().c_str());
         return 1;
     }
+    keepChanges(settings, preferences, *window);
     int status = scripted.finish(
                      endLine({end, gameState.stage, gameState.lives, scripted.polls(), substeps}))
                      ? 0

@@ -27,8 +27,6 @@ constexpr std::uint32_t BitsPerPixel = 16;
 constexpr int TileSheetBitmap = 102;
 constexpr int TrailDotsBitmap = 101;
 constexpr COLORREF TrailDotsKey = 0xFF0000;  // pure blue
-constexpr std::int32_t FirstStage = 1;
-constexpr std::int32_t LastStage = 20;
 constexpr std::int32_t StartingLives = 12;
 constexpr int SubstepsPerFrame = 4;
 constexpr std::uint32_t FramePauseMs = 10;
@@ -115,7 +113,7 @@ void observeSubsteps(std::function<void()> observer) {
     substepObserver = std::move(observer);
 }
 
-GameEnd runGame() {
+GameEnd runGame(std::int32_t firstPlayed) {
     platform::Window* window = nullptr;
     if (FAILED(createMainWindow(&window))) {
         return GameEnd::NoWindow;
@@ -126,7 +124,7 @@ GameEnd runGame() {
     const PlaySurfaces surfaces;
 
     GameState& g = gameState;
-    for (g.stage = FirstStage; g.stage <= LastStage; ++g.stage) {
+    for (g.stage = firstPlayed; g.stage <= LastStage; ++g.stage) {
         if (FAILED(pumpMessages())) {
             break;
         }

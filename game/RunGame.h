@@ -1,6 +1,7 @@
 #pragma once
 // The game from its window to its end: the title, the 20 stages with their cards and frames,
 // lives, replays, game over and the ending.
+#include <cstdint>
 #include <functional>
 
 // How runGame ended.
@@ -11,9 +12,13 @@ enum class GameEnd {
     NoWindow  // no window could be made (mainWindowFailure() says why); nothing ran
 };
 
+inline constexpr std::int32_t FirstStage = 1;
+inline constexpr std::int32_t LastStage = 20;
+
 // Needs the Display and the Keyboard of start-up. Writes "stage%d\n" to standard output at the
-// start of every attempt at a stage.
-GameEnd runGame();
+// start of every attempt at a stage. After the title, play starts at `firstPlayed` (FirstStage to
+// LastStage: a practice run); a game over starts again at the first stage, as always.
+GameEnd runGame(std::int32_t firstPlayed = FirstStage);
 
 // Called after every substep's stepBall and drawTrail, for tracing; empty by default.
 void observeSubsteps(std::function<void()> observer);

@@ -18,6 +18,12 @@ class RecordingAudio : public AudioOut {
     std::vector<int> played;
 };
 
+// Plays nothing and keeps nothing: the game without sound.
+class SilentAudio : public AudioOut {
+  public:
+    void playWave(int) override {}
+};
+
 AudioOut& audioOut();
 void installAudioOut(AudioOut& audio);
 

@@ -16,12 +16,17 @@ void HeadlessWindow::showWindowed(std::uint32_t clientWidth, std::uint32_t clien
     clientHeight_ = clientHeight;
 }
 
+void HeadlessWindow::moveTo(std::int32_t x, std::int32_t y) {
+    clientX_ = x;
+    clientY_ = y;
+}
+
 RECT HeadlessWindow::clientBounds() const {
     if (fullScreen_) {
         return screen_;
     }
-    return {0, 0, static_cast<std::int32_t>(clientWidth_),
-            static_cast<std::int32_t>(clientHeight_)};
+    return {clientX_, clientY_, clientX_ + static_cast<std::int32_t>(clientWidth_),
+            clientY_ + static_cast<std::int32_t>(clientHeight_)};
 }
 
 RECT HeadlessWindow::screenBounds() const {

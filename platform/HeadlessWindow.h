@@ -14,9 +14,10 @@ class HeadlessWindow : public Window {
     explicit HeadlessWindow(std::uint32_t screenWidth = 640, std::uint32_t screenHeight = 480);
 
     void showWindowed(std::uint32_t clientWidth, std::uint32_t clientHeight) override;
+    void moveTo(std::int32_t x, std::int32_t y) override;
     void setFullScreen(bool fullScreen) override { fullScreen_ = fullScreen; }
     bool isFullScreen() const override { return fullScreen_; }
-    // Windowed, the client area sits at the screen's top-left corner.
+    // Windowed, the client area sits at the screen's top-left corner until moved.
     RECT clientBounds() const override;
     RECT screenBounds() const override;
     // Keeps a copy of the picture as it is, unscaled, unless told to keep none.
@@ -37,6 +38,8 @@ class HeadlessWindow : public Window {
 
   private:
     RECT screen_;
+    std::int32_t clientX_ = 0;
+    std::int32_t clientY_ = 0;
     std::uint32_t clientWidth_ = 0;
     std::uint32_t clientHeight_ = 0;
     bool fullScreen_ = false;

@@ -3,7 +3,7 @@
 namespace platform {
 
 RECT fitPicture(std::uint32_t pictureWidth, std::uint32_t pictureHeight, std::int32_t outputWidth,
-                std::int32_t outputHeight) {
+                std::int32_t outputHeight, bool wholeMultiples) {
     if (pictureWidth == 0 || pictureHeight == 0 || outputWidth <= 0 || outputHeight <= 0) {
         return {};
     }
@@ -14,6 +14,10 @@ RECT fitPicture(std::uint32_t pictureWidth, std::uint32_t pictureHeight, std::in
         height = std::int64_t{outputWidth} * pictureHeight / pictureWidth;
     } else {
         width = std::int64_t{outputHeight} * pictureWidth / pictureHeight;
+    }
+    if (const std::int64_t multiple = width / pictureWidth; wholeMultiples && multiple >= 1) {
+        width = multiple * pictureWidth;
+        height = multiple * pictureHeight;
     }
     const auto left = static_cast<std::int32_t>((outputWidth - width) / 2);
     const auto top = static_cast<std::int32_t>((outputHeight - height) / 2);

@@ -21,10 +21,22 @@ SdlAudio::Waves builtInWaves() {
     return waves;
 }
 
+// Samples in the device's format, scaled once so that playing them costs nothing more.
+std::vector<std::uint8_t> atVolume(std::vector<std::uint8_t> samples, const SDL_AudioSpec& device,
+                                   int volume) {
+    if (volume >= 100) {
+        return samples;
+    }
+    std::vector<std::uint8_t> quieter(samples.size(), device.silence);
+    SDL_MixAudioFormat(quieter.data(), samples.data(), device.format,
+                       static_cast<Uint32>(samples.size()), volume * SDL_MIX_MAXVOLUME / 100);
+    return quieter;
+}
+
 // The samples of a whole .wav file in the device's format, or nothing when SDL cannot read it.
 // SDL_AudioCVT converts the whole buffer at once, so the tail of the sound is kept.
 std::optional<std::vector<std::uint8_t>> convertWave(std::span<const std::uint8_t> file,
-                                                     const SDL_AudioSpec& device) {
+                                                     const SDL_AudioSpec& device, int volume) {
     if (file.size() > INT_MAX) {
         return std::nullopt;
     }
@@ -46,7 +58,7 @@ std::optional<std::vector<std::uint8_t>> convertWave(std::span<const std::uint8_
         cvt.len = static_cast<int>(length);
         if (SDL_ConvertAudio(&cvt) == 0) {
             buffer.resize(static_cast<std::size_t>(cvt.len_cvt));
-            converted = std::move(buffer);
+            converted = atVolume(std::move(buffer), device, volume);
         }
     }
     SDL_FreeWAV(samples);
@@ -75,9 +87,9 @@ void* quietenAlsa() {
 
 }  // namespace
 
-SdlAudio::SdlAudio() : SdlAudio(builtInWaves()) {}
+SdlAudio::SdlAudio(int volume) : SdlAudio(builtInWaves(), volume) {}
 
-SdlAudio::SdlAudio(const Waves& waves) : alsa_(quietenAlsa()) {
+SdlAudio::SdlAudio(const Waves& waves, int volume) : alsa_(quietenAlsa()) {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         return;
     }
@@ -95,7 +107,7 @@ SdlAudio::SdlAudio(const Waves& waves) : alsa_(quietenAlsa()) {
         return;
     }
     for (const auto& [id, file] : waves) {
-        if (auto samples = convertWave(file, obtained)) {
+        if (auto samples = convertWave(file, obtained, volume)) {
             converted_[id] = std::move(*samples);
         }
     }

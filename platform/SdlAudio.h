@@ -14,10 +14,10 @@ class SdlAudio : public AudioOut {
   public:
     using Waves = std::map<int, std::span<const std::uint8_t>>;  // resource id → .wav file bytes
 
-    // The program's built-in waves.
-    SdlAudio();
+    // The program's built-in waves, at a volume from 0 (silent) to 100 (as recorded).
+    explicit SdlAudio(int volume = 100);
     // The given waves. Without an audio device, or for a wave SDL cannot read, it stays silent.
-    explicit SdlAudio(const Waves& waves);
+    explicit SdlAudio(const Waves& waves, int volume = 100);
     ~SdlAudio() override;
     SdlAudio(const SdlAudio&) = delete;
     SdlAudio& operator=(const SdlAudio&) = delete;

@@ -6,6 +6,7 @@ namespace platform {
 
 SdlKeySource::SdlKeySource() {
     SDL_AddEventWatch(&SdlKeySource::watch, this);
+    gamepads_.start();  // after the watch, which takes in the gamepads already plugged in
 }
 
 SdlKeySource::~SdlKeySource() {
@@ -14,6 +15,7 @@ SdlKeySource::~SdlKeySource() {
 
 // Runs as SDL queues each event, so presses are latched even when nobody drains the queue in time.
 int SdlKeySource::watch(void* self, SDL_Event* event) {
+    static_cast<SdlKeySource*>(self)->gamepads_.handle(*event);
     if (event->type == SDL_KEYDOWN || event->type == SDL_KEYUP) {
         const SDL_KeyboardEvent& key = event->key;
         static_cast<SdlKeySource*>(self)->keyChanged(key.keysym.scancode, key.type == SDL_KEYDOWN,

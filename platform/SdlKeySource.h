@@ -1,11 +1,12 @@
 #pragma once
 // The key state over SDL, with the meaning of the platform's asynchronous key state: a key reads
 // down at a poll when it is down now or was pressed since the previous poll, so a tap shorter
-// than the time between two polls is still seen, once.
+// than the time between two polls is still seen, once. Gamepads press the game's keys too.
 #include <array>
 #include <cstdint>
 #include <functional>
 
+#include "platform/GamepadKeys.h"
 #include "platform/KeySource.h"
 #include "platform/KeyTranslation.h"
 #include "platform/VirtualKeys.h"
@@ -16,7 +17,8 @@ namespace platform {
 
 class SdlKeySource : public KeySource {
   public:
-    // Watches SDL's key events from now on; SDL's events must be running (see SdlSession).
+    // Watches SDL's key and gamepad events from now on; SDL's events must be running (see
+    // SdlSession).
     SdlKeySource();
     ~SdlKeySource() override;
     SdlKeySource(const SdlKeySource&) = delete;
@@ -43,6 +45,7 @@ class SdlKeySource : public KeySource {
     KeyReport tapped_{};
     int pendingToggles_ = 0;
     std::function<void()> toggle_;
+    GamepadKeys gamepads_{[this](int virtualKey, bool down) { count(virtualKey, down); }};
 };
 
 }  // namespace platform

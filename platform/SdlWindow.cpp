@@ -49,6 +49,11 @@ void SdlWindow::showWindowed(std::uint32_t clientWidth, std::uint32_t clientHeig
     showAgain();
 }
 
+void SdlWindow::moveTo(std::int32_t x, std::int32_t y) {
+    SDL_SetWindowPosition(window_, x, y);
+    keepTopLeftInWorkArea();
+}
+
 // Runs as SDL queues each event, on the thread that pumps them. A frame presented while the
 // desktop is still resizing the window can be lost (X11 with an OpenGL renderer); the size and
 // exposure events that follow bring the picture back. SDL's renderer watches the same events and,
@@ -165,13 +170,9 @@ HRESULT SdlWindow::showUploaded() {
     }
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
     SDL_RenderClear(renderer_);
-    // In a window the picture is stretched over the client area; at full screen it keeps its
-    // aspect, with black bars.
-    SDL_Rect target{0, 0, outputWidth, outputHeight};
-    if (isFullScreen()) {
-        const RECT fit = fitPicture(uploadedWidth_, uploadedHeight_, outputWidth, outputHeight);
-        target = {fit.left, fit.top, fit.right - fit.left, fit.bottom - fit.top};
-    }
+    const RECT fit =
+        fitPicture(uploadedWidth_, uploadedHeight_, outputWidth, outputHeight, wholeMultiples_);
+    const SDL_Rect target{fit.left, fit.top, fit.right - fit.left, fit.bottom - fit.top};
     if (SDL_RenderCopy(renderer_, texture_, nullptr, &target) != 0) {
         return E_FAIL;
     }
@@ -179,7 +180,7 @@ HRESULT SdlWindow::showUploaded() {
     return S_OK;
 }
 
-std::unique_ptr<Window> createSdlWindow(const char* title, std::string& error) {
+std::unique_ptr<SdlWindow> createSdlWindow(const char* title, std::string& error) {
     std::unique_ptr<SdlWindow> window = SdlWindow::create(title, error);
     if (window) {
         SDL_ShowCursor(SDL_DISABLE);  // hidden over the game for the rest of the run

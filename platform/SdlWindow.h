@@ -26,6 +26,7 @@ class SdlWindow : public Window {
     ~SdlWindow() override;
 
     void showWindowed(std::uint32_t clientWidth, std::uint32_t clientHeight) override;
+    void moveTo(std::int32_t x, std::int32_t y) override;
     void setFullScreen(bool fullScreen) override;
     bool isFullScreen() const override;
     RECT clientBounds() const override;
@@ -34,6 +35,10 @@ class SdlWindow : public Window {
     // The first half of present, apart so that it can be measured: the picture into the
     // window's texture. E_INVALIDARG without pixels, E_FAIL when SDL refuses.
     HRESULT upload(const PictureView& picture);
+
+    // Scales the picture by whole multiples only (when it fits at least once), for pixels all of
+    // one size.
+    void scaleByWholeMultiples(bool wholeMultiples) { wholeMultiples_ = wholeMultiples; }
 
     SDL_Window* sdlWindow() const { return window_; }
     SDL_Renderer* sdlRenderer() const { return renderer_; }
@@ -54,10 +59,11 @@ class SdlWindow : public Window {
     // The size of the picture in the texture; 0 × 0 before the first upload.
     std::uint32_t uploadedWidth_ = 0;
     std::uint32_t uploadedHeight_ = 0;
+    bool wholeMultiples_ = false;
 };
 
 // The window for the game's shell: an SdlWindow with the given title (UTF-8), the mouse cursor
 // hidden.
-std::unique_ptr<Window> createSdlWindow(const char* title, std::string& error);
+std::unique_ptr<SdlWindow> createSdlWindow(const char* title, std::string& error);
 
 }  // namespace platform

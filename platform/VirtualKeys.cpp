@@ -64,13 +64,35 @@ constexpr Table buildTable() {
 
 constexpr Table VirtualKeys = buildTable();
 
+// The player's bindings over the table: a scancode's code, or -1 where the table holds.
+std::array<int, ScancodeCount> boundKeys = [] {
+    std::array<int, ScancodeCount> none{};
+    none.fill(-1);
+    return none;
+}();
+
 }  // namespace
+
+void bindKeys(const KeyBindings& bindings) {
+    for (std::size_t scancode = 0; scancode < boundKeys.size(); ++scancode) {
+        // A rebound code is no longer given by its own keys.
+        boundKeys[scancode] = bindings.contains(VirtualKeys[scancode]) ? 0 : -1;
+    }
+    for (const auto& [virtualKey, scancodes] : bindings) {
+        for (const int scancode : scancodes) {
+            if (scancode > 0 && scancode < ScancodeCount) {
+                boundKeys[static_cast<std::size_t>(scancode)] = virtualKey;
+            }
+        }
+    }
+}
 
 int virtualKeyOf(int scancode) {
     if (scancode < 0 || scancode >= ScancodeCount) {
         return 0;
     }
-    return VirtualKeys[static_cast<std::size_t>(scancode)];
+    const auto at = static_cast<std::size_t>(scancode);
+    return boundKeys[at] >= 0 ? boundKeys[at] : VirtualKeys[at];
 }
 
 int bothSidesKeyOf(int virtualKey) {

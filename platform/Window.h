@@ -23,6 +23,9 @@ class Window {
     // A bordered, resizable window whose client area is width × height, its top-left corner
     // within the desktop's work area. Leaves full screen.
     virtual void showWindowed(std::uint32_t clientWidth, std::uint32_t clientHeight) = 0;
+    // Windowed, puts the client area's top-left corner at (x, y) on the screen, kept within the
+    // desktop's work area.
+    virtual void moveTo(std::int32_t x, std::int32_t y) = 0;
     // Desktop full screen on or off; the monitor's mode is never changed.
     virtual void setFullScreen(bool fullScreen) = 0;
     virtual bool isFullScreen() const = 0;
@@ -30,8 +33,8 @@ class Window {
     virtual RECT clientBounds() const = 0;
     // (0, 0, screen width, screen height).
     virtual RECT screenBounds() const = 0;
-    // Shows the picture: stretched over the client area in a window, scaled to fit with its
-    // aspect kept and black bars at full screen.
+    // Shows the picture scaled to fit with its aspect kept and black bars, in a window as at
+    // full screen.
     virtual HRESULT present(const PictureView& picture) = 0;
 };
 

@@ -22,12 +22,15 @@ KeyRecorder::~KeyRecorder() {
     finish();
 }
 
-bool KeyRecorder::open(const std::string& path, std::string& error) {
+bool KeyRecorder::open(const std::string& path, std::int32_t startStage, std::string& error) {
     path_ = path;
     file_ = std::fopen(path.c_str(), "w");
     if (file_ == nullptr) {
         error = "cannot write the recording " + path + ": " + std::strerror(errno);
         return false;
+    }
+    if (startStage != 1) {
+        check(std::fprintf(file_, "stage %d\n", static_cast<int>(startStage)) >= 0);
     }
     nextFlushNs_ = platform::clock().nowNs() + FlushEveryNs;
     return true;

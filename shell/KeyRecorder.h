@@ -20,8 +20,9 @@ class KeyRecorder : public platform::KeySource {
     KeyRecorder(const KeyRecorder&) = delete;
     KeyRecorder& operator=(const KeyRecorder&) = delete;
 
-    // Creates (or empties) the file at `path`; false with a message naming it when it cannot.
-    bool open(const std::string& path, std::string& error);
+    // Creates (or empties) the file at `path`; false with a message naming it when it cannot. A
+    // game that starts at a later stage (a practice run) is recorded with a "stage N" line first.
+    bool open(const std::string& path, std::int32_t startStage, std::string& error);
     // From now on each poll is answered by `keys` and recorded.
     void recordFrom(platform::KeySource& keys) { keys_ = &keys; }
 

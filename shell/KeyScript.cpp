@@ -2,26 +2,13 @@
 
 #include <array>
 #include <charconv>
+#include <sstream>
 #include <vector>
 
-#include "platform/VirtualKeys.h"
+#include "shell/CommandLine.h"
+#include "shell/GameKeys.h"
 
 namespace {
-
-struct KeyName {
-    std::string_view name;
-    int vk;
-};
-
-constexpr std::array<KeyName, 7> keyNames = {{
-    {"Enter", VK_RETURN},
-    {"Escape", VK_ESCAPE},
-    {"Space", VK_SPACE},
-    {"Left", VK_LEFT},
-    {"Up", VK_UP},
-    {"Right", VK_RIGHT},
-    {"Down", VK_DOWN},
-}};
 
 constexpr char TapMark = '*';
 constexpr std::string_view Blanks = " \t\r\v\f";
@@ -64,8 +51,8 @@ bool parseKey(std::string_view name, KeyScriptLine& line, std::string& problem) 
     if (tapped) {
         name.remove_suffix(1);
     }
-    for (std::size_t i = 0; i < keyNames.size(); ++i) {
-        if (keyNames[i].name == name) {
+    for (std::size_t i = 0; i < GameKeys.size(); ++i) {
+        if (GameKeys[i].name == name) {
             (tapped ? line.tapped : line.held) |= static_cast<std::uint8_t>(1u << i);
             return true;
         }
@@ -116,11 +103,11 @@ LineMeaning parseKeyScriptLine(std::string_view text, KeyScriptLine& line, std::
 
 std::string formatKeyScriptLine(const KeyScriptLine& line) {
     std::string keys;
-    for (std::size_t i = 0; i < keyNames.size(); ++i) {
+    for (std::size_t i = 0; i < GameKeys.size(); ++i) {
         const auto bit = static_cast<std::uint8_t>(1u << i);
         if (((line.held | line.tapped) & bit) != 0) {
             keys += keys.empty() ? "" : "+";
-            keys += keyNames[i].name;
+            keys += GameKeys[i].name;
             if ((line.tapped & bit) != 0) {
                 keys += TapMark;
             }
@@ -131,9 +118,9 @@ std::string formatKeyScriptLine(const KeyScriptLine& line) {
 
 platform::KeyReport reportedKeys(const KeyScriptLine& line) {
     platform::KeyReport reported{};
-    for (std::size_t i = 0; i < keyNames.size(); ++i) {
+    for (std::size_t i = 0; i < GameKeys.size(); ++i) {
         if (((line.held | line.tapped) >> i & 1u) != 0) {
-            reported[static_cast<std::size_t>(keyNames[i].vk)] = true;
+            reported[static_cast<std::size_t>(GameKeys[i].vk)] = true;
         }
     }
     return reported;
@@ -141,8 +128,8 @@ platform::KeyReport reportedKeys(const KeyScriptLine& line) {
 
 KeyScriptLine linePolled(const platform::KeyReport& reported, const platform::KeyReport& tapped) {
     KeyScriptLine line{.count = 1};
-    for (std::size_t i = 0; i < keyNames.size(); ++i) {
-        const auto vk = static_cast<std::size_t>(keyNames[i].vk);
+    for (std::size_t i = 0; i < GameKeys.size(); ++i) {
+        const auto vk = static_cast<std::size_t>(GameKeys[i].vk);
         if (reported[vk]) {
             (tapped[vk] ? line.tapped : line.held) |= static_cast<std::uint8_t>(1u << i);
         }
@@ -168,4 +155,29 @@ std::string quotedForMessage(std::string_view text) {
         }
     }
     return quoted;
+}
+
+bool isStageLine(std::string_view text) {
+    std::istringstream words{std::string(text.substr(0, text.find('#')))};
+    std::string first;
+    return (words >> first) && first == "stage";
+}
+
+bool parseStageLine(std::string_view text, std::int32_t& stage, std::string& problem) {
+    std::istringstream words{std::string(text.substr(0, text.find('#')))};
+    std::string word;
+    std::string number;
+    std::string extra;
+    words >> word >> number;
+    if (words >> extra) {
+        problem = "unexpected " + quotedForMessage(extra) + " after the stage";
+        return false;
+    }
+    int read = 0;
+    if (!readWholeNumber(number, 1, 20, read, problem)) {  // the game's 20 stages
+        problem = "the stage " + problem;
+        return false;
+    }
+    stage = read;
+    return true;
 }

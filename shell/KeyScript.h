@@ -30,6 +30,13 @@ enum class LineMeaning { Polls, Nothing, Malformed };
 // described in `problem` with what was read quoted.
 LineMeaning parseKeyScriptLine(std::string_view text, KeyScriptLine& line, std::string& problem);
 
+// A line "stage N", N from 1 to 20, before the first line of polls starts play at stage N after
+// the title, as a practice run does. Whether the line's first word is "stage":
+bool isStageLine(std::string_view text);
+// The stage of such a line; false, with `problem`, when it is not "stage N" (a comment may
+// follow).
+bool parseStageLine(std::string_view text, std::int32_t& stage, std::string& problem);
+
 // The text of a line, without its newline: "3 Left+Space*".
 std::string formatKeyScriptLine(const KeyScriptLine& line);
 

@@ -5,24 +5,62 @@
 #include <utility>
 
 #include "platform/UnlockedRead.h"
+#include "shell/KeyScript.h"
 
 KeyScriptReader::KeyScriptReader(std::FILE* in, std::string name, std::FILE* copy)
     : in_(in), name_(std::move(name)), copy_(copy) {
     text_.reserve(MaxLineBytes + 1);
 }
 
-bool KeyScriptReader::next(KeyScriptLine& line) {
+std::optional<std::int32_t> KeyScriptReader::startStage() {
+    if (headerRead_) {
+        return startStage_;
+    }
+    headerRead_ = true;
     while (fault_.empty() && readLine()) {
-        std::string problem;
-        switch (parseKeyScriptLine(text_, line, problem)) {
-            case LineMeaning::Polls:
-                return true;
-            case LineMeaning::Nothing:
-                break;
-            case LineMeaning::Malformed:
+        if (std::string problem; isStageLine(text_)) {
+            std::int32_t stage = 0;
+            if (!parseStageLine(text_, stage, problem)) {
                 fault_ = "bad script, line " + std::to_string(number_) + ": " + problem;
-                return false;
+                return std::nullopt;
+            }
+            startStage_ = stage;
+        } else if (KeyScriptLine line; readPolls(line)) {
+            firstPolls_ = line;
+            break;
         }
+    }
+    return startStage_;
+}
+
+bool KeyScriptReader::next(KeyScriptLine& line) {
+    if (!headerRead_) {
+        startStage();
+    }
+    if (firstPolls_) {
+        line = *firstPolls_;
+        firstPolls_.reset();
+        return true;
+    }
+    while (fault_.empty() && readLine()) {
+        if (readPolls(line)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The polls of the line just read; false for a line of no polls and at a fault.
+bool KeyScriptReader::readPolls(KeyScriptLine& line) {
+    std::string problem;
+    switch (parseKeyScriptLine(text_, line, problem)) {
+        case LineMeaning::Polls:
+            return true;
+        case LineMeaning::Nothing:
+            return false;
+        case LineMeaning::Malformed:
+            fault_ = "bad script, line " + std::to_string(number_) + ": " + problem;
+            return false;
     }
     return false;
 }

@@ -3,6 +3,7 @@
 // long the script is.
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "shell/KeyScript.h"
@@ -15,6 +16,11 @@ class KeyScriptReader {
     // messages. Every line read is also written to `copy` when one is given.
     KeyScriptReader(std::FILE* in, std::string name, std::FILE* copy = nullptr);
 
+    // The stage named by a line "stage N" (1 to 20) before the first line of polls, which a
+    // practice run's recording starts with; none without one. Reads up to that first line of
+    // polls, which next() still gives first. A malformed stage line is a fault.
+    std::optional<std::int32_t> startStage();
+
     // The next line that stands for polls; false at the end of the script and at a fault.
     bool next(KeyScriptLine& line);
 
@@ -26,6 +32,7 @@ class KeyScriptReader {
     // One line into text_, without its newline; false at the end and at a fault.
     bool readLine();
     bool keepCopy();
+    bool readPolls(KeyScriptLine& line);
 
     std::FILE* in_;
     std::string name_;
@@ -33,4 +40,7 @@ class KeyScriptReader {
     std::string text_;
     std::uint64_t number_ = 0;
     std::string fault_;
+    bool headerRead_ = false;
+    std::optional<std::int32_t> startStage_;
+    std::optional<KeyScriptLine> firstPolls_;
 };

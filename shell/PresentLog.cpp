@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "platform/Clock.h"
+#include "shell/ForwardingWindow.h"
 
 namespace {
 
@@ -49,27 +50,18 @@ class LogFile {
     std::function<void(const std::string&)> warn_;
 };
 
-class PresentLoggingWindow final : public platform::Window {
+class PresentLoggingWindow final : public ForwardingWindow {
   public:
     PresentLoggingWindow(std::unique_ptr<platform::Window> shown, std::shared_ptr<LogFile> log)
-        : shown_(std::move(shown)), log_(std::move(log)) {}
-
-    void showWindowed(std::uint32_t clientWidth, std::uint32_t clientHeight) override {
-        shown_->showWindowed(clientWidth, clientHeight);
-    }
-    void setFullScreen(bool fullScreen) override { shown_->setFullScreen(fullScreen); }
-    bool isFullScreen() const override { return shown_->isFullScreen(); }
-    RECT clientBounds() const override { return shown_->clientBounds(); }
-    RECT screenBounds() const override { return shown_->screenBounds(); }
+        : ForwardingWindow(std::move(shown)), log_(std::move(log)) {}
 
     HRESULT present(const platform::PictureView& picture) override {
-        const HRESULT result = shown_->present(picture);
+        const HRESULT result = ForwardingWindow::present(picture);
         log_->append(platform::clock().nowNs());
         return result;
     }
 
   private:
-    std::unique_ptr<platform::Window> shown_;
     std::shared_ptr<LogFile> log_;
 };
 

@@ -1,16 +1,6 @@
 #include "shell/ScriptedPlay.h"
 
 #include <cstdio>
-#include <string_view>
-
-bool takeScriptedPlayOption(int argc, char** argv, int& i, ScriptedPlayOptions& options) {
-    const std::string_view option = argv[i];
-    if (i + 1 >= argc || (option != "--record" && option != "--playback")) {
-        return false;
-    }
-    (option == "--record" ? options.recordPath : options.playbackPath) = argv[++i];
-    return true;
-}
 
 ScriptedPlay::ScriptedPlay()
     : recorder_([](const std::string& problem) {
@@ -26,7 +16,7 @@ bool ScriptedPlay::prepare(const ScriptedPlayOptions& options, std::string& erro
         playbackReader_.emplace(playbackFile_.stream(), playbackFile_.name());
     }
     if (options.recordPath) {
-        if (!recorder_.open(*options.recordPath, error)) {
+        if (!recorder_.open(*options.recordPath, options.startStage, error)) {
             status = 1;
             return false;
         }
@@ -46,4 +36,8 @@ void ScriptedPlay::install(platform::KeySource& liveKeys, platform::WindowEvents
         keys = &recorder_;
     }
     platform::installKeySource(*keys);
+}
+
+std::optional<std::int32_t> ScriptedPlay::startStage() {
+    return playbackReader_ ? playbackReader_->startStage() : std::nullopt;
 }

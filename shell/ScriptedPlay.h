@@ -3,6 +3,7 @@
 // game as a key script; `--playback FILE` plays a key script in the game's window at the game's
 // own speed, with sound, the keyboard ignored (but for Alt+Enter), the game closing when the
 // script runs out as in the replay tool. Both are made ready before any window opens.
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -16,11 +17,8 @@
 struct ScriptedPlayOptions {
     std::optional<std::string> recordPath;
     std::optional<std::string> playbackPath;
+    std::int32_t startStage = 1;  // where the recorded game starts
 };
-
-// Takes `--record FILE` or `--playback FILE` at argv[i], moving i onto the file; false when
-// argv[i] is neither (or lacks its file).
-bool takeScriptedPlayOption(int argc, char** argv, int& i, ScriptedPlayOptions& options);
 
 class ScriptedPlay {
   public:
@@ -36,6 +34,9 @@ class ScriptedPlay {
     // Installs the key source and window events the options call for around the live ones,
     // which must outlive this object. Nothing changes without options.
     void install(platform::KeySource& liveKeys, platform::WindowEvents& liveEvents);
+
+    // The stage a played-back script starts at, when it names one.
+    std::optional<std::int32_t> startStage();
 
     // Polls recorded so far.
     std::uint64_t polls() const { return recorder_.polls(); }

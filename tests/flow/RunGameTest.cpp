@@ -30,14 +30,28 @@ class RunGame : public FlowTest {
         keys.press(VK_RIGHT);
     }
 
-    // Runs the game, calling `onSubstep` with the substep's number (from 1) after each one.
-    GameEnd run(const std::function<void(int substep)>& onSubstep) {
+    // Runs the game from `firstPlayed` on, calling `onSubstep` with the substep's number (from 1)
+    // after each one.
+    GameEnd run(const std::function<void(int substep)>& onSubstep,
+                std::int32_t firstPlayed = FirstStage) {
         int substeps = 0;
         observeSubsteps([&] { onSubstep(++substeps); });
         ::testing::internal::CaptureStdout();
-        const GameEnd end = runGame();
+        const GameEnd end = runGame(firstPlayed);
         console = ::testing::internal::GetCapturedStdout();
         return end;
+    }
+
+    // The stage's map is on the screen, a point of each tile.
+    void expectMapShown(std::size_t stage) {
+        const auto tiles = bitmap(102);
+        for (std::int32_t cell = 0; cell < GridColumns * GridRows; ++cell) {
+            const std::int32_t code = stageTable[stage][static_cast<std::size_t>(cell)];
+            const std::uint32_t x = (cell % GridColumns) * 32 + 8;
+            const std::uint32_t y = (cell / GridColumns) * 32 + 8;
+            const std::uint32_t tileX = (code == StartMarker ? Empty : code) * 32 + 8;
+            EXPECT_EQ(shown(x, y), pixelOf(*tiles, tileX, 8)) << x << ',' << y;
+        }
     }
 
     std::string console;
@@ -49,14 +63,9 @@ TEST_F(RunGame, AFrameOfStageOneShowsItsMapAndTheTrailAtTheMiddleOfTheScreen) {
             closeWindow();  // seen at the head of the second frame
         }
     });
-    const auto tiles = bitmap(102);
-    for (std::int32_t cell = 0; cell < GridColumns * GridRows; ++cell) {
-        const std::int32_t code = stageTable[1][static_cast<std::size_t>(cell)];
-        const std::uint32_t x = (cell % GridColumns) * 32 + 8, y = (cell / GridColumns) * 32 + 8;
-        const std::uint32_t tileX = (code == StartMarker ? Empty : code) * 32 + 8;
-        EXPECT_EQ(shown(x, y), pixelOf(*tiles, tileX, 8)) << x << ',' << y;
-    }
+    expectMapShown(1);
     // Points 4..99 are still at (320, 240); the oldest, drawn last, shows the fourth dot.
+    const auto tiles = bitmap(102);
     const auto dots = bitmap(101);
     for (std::uint32_t dy = 0; dy < 3; ++dy) {
         for (std::uint32_t dx = 0; dx < 3; ++dx) {
@@ -65,6 +74,27 @@ TEST_F(RunGame, AFrameOfStageOneShowsItsMapAndTheTrailAtTheMiddleOfTheScreen) {
             EXPECT_EQ(shown(319 + dx, 239 + dy), dot == 0x001F ? empty : dot) << dx << ',' << dy;
         }
     }
+}
+
+// A practice run: the title as always, then stage 7's card and map with the usual lives; a game
+// over sends it back to the first stage.
+TEST_F(RunGame, APracticeRunStartsAtItsStageAfterTheTitleWithTheUsualLives) {
+    const GameEnd end = run(
+        [this](int substep) {
+            if (substep == 5) {  // the first frame is on view
+                expectMapShown(7);
+                EXPECT_EQ(gameState.lives, 12);
+                gameState.lives = 0;
+                gameState.ballLost = 1;
+            }
+            if (substep == 6) {
+                closeWindow();
+            }
+        },
+        7);
+    EXPECT_EQ(console, "stage7\nstage1\n");
+    EXPECT_EQ(end, GameEnd::Closed);
+    EXPECT_EQ(gameState.lives, 12);
 }
 
 TEST_F(RunGame, FourSubstepsAFrameAndAStageEndingSubstepEndsItsFrameWhichIsStillShown) {

@@ -9,9 +9,9 @@
 
 namespace {
 
+using sdltest::Codes;
 using sdltest::Key;
 using sdltest::pushKey;
-using Codes = std::vector<int>;
 
 TEST(VirtualKeys, GiveWin32CodesAndNothingForKeysWithout) {
     const Codes scancodes{SDL_SCANCODE_Z,    SDL_SCANCODE_0,      SDL_SCANCODE_9,
@@ -29,26 +29,7 @@ TEST(VirtualKeys, GiveWin32CodesAndNothingForKeysWithout) {
     EXPECT_EQ(platform::bothSidesKeyOf(0xA6), 0);
 }
 
-class SdlKeySourceTest : public ::testing::Test {
-  protected:
-    void SetUp() override { ASSERT_TRUE(session.started()) << session.failure(); }
-
-    // The codes one poll reports down.
-    Codes poll() {
-        platform::KeyReport report{};
-        keys.poll(report);
-        Codes down;
-        for (int vk = 0; vk < 256; ++vk) {
-            if (report[static_cast<std::size_t>(vk)]) {
-                down.push_back(vk);
-            }
-        }
-        return down;
-    }
-
-    platform::SdlSession session;
-    platform::SdlKeySource keys;
-};
+using SdlKeySourceTest = sdltest::KeySourceTest;
 
 TEST_F(SdlKeySourceTest, ReportsATapAtOnePollAndAHeldKeyAtEvery) {
     pushKey(SDL_SCANCODE_SPACE, Key::Down);
@@ -94,6 +75,25 @@ TEST_F(SdlKeySourceTest, HidesTheEnterOfAltEnterAndTogglesOnce) {
     pushKey(SDL_SCANCODE_RETURN, Key::Repeat, KMOD_LALT);
     EXPECT_EQ(poll(), (Codes{13, 0x12, 0xA4}));
     EXPECT_EQ(toggles, 1);
+}
+
+// The player's keys reach the game as the game's own codes; a rebound key no longer gives its own.
+TEST_F(SdlKeySourceTest, BoundKeysGiveTheGamesOwnCodes) {
+    platform::bindKeys({{37, {SDL_SCANCODE_A, SDL_SCANCODE_KP_4}}, {32, {SDL_SCANCODE_LEFT}}});
+    pushKey(SDL_SCANCODE_A, Key::Down);
+    EXPECT_EQ(poll(), (Codes{37}));
+    pushKey(SDL_SCANCODE_A, Key::Up);
+    pushKey(SDL_SCANCODE_LEFT, Key::Down);
+    pushKey(SDL_SCANCODE_B, Key::Down);
+    EXPECT_EQ(poll(), (Codes{32, 0x42}));
+    pushKey(SDL_SCANCODE_LEFT, Key::Up);
+    pushKey(SDL_SCANCODE_B, Key::Up);
+    pushKey(SDL_SCANCODE_KP_4, Key::Down);
+    pushKey(SDL_SCANCODE_SPACE, Key::Down);  // Space's own key, rebound away
+    EXPECT_EQ(poll(), (Codes{37}));
+    platform::bindKeys({});
+    EXPECT_EQ(platform::virtualKeyOf(SDL_SCANCODE_A), 0x41);
+    EXPECT_EQ(platform::virtualKeyOf(SDL_SCANCODE_SPACE), 32);
 }
 
 }  // namespace

@@ -1,10 +1,15 @@
 #pragma once
 // Synthetic SDL input and environment settings for the tests of the SDL seams.
 #include <SDL.h>
+#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "platform/SdlKeySource.h"
+#include "platform/SdlSession.h"
 
 namespace sdltest {
 
@@ -35,5 +40,29 @@ inline void pushKey(SDL_Scancode scancode, Key key, Uint16 mod = KMOD_NONE) {
     event.key.keysym.mod = mod;
     SDL_PushEvent(&event);
 }
+
+using Codes = std::vector<int>;
+
+// The SDL key source in a session of its own.
+class KeySourceTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(session.started()) << session.failure(); }
+
+    // The codes one poll reports down.
+    Codes poll() {
+        platform::KeyReport report{};
+        keys.poll(report);
+        Codes down;
+        for (int vk = 0; vk < 256; ++vk) {
+            if (report[static_cast<std::size_t>(vk)]) {
+                down.push_back(vk);
+            }
+        }
+        return down;
+    }
+
+    platform::SdlSession session;
+    platform::SdlKeySource keys;
+};
 
 }  // namespace sdltest

@@ -77,6 +77,14 @@ TEST(PictureFit, ScalesToTheTighterSideAndCentres) {
     EXPECT_EQ(platform::fitPicture(640, 480, 0, 480), (RECT{}));
 }
 
+TEST(PictureFit, WholeMultiplesOnlyWhenAskedAndWhenOneFits) {
+    EXPECT_EQ(platform::fitPicture(640, 480, 1920, 1080, true), (RECT{320, 60, 1600, 1020}));
+    EXPECT_EQ(platform::fitPicture(640, 480, 1280, 960, true), (RECT{0, 0, 1280, 960}));
+    EXPECT_EQ(platform::fitPicture(640, 480, 1279, 1000, true), (RECT{319, 260, 959, 740}));
+    EXPECT_EQ(platform::fitPicture(640, 480, 320, 240, true), (RECT{0, 0, 320, 240}))
+        << "smaller than the picture: as large as fits";
+}
+
 // What the SDL window shows, read back from its renderer, against the picture scaled into rect.
 void expectShown(platform::SdlWindow& window, const RECT& rect) {
     const int width = rect.right - rect.left;
@@ -97,17 +105,24 @@ void expectShown(platform::SdlWindow& window, const RECT& rect) {
     SDL_FreeSurface(shown);
 }
 
-// Where the 2 × 2 picture lands: fitted at full screen, else over the whole window.
+// Where the 2 × 2 picture lands: fitted, in a window as at full screen.
 RECT shownArea(platform::SdlWindow& window) {
     int width = 0;
     int height = 0;
     SDL_GetRendererOutputSize(window.sdlRenderer(), &width, &height);
-    return window.isFullScreen() ? platform::fitPicture(2, 2, width, height)
-                                 : RECT{0, 0, width, height};
+    return platform::fitPicture(2, 2, width, height);
+}
+
+void expectBlack(platform::SdlWindow& window, int x, int y) {
+    std::uint16_t pixel = 0xFFFF;
+    const SDL_Rect area{x, y, 1, 1};
+    ASSERT_EQ(SDL_RenderReadPixels(window.sdlRenderer(), &area, SDL_PIXELFORMAT_RGB565, &pixel, 2),
+              0);
+    EXPECT_EQ(pixel, 0) << x << ',' << y;
 }
 
 // A still screen is presented once: every change of mode or size shows it again by itself.
-TEST(SdlWindow, ShowsThePictureStretchedInAWindowFittedAtFullScreenAndAgainAfterEveryChange) {
+TEST(SdlWindow, ShowsThePictureFittedInAWindowAndAtFullScreenAndAgainAfterEveryChange) {
     std::string error;
     const auto window = platform::SdlWindow::create("tilebounce test", error);
     ASSERT_NE(window, nullptr) << error;
@@ -117,7 +132,9 @@ TEST(SdlWindow, ShowsThePictureStretchedInAWindowFittedAtFullScreenAndAgainAfter
     EXPECT_EQ(client.right - client.left, 8);
     EXPECT_EQ(client.bottom - client.top, 6);
     ASSERT_EQ(window->present(View), S_OK);
-    expectShown(*window, {0, 0, 8, 6});
+    expectShown(*window, {1, 0, 7, 6});
+    expectBlack(*window, 0, 3);
+    expectBlack(*window, 7, 3);
 
     SDL_DisplayMode desktop{};
     ASSERT_EQ(SDL_GetCurrentDisplayMode(0, &desktop), 0);
@@ -140,6 +157,20 @@ TEST(MakeRect, TurnsCornerAndSizeIntoEdges) {
     RECT rect;
     EXPECT_EQ(makeRect(rect, 64, 0, 32, 32), (RECT{64, 0, 96, 32}));
     EXPECT_EQ(rect, (RECT{64, 0, 96, 32}));
+}
+
+TEST(SdlWindow, ScalesByWholeMultiplesWhenAsked) {
+    std::string error;
+    const auto window = platform::SdlWindow::create("tilebounce test", error);
+    ASSERT_NE(window, nullptr) << error;
+    window->scaleByWholeMultiples(true);
+    window->showWindowed(7, 5);
+    ASSERT_EQ(window->present(View), S_OK);
+    expectShown(*window, {1, 0, 5, 4});
+    for (const auto& [x, y] :
+         {std::pair{0, 2}, std::pair{5, 2}, std::pair{6, 2}, std::pair{3, 4}}) {
+        expectBlack(*window, x, y);
+    }
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ class KeyRecorderTest : public ::testing::Test {
 
 TEST_F(KeyRecorderTest, WritesRunsOfPollsTapsAndTheEndEverySecondAndAtTheEnd) {
     std::string error;
-    ASSERT_TRUE(recorder.open(path, error)) << error;
+    ASSERT_TRUE(recorder.open(path, 1, error)) << error;
     recorder.recordFrom(keys);
     polls(2);
     keys.press(VK_LEFT);
@@ -69,10 +69,10 @@ TEST_F(KeyRecorderTest, WritesRunsOfPollsTapsAndTheEndEverySecondAndAtTheEnd) {
 
 TEST_F(KeyRecorderTest, AFileThatCannotBeWrittenIsNamedOnceAndTheGameGoesOn) {
     std::string error;
-    EXPECT_FALSE(recorder.open("/nonexistent/r.keys", error));
+    EXPECT_FALSE(recorder.open("/nonexistent/r.keys", 1, error));
     EXPECT_EQ(error, "cannot write the recording /nonexistent/r.keys: No such file or directory");
 
-    ASSERT_TRUE(recorder.open("/dev/full", error));
+    ASSERT_TRUE(recorder.open("/dev/full", 1, error));
     recorder.recordFrom(keys);
     keys.press(VK_RIGHT);
     for (int second = 0; second < 3; ++second) {

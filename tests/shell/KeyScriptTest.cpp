@@ -97,6 +97,28 @@ TEST(KeyScript, ATapIsReportedDownAndToldApartOnlyAsATap) {
     EXPECT_EQ(linePolled(other, {}), (KeyScriptLine{1, 0, 0})) << "keys the game never reads";
 }
 
+// A practice run's recording starts with its stage; the line of polls after it is still the
+// first one read, and a script without a stage line names none.
+TEST(KeyScript, AStageLineBeforeThePollsSaysWherePlayStarts) {
+    std::string text = "# practice\nstage 12 # after the title\n2 Enter\n1 -\n";
+    std::FILE* in = fmemopen(text.data(), text.size(), "r");
+    KeyScriptReader reader(in, "test");
+    EXPECT_EQ(reader.startStage(), 12);
+    KeyScriptLine line;
+    ASSERT_TRUE(reader.next(line));
+    EXPECT_EQ(line, (KeyScriptLine{2, EnterBit, 0}));
+    std::fclose(in);
+    EXPECT_EQ(readText("stage 3\n1 Left\n").lines.size(), 1u);
+    for (const auto& [script, fault] : std::vector<std::pair<std::string, std::string>>{
+             {"stage 21\n",
+              "bad script, line 1: the stage '21' is not a whole number from 1 to 20"},
+             {"stage 2 3\n", "bad script, line 1: unexpected"},
+             {"1 -\nstage 2\n", "bad script, line 2:"},
+         }) {
+        EXPECT_EQ(faultOf(script).rfind(fault, 0), 0u) << faultOf(script);
+    }
+}
+
 TEST(KeyScript, AFailedReadIsAFaultNotTheEnd) {
     std::FILE* directory = std::fopen("/", "r");
     ASSERT_NE(directory, nullptr);

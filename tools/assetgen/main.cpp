@@ -1,15 +1,20 @@
-// tilebounce-assetgen OUTPUT_DIRECTORY: draws and synthesises the game's pictures, sounds and icon
-// and writes them as files into the directory. The same program always writes the same bytes.
+// tilebounce-assetgen [--icons] DIRECTORY: draws and synthesises the game's pictures, sounds and
+// icon and writes them as files into the directory; with --icons, the desktop's menu icons
+// instead. The same program always writes the same bytes.
 #include <exception>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 
+#include "shell/CommandLine.h"
 #include "tools/assetgen/Catalogue.h"
+#include "tools/assetgen/MenuIcons.h"
 
 namespace {
 
 void writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+    std::filesystem::create_directories(path.parent_path());
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
@@ -22,15 +27,23 @@ void writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cerr << "usage: tilebounce-assetgen OUTPUT_DIRECTORY\n";
-        return 2;
+    bool icons = false;
+    std::optional<std::string> directory;
+    const ProgramDescription program{
+        .name = "tilebounce-assetgen",
+        .operands = "DIRECTORY",
+        .summary = "Draws the game's pictures and icon and synthesises its sounds into DIRECTORY.",
+        .epilogue = "",
+        .options = {{"icons", "", "write the menu icons instead, as SIZExSIZE/apps/tilebounce.png",
+                     [&icons](std::string_view, std::string&) { return icons = true; }}},
+        .takeWord = atMostOneWord(directory, "directory")};
+    if (const std::optional<int> status = stopAfter(readCommandLine(argc, argv, program))) {
+        return *status;
     }
     try {
-        const std::filesystem::path directory(argv[1]);
-        std::filesystem::create_directories(directory);
-        for (const assetgen::AssetFile& file : assetgen::generateAssets()) {
-            writeFile(directory / file.name, file.bytes);
+        for (const assetgen::AssetFile& file :
+             icons ? assetgen::menuIcons() : assetgen::generateAssets()) {
+            writeFile(std::filesystem::path(*directory) / file.name, file.bytes);
         }
     } catch (const std::exception& error) {
         std::cerr << "tilebounce-assetgen: " << error.what() << '\n';

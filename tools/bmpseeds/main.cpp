@@ -2,16 +2,26 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
+#include <string>
 #include <system_error>
 
+#include "shell/CommandLine.h"
 #include "tools/bmpseeds/SeedCorpus.h"
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: tilebounce-bmpseeds DIRECTORY\n");
-        return 2;
+    std::optional<std::string> word;
+    const ProgramDescription program{
+        .name = "tilebounce-bmpseeds",
+        .operands = "DIRECTORY",
+        .summary = "Writes the bitmap loaders' seed corpus into DIRECTORY, one .bmp file a seed.",
+        .epilogue = "",
+        .options = {},
+        .takeWord = atMostOneWord(word, "directory")};
+    if (const std::optional<int> status = stopAfter(readCommandLine(argc, argv, program))) {
+        return *status;
     }
-    const std::filesystem::path directory = argv[1];
+    const std::filesystem::path directory = *word;
     std::error_code error;
     std::filesystem::create_directories(directory, error);
     for (const auto& seed : bmpseeds::seedCorpus()) {

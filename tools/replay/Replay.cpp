@@ -58,7 +58,8 @@ ReplayOutcome replay(KeyScriptReader& script, const ReplayOptions& options) {
     });
     {
         const StartUp startUp;
-        outcome.game.end = runGame();
+        outcome.game.end =
+            runGame(options.stage.value_or(script.startStage().value_or(FirstStage)));
         if (options.screenshot != nullptr && screen != nullptr) {
             outcome.screenshotWritten = screen->saveBmp(options.screenshot);
         }

@@ -4,6 +4,7 @@
 // waited), a headless window and recorded cues. The game starts afresh each time.
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "game/EndLine.h"
@@ -16,6 +17,8 @@ struct ReplayOptions {
     std::FILE* screenshot = nullptr;
     // Whether the game's invariants are checked after every substep.
     bool checkInvariants = false;
+    // Where play starts, over the script's own stage line.
+    std::optional<std::int32_t> stage;
 };
 
 struct ReplayOutcome {

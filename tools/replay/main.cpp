@@ -1,5 +1,5 @@
 // tilebounce-replay: plays a key script through the game without a display and reports how it
-// went. Usage: tilebounce-replay [--trace FILE] [--screenshot FILE] [--check] [SCRIPT]
+// went. Usage: tilebounce-replay [--trace FILE] [--screenshot FILE] [--check] [--stage N] [SCRIPT]
 // The script is read from SCRIPT, or from standard input when it is absent or "-", and checked
 // whole before anything plays. Standard output carries exactly the game's console lines; the
 // last line on standard error is the end line. --check checks the game's invariants after every
@@ -14,7 +14,9 @@
 #include <string_view>
 
 #include "game/ConsoleLine.h"
+#include "game/RunGame.h"
 #include "platform/StandardIo.h"
+#include "shell/CommandLine.h"
 #include "shell/KeyScriptFile.h"
 #include "shell/KeyScriptReader.h"
 #include "tools/replay/OutputFile.h"
@@ -23,33 +25,38 @@
 namespace {
 
 struct Arguments {
-    std::string scriptPath = "-";
+    std::optional<std::string> scriptPath;
     std::optional<std::string> tracePath;
     std::optional<std::string> screenshotPath;
     bool checkInvariants = false;
+    std::optional<std::int32_t> stage;
 };
 
-constexpr const char* Usage =
-    "usage: tilebounce-replay [--trace FILE] [--screenshot FILE] [--check] [SCRIPT]";
+constexpr std::string_view Epilogue =
+    "The script is read from SCRIPT, or from standard input when it is absent or \"-\", and\n"
+    "checked whole before anything plays. Each line \"COUNT KEYS\" stands for COUNT keyboard\n"
+    "polls with KEYS down: \"-\" or names joined by + from Enter, Escape, Space, Left, Up, Right,\n"
+    "Down, a name followed by * tapped; \"stage N\" before them starts play at stage N.\n"
+    "Standard output carries the game's console lines; the last line on standard error is the\n"
+    "end line. Exit status: 0; 1 when an output could not be written; 2 for a bad command line\n"
+    "or script; 3 when --check found an invariant broken.\n";
 
-bool parseArguments(int argc, char** argv, Arguments& arguments) {
-    bool scriptGiven = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (argument == "--trace" && i + 1 < argc) {
-            arguments.tracePath = argv[++i];
-        } else if (argument == "--screenshot" && i + 1 < argc) {
-            arguments.screenshotPath = argv[++i];
-        } else if (argument == "--check") {
-            arguments.checkInvariants = true;
-        } else if (!scriptGiven && (argument == "-" || !argument.starts_with('-'))) {
-            arguments.scriptPath = argument;
-            scriptGiven = true;
-        } else {
-            return false;
-        }
-    }
-    return true;
+CommandLineResult parseArguments(int argc, char** argv, Arguments& arguments) {
+    const ProgramDescription program{
+        .name = "tilebounce-replay",
+        .operands = "[SCRIPT]",
+        .summary = "Plays a key script through the game without a display and reports how it went.",
+        .epilogue = Epilogue,
+        .options = {{"trace", "FILE", "write a CSV row per physics substep to FILE",
+                     text(arguments.tracePath)},
+                    {"screenshot", "FILE", "write the last picture shown to FILE (.bmp)",
+                     text(arguments.screenshotPath)},
+                    {"check", "", "check the game's invariants after every substep",
+                     setting(arguments.checkInvariants, true)},
+                    {"stage", "N", "start play at stage N (1 to 20), over the script's own",
+                     wholeNumber(arguments.stage, FirstStage, LastStage)}},
+        .takeWord = atMostOneWord(arguments.scriptPath, "script")};
+    return readCommandLine(argc, argv, program);
 }
 
 void complain(const std::string& message) {
@@ -105,13 +112,12 @@ bool completeOutputs(std::optional<OutputFile>& trace, std::optional<OutputFile>
 int main(int argc, char** argv) {
     platform::setUpStandardIo();
     Arguments arguments;
-    if (!parseArguments(argc, argv, arguments)) {
-        std::fprintf(stderr, "%s\n", Usage);
-        return 2;
+    if (const std::optional<int> status = stopAfter(parseArguments(argc, argv, arguments))) {
+        return *status;
     }
     KeyScriptFile scriptFile;
     std::string error;
-    if (!scriptFile.open(arguments.scriptPath, error)) {
+    if (!scriptFile.open(arguments.scriptPath.value_or("-"), error)) {
         complain(error);
         return 2;
     }
@@ -126,7 +132,8 @@ int main(int argc, char** argv) {
     const ReplayOutcome outcome =
         replay(script, {.trace = trace ? trace->stream() : nullptr,
                         .screenshot = screenshot ? screenshot->stream() : nullptr,
-                        .checkInvariants = arguments.checkInvariants});
+                        .checkInvariants = arguments.checkInvariants,
+                        .stage = arguments.stage});
     int status = completeOutputs(trace, screenshot, outcome.screenshotWritten) ? 0 : 1;
     if (!outcome.brokenInvariant.empty()) {
         complain("broken: " + outcome.brokenInvariant);

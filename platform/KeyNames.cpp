@@ -1,0 +1,19 @@
+#include "platform/KeyNames.h"
+
+#include <SDL.h>
+
+namespace platform {
+
+int scancodeNamed(std::string_view name) {
+    if (name.empty()) {
+        return 0;
+    }
+    return SDL_GetScancodeFromName(std::string(name).c_str());
+}
+
+std::string canonicalKeyName(std::string_view name) {
+    const int scancode = scancodeNamed(name);
+    return scancode == 0 ? "" : SDL_GetScancodeName(static_cast<SDL_Scancode>(scancode));
+}
+
+}  // namespace platform

@@ -1,0 +1,83 @@
+#pragma once
+// The command-line reader the programs share: long options, each a switch or taking one value
+// (--name VALUE or --name=VALUE), words that are not options, and the --help and --version every
+// program answers alike. Reading never prints: the caller gets the text for each stream.
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct CommandLineOption {
+    std::string_view name;       // without the leading "--"
+    std::string_view valueName;  // empty for a switch
+    std::string_view help;
+    // Takes the value (empty for a switch); false, with what is wrong in `problem`, refuses it.
+    std::function<bool(std::string_view value, std::string& problem)> take;
+};
+
+struct ProgramDescription {
+    std::string_view name;  // as the program is invoked, e.g. "tilebounce"
+    std::string_view
+        operands;              // after the options in the usage line, e.g. "[SCRIPT]"; may be empty
+    std::string_view summary;  // one sentence
+    std::string_view epilogue;  // after the options in --help (keys, files); may be empty
+    std::vector<CommandLineOption> options;
+    // Takes a word that is not an option; when empty, the program takes none.
+    std::function<bool(std::string_view word, std::string& problem)> takeWord;
+};
+
+struct CommandLineResult {
+    enum class Verdict { Run, Answered, Refused } verdict = Verdict::Run;
+    std::string out;  // --help or --version's answer
+    std::string err;  // one line naming what was refused, then the usage
+    // The status to exit with when the program does not run: 0 after an answer, 2 after a refusal.
+    int exitStatus() const { return verdict == Verdict::Refused ? 2 : 0; }
+};
+
+CommandLineResult readCommandLine(int argc, const char* const* argv,
+                                  const ProgramDescription& program);
+
+// A takeWord for a program that takes one word at most, kept in `word`; a second is refused as
+// "more than one WHAT".
+std::function<bool(std::string_view, std::string&)> atMostOneWord(std::optional<std::string>& word,
+                                                                  std::string_view what);
+
+// "NAME VERSION" and the SDL versions the program was built with and runs on, one a line.
+std::string versionText(std::string_view programName);
+
+// A whole number within [low, high]; false, with `problem` saying which numbers are allowed,
+// for anything else.
+bool readWholeNumber(std::string_view value, int low, int high, int& number, std::string& problem);
+
+// Prints what reading the command line gave to say, if anything, on standard output or error.
+// The status to exit with when the program is not to run; none when it is.
+std::optional<int> stopAfter(const CommandLineResult& result);
+
+// Takes for the common options: a switch that sets `field` to `value`, a value kept as text, a
+// whole number within [low, high].
+template <typename Field, typename Value>
+auto setting(Field& field, Value value) {
+    return [&field, value](std::string_view, std::string&) {
+        field = value;
+        return true;
+    };
+}
+template <typename Field>
+auto text(Field& field) {
+    return [&field](std::string_view value, std::string&) {
+        field = std::string(value);
+        return true;
+    };
+}
+template <typename Field>
+auto wholeNumber(Field& field, int low, int high) {
+    return [&field, low, high](std::string_view value, std::string& problem) {
+        int number = 0;
+        if (!readWholeNumber(value, low, high, number, problem)) {
+            return false;
+        }
+        field = number;
+        return true;
+    };
+}

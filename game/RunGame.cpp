@@ -57,31 +57,19 @@ bool stageOver() {
     return gameState.stageCleared != 0 || gameState.ballLost != 0;
 }
 
-// Frames of up to four substeps, each presented, until the stage is over or the window has
-// closed. False when Escape ended the game.
+// Frames until the stage is over or the window has closed. False when Escape ended the game.
 bool playFrames() {
-    while (SUCCEEDED(pumpMessages())) {
-        armCue();
-        for (int substep = 0; substep < SubstepsPerFrame && !stageOver(); ++substep) {
-            keyboard->update();
-            if (keyboard->isDown(VK_ESCAPE) != 0) {
+    for (;;) {
+        switch (playFrame()) {
+            case FrameEnd::Playing:
+                break;
+            case FrameEnd::Escape:
                 return false;
-            }
-            drawMap();
-            stepBall();
-            drawTrail();
-            if (substepObserver) {
-                substepObserver();
-            }
-        }
-        display->refreshBounds();
-        display->present();
-        platform::clock().sleep(FramePauseMs);
-        if (stageOver()) {
-            return true;
+            case FrameEnd::StageOver:
+            case FrameEnd::Closed:
+                return true;
         }
     }
-    return true;
 }
 
 void startStage() {
@@ -108,6 +96,29 @@ void afterLostBall() {
 }
 
 }  // namespace
+
+FrameEnd playFrame() {
+    if (FAILED(pumpMessages())) {
+        return FrameEnd::Closed;
+    }
+    armCue();
+    for (int substep = 0; substep < SubstepsPerFrame && !stageOver(); ++substep) {
+        keyboard->update();
+        if (keyboard->isDown(VK_ESCAPE) != 0) {
+            return FrameEnd::Escape;
+        }
+        drawMap();
+        stepBall();
+        drawTrail();
+        if (substepObserver) {
+            substepObserver();
+        }
+    }
+    display->refreshBounds();
+    display->present();
+    platform::clock().sleep(FramePauseMs);
+    return stageOver() ? FrameEnd::StageOver : FrameEnd::Playing;
+}
 
 void observeSubsteps(std::function<void()> observer) {
     substepObserver = std::move(observer);

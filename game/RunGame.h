@@ -20,5 +20,18 @@ inline constexpr std::int32_t LastStage = 20;
 // LastStage: a practice run); a game over starts again at the first stage, as always.
 GameEnd runGame(std::int32_t firstPlayed = FirstStage);
 
+// How one frame of play ended.
+enum class FrameEnd {
+    Playing,    // the stage goes on
+    StageOver,  // a substep cleared the stage or lost the ball
+    Escape,     // Escape was down at a substep's poll
+    Closed      // the window had closed; nothing ran
+};
+
+// One frame of play exactly as runGame's frame loop runs it: the pump, the cue gate, up to four
+// substeps, the present and the pause. Tools that steer play frame by frame call it from within
+// runGame's stage (a seam's callback), where the stage is loaded and the display is open.
+FrameEnd playFrame();
+
 // Called after every substep's stepBall and drawTrail, for tracing; empty by default.
 void observeSubsteps(std::function<void()> observer);

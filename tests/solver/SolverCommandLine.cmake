@@ -1,0 +1,33 @@
+# The solver's command line: bad arguments and unreadable lead scripts are refused with status 2
+# before any search; a stage that its budget cannot clear is named, with status 1 and no script.
+# cmake -DSOLVER=<tilebounce-solve> -DWORK=<dir> -P ...
+set(failures "")
+function(expect status message)
+    execute_process(COMMAND ${SOLVER} ${ARGN} OUTPUT_VARIABLE out ERROR_VARIABLE err
+                    RESULT_VARIABLE got)
+    if(NOT got STREQUAL status OR NOT err MATCHES "${message}")
+        set(failures "${failures}${ARGN}: status ${got}, stderr:\n${err}\n" PARENT_SCOPE)
+    endif()
+endfunction()
+
+expect(0 "" --version)
+expect(2 "bad argument '--stages'" --stages 0-3)
+expect(2 "bad argument '--stages'" --stages 5-3)
+expect(2 "bad argument '--stages'" --stages 21)
+expect(2 "bad argument '--budget'" --budget 0)
+expect(2 "bad argument '--frobnicate'" --frobnicate)
+expect(2 "--lead goes with --stages starting after 1" --stages 2-3)
+expect(2 "--lead goes with --stages starting after 1" --lead ${WORK}/none.keys)
+expect(2 "lead script: cannot read the script .*none.keys" --stages 2-3 --lead ${WORK}/none.keys)
+file(WRITE ${WORK}/bad-lead.keys "1 -\n1 Sideways\n")
+expect(2 "lead script: bad script, line 2: unknown key 'Sideways'" --stages 2 --lead
+       ${WORK}/bad-lead.keys)
+file(REMOVE ${WORK}/unsolved.keys)
+expect(1 "stage 1 not cleared after a beam of 400 positions.* up to 20 positions; the closest"
+       --stages 1 --budget 20 -o ${WORK}/unsolved.keys)
+if(EXISTS ${WORK}/unsolved.keys)
+    string(APPEND failures "a script was written for an unsolved stage\n")
+endif()
+if(failures)
+    message(FATAL_ERROR "${failures}")
+endif()

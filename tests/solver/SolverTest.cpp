@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "game/Cues.h"
+#include "game/GameState.h"
+#include "game/RunGame.h"
+#include "game/StageTable.h"
+#include "shell/KeyScriptReader.h"
+#include "tools/replay/Replay.h"
+#include "tools/replay/TraceWriter.h"
+#include "tools/solver/DistanceField.h"
+#include "tools/solver/Solver.h"
+#include "tools/solver/SolverSession.h"
+
+namespace {
+
+// Start-up's poll, Enter for the title, Right for the first card: play of stage 1 comes next.
+KeyLines toFirstStage() {
+    return {{1, 0, 0}, {1, HoldEnter, 0}, {1, HoldRight, 0}};
+}
+
+// The trace rows of the frames played from where the session stands, one pattern per frame.
+std::string traceOf(SolverSession& session, const std::vector<HeldKeys>& plan) {
+    char* buffer = nullptr;
+    std::size_t size = 0;
+    std::FILE* rows = open_memstream(&buffer, &size);
+    TraceWriter trace(rows);
+    std::uint64_t cues = session.cuesStarted();
+    observeSubsteps([&] {
+        const bool started = session.cuesStarted() != cues;
+        cues = session.cuesStarted();
+        trace.writeSubstep(session.polls() - 1, started ? cueNameOfWave(session.lastCue()) : "");
+    });
+    for (const HeldKeys held : plan) {
+        if (session.playFrame(held) != FrameEnd::Playing) {
+            break;
+        }
+    }
+    observeSubsteps({});
+    std::fclose(rows);
+    std::string text(buffer, size);
+    std::free(buffer);
+    return text;
+}
+
+std::vector<HeldKeys> holding(HeldKeys held, std::size_t frames) {
+    return std::vector<HeldKeys>(frames, held);
+}
+
+TEST(SolverSession, RestoredSnapshotReplaysTheSameFuture) {
+    const KeyLines script = toFirstStage();
+    SolverSession session(script);
+    std::string taken;
+    std::string replayed;
+    session.run([&] {
+        // Into stage 1 with a key down and the cue gate in use, then up the stairs and onto the
+        // Bricks, which break: the future covers the keys, the draws, the cues and the map.
+        traceOf(session, holding(HoldRight, 30));
+        const Snapshot snapshot = session.capture();
+        std::vector<HeldKeys> plan = holding(HoldRight, 145);
+        const std::vector<HeldKeys> wait = holding(0, 100);
+        plan.insert(plan.end(), wait.begin(), wait.end());
+        taken = traceOf(session, plan);
+        session.restore(snapshot);
+        replayed = traceOf(session, plan);
+    });
+    EXPECT_NE(taken.find("snd2.wav"), std::string::npos);
+    EXPECT_EQ(taken, replayed);
+}
+
+TEST(Solver, SolvedStageReplaysToAClearAndTheSameEachTime) {
+    SolveOptions options;
+    options.lastStage = 1;
+    // A narrow beam still clears stage 1, at a fraction of the cost under the sanitizers.
+    options.limits.beamWidth = 60;
+    std::vector<StageSolved> stages;
+    const SolveResult result =
+        solve(options, [&](const StageSolved& stage) { stages.push_back(stage); });
+    ASSERT_TRUE(result.solved) << result.failure;
+    ASSERT_EQ(stages.size(), 1u);
+    EXPECT_EQ(stages[0].livesLost, 0);
+    EXPECT_NE(result.script.find("# stage 1: " + std::to_string(stages[0].substeps) +
+                                 " substeps, 0 lives lost, polls 3 to "),
+              std::string::npos);
+
+    std::string text = result.script;
+    std::FILE* in = fmemopen(text.data(), text.size(), "r");
+    ASSERT_NE(in, nullptr);
+    KeyScriptReader script(in, "the solver's script");
+    const ReplayOutcome outcome = replay(script, {});
+    std::fclose(in);
+    EXPECT_EQ(script.fault(), "");
+    // The window closes at the head of stage 2, the first stage left unsolved.
+    EXPECT_EQ(endLine(outcome).substr(0, endLine(outcome).find(" virtual_ms")),
+              "end=closed stage=2 lives=12 polls=" + std::to_string(3 + stages[0].substeps) +
+                  " substeps=" + std::to_string(stages[0].substeps));
+
+    EXPECT_EQ(solve(options, [](const StageSolved&) {}).script, result.script);
+}
+
+TEST(Solver, SaysWhyAStageWasNotSolved) {
+    SolveOptions options;
+    options.lastStage = 1;
+    options.limits.positions = 50;
+    SolveResult result = solve(options, [](const StageSolved&) { FAIL(); });
+    EXPECT_FALSE(result.solved);
+    EXPECT_EQ(result.failure.rfind("stage 1 not cleared after a beam of", 0), 0u) << result.failure;
+
+    options.firstStage = 3;
+    options.lastStage = 3;
+    options.lead = toFirstStage();
+    options.lead.push_back({400, HoldRight, 0});
+    result = solve(options, [](const StageSolved&) { FAIL(); });
+    EXPECT_FALSE(result.solved);
+    EXPECT_EQ(result.failure, "the lead script does not reach stage 3");
+}
+
+// Stage 6: the exit is reached along the lane of the RightLauncher in cell (3, 13), over the
+// open bottom rows; Mines line row 8.
+TEST(DistanceField, FollowsWhatTheBallCanDo) {
+    const DistanceField field(stageTable[6]);
+    EXPECT_EQ(field.at(638, 400, false), 0);
+    const std::int32_t onLauncher = field.at(110, 410, false);
+    EXPECT_LT(onLauncher, DistanceField::NoRoute);
+    // Falling free over the open bottom, nothing leads out, whatever the distance.
+    EXPECT_GE(field.at(300, 410, false), DistanceField::NoRoute);
+    // Gliding along the lane, the same square is close.
+    EXPECT_LT(field.at(300, 432, true), onLauncher);
+    EXPECT_EQ(field.at(300, 260, false), DistanceField::Unreachable);
+}
+
+}  // namespace

@@ -35,4 +35,8 @@ void SdlClock::sleepUntilNs(std::uint64_t deadlineNs) {
     }
 }
 
+void SdlClock::awaitEvents(std::uint32_t timeoutMs) {
+    SDL_WaitEventTimeout(nullptr, static_cast<int>(timeoutMs));
+}
+
 }  // namespace platform

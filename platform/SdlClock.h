@@ -16,6 +16,8 @@ class SdlClock : public Clock {
     std::uint64_t nowNs() override;
     // Returns at, or up to about a millisecond after, the deadline; never spins.
     void sleepUntilNs(std::uint64_t deadlineNs) override;
+    // Sleeps on SDL's event queue (on X11, on the display's connection).
+    void awaitEvents(std::uint32_t timeoutMs) override;
 
   private:
     std::uint64_t ticksPerSecond_;

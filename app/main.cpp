@@ -24,6 +24,7 @@
 #include "platform/SdlSession.h"
 #include "platform/SdlWindow.h"
 #include "platform/SdlWindowEvents.h"
+#include "platform/StandardDescriptors.h"
 #include "platform/StandardIo.h"
 #include "shell/MainWindow.h"
 #include "shell/PresentLog.h"
@@ -65,6 +66,7 @@ bool parseArguments(int argc, char** argv, ScriptedPlayOptions& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    platform::openClosedStandardDescriptors();
     platform::setUpStandardIo();
     ScriptedPlayOptions options;
     if (!parseArguments(argc, argv, options)) {

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "platform/StandardDescriptors.h"
 #include "tools/assetgen/Catalogue.h"
 
 namespace {
@@ -22,6 +23,7 @@ void writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t
 }  // namespace
 
 int main(int argc, char** argv) {
+    platform::openClosedStandardDescriptors();
     if (argc != 2) {
         std::cerr << "usage: tilebounce-assetgen OUTPUT_DIRECTORY\n";
         return 2;

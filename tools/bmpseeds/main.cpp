@@ -4,9 +4,11 @@
 #include <fstream>
 #include <system_error>
 
+#include "platform/StandardDescriptors.h"
 #include "tools/bmpseeds/SeedCorpus.h"
 
 int main(int argc, char** argv) {
+    platform::openClosedStandardDescriptors();
     if (argc != 2) {
         std::fprintf(stderr, "usage: tilebounce-bmpseeds DIRECTORY\n");
         return 2;

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "game/ConsoleLine.h"
+#include "platform/StandardDescriptors.h"
 #include "platform/StandardIo.h"
 #include "shell/KeyScriptFile.h"
 #include "shell/KeyScriptReader.h"
@@ -103,6 +104,7 @@ bool completeOutputs(std::optional<OutputFile>& trace, std::optional<OutputFile>
 }  // namespace
 
 int main(int argc, char** argv) {
+    platform::openClosedStandardDescriptors();
     platform::setUpStandardIo();
     Arguments arguments;
     if (!parseArguments(argc, argv, arguments)) {

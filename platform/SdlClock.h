@@ -18,9 +18,11 @@ class SdlClock : public Clock {
     void sleepUntilNs(std::uint64_t deadlineNs) override;
     // Sleeps on SDL's event queue (on X11, on the display's connection).
     void awaitEvents(std::uint32_t timeoutMs) override;
+    void countTowardNextSleep(std::uint64_t ns) override { alreadyGoneNs_ = ns; }
 
   private:
     std::uint64_t ticksPerSecond_;
+    std::uint64_t alreadyGoneNs_ = 0;
 };
 
 }  // namespace platform

@@ -68,8 +68,13 @@ HRESULT Display::present() {
     if (frontBuffer == nullptr || backBuffer == nullptr) {
         return E_POINTER;
     }
-    pacer_.waitForNextTick(platform::clock());
-    return frontBuffer->present(*backBuffer);
+    platform::Clock& clock = platform::clock();
+    pacer_.waitForNextTick(clock);
+    const HRESULT shown = frontBuffer->present(*backBuffer);
+    // Where a retrace shows the picture at the tick, the pause after a present starts there; the
+    // time our present took to put the picture up is counted against that pause.
+    clock.countTowardNextSleep(clock.nowNs() - pacer_.lastTickNs());
+    return shown;
 }
 
 HRESULT Display::clear(std::uint32_t fillValue) {

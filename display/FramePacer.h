@@ -13,6 +13,8 @@ class FramePacer {
 
     // Blocks until the next tick after the previous call, then counts that tick as presented.
     void waitForNextTick(platform::Clock& clock);
+    // The tick last waited for: when the picture presented after it was due.
+    std::uint64_t lastTickNs() const { return lastTickNs_.value_or(0); }
 
   private:
     std::optional<std::uint64_t> lastTickNs_;

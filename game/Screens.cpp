@@ -29,6 +29,9 @@ struct PictureScreen {
 constexpr PictureScreen TitleScreen{113, 0x000000, 170, 90, 2000, 0};
 constexpr PictureScreen GameOverScreen{115, 0x000000, 210, 210, 1000, 3};
 constexpr PictureScreen EndingScreen{114, 0xFFFFFF, 112, 140, 5000, 3};
+// Between two polls of a key wait the game sleeps until the desktop has news for it, but no
+// longer than this: each poll still comes, only no longer back to back.
+constexpr std::uint32_t KeyWaitPollMs = 10;
 
 constexpr COLORREF CardGrey = 0x808080;
 constexpr COLORREF CardWhite = 0xFFFFFF;
@@ -70,6 +73,7 @@ void waitForKey() {
         if (down(VK_RETURN) || down(VK_SPACE) || down(VK_LEFT) || down(VK_RIGHT)) {
             return;
         }
+        platform::clock().awaitEvents(KeyWaitPollMs);
     }
 }
 

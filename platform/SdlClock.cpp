@@ -14,7 +14,10 @@ constexpr std::uint64_t SliceMs = 10;
 SdlClock::SdlClock() : ticksPerSecond_(SDL_GetPerformanceFrequency()) {}
 
 void SdlClock::sleep(std::uint32_t ms) {
-    sleepUntilNs(nowNs() + std::uint64_t{ms} * 1'000'000);
+    const std::uint64_t ns = std::uint64_t{ms} * 1'000'000;
+    const std::uint64_t gone = std::min(ns, alreadyGoneNs_);
+    alreadyGoneNs_ = 0;
+    sleepUntilNs(nowNs() + ns - gone);
 }
 
 std::uint64_t SdlClock::nowNs() {
@@ -33,6 +36,10 @@ void SdlClock::sleepUntilNs(std::uint64_t deadlineNs) {
         const std::uint64_t ms = (deadlineNs - now + nsPerMs - 1) / nsPerMs;
         SDL_Delay(static_cast<Uint32>(std::min<std::uint64_t>(ms, SliceMs)));
     }
+}
+
+void SdlClock::awaitEvents(std::uint32_t timeoutMs) {
+    SDL_WaitEventTimeout(nullptr, static_cast<int>(timeoutMs));
 }
 
 }  // namespace platform

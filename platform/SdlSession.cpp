@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 
+#include "platform/LostDisplay.h"
+
 namespace platform {
 namespace {
 
@@ -60,6 +62,8 @@ SdlSession::SdlSession(const char* windowClass) {
         failure_ = "cannot open a display (" + displaySetting() + "): " + SDL_GetError();
     } else if (TTF_Init() != 0) {
         failure_ = std::string("cannot start text rendering: ") + TTF_GetError();
+    } else {
+        endPromptlyOnLostDisplay(displaySetting());
     }
     if (!started()) {
         quitSdl();  // whatever part did start

@@ -13,7 +13,12 @@ std::unique_ptr<SdlWindow> SdlWindow::create(const char* title, std::string& err
     }
     SDL_Window* window =
         SDL_CreateWindow(title, 0, 0, 1, 1, SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
-    SDL_Renderer* renderer = window != nullptr ? SDL_CreateRenderer(window, -1, 0) : nullptr;
+    // Scaling a 640 × 480 picture is cheapest on the processor, in the window's own pixels, and
+    // straight into the window's shared memory: SDL would otherwise draw through OpenGL, which
+    // without a graphics card is a software rasteriser costing several times as much.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    SDL_Renderer* renderer =
+        window != nullptr ? SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE) : nullptr;
     if (renderer == nullptr) {
         error = SDL_GetError();
         if (window != nullptr) {
@@ -137,8 +142,9 @@ bool SdlWindow::textureFits(const PictureView& picture) {
     if (texture_ != nullptr) {
         SDL_DestroyTexture(texture_);
     }
-    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,
-                                 static_cast<int>(picture.width), static_cast<int>(picture.height));
+    texture_ =
+        SDL_CreateTexture(renderer_, SDL_GetWindowPixelFormat(window_), SDL_TEXTUREACCESS_STREAMING,
+                          static_cast<int>(picture.width), static_cast<int>(picture.height));
     return texture_ != nullptr && SDL_SetTextureScaleMode(texture_, SDL_ScaleModeNearest) == 0;
 }
 
@@ -153,8 +159,19 @@ HRESULT SdlWindow::upload(const PictureView& picture) {
     }
     uploadedWidth_ = 0;
     uploadedHeight_ = 0;
-    if (!textureFits(picture) || SDL_UpdateTexture(texture_, nullptr, picture.pixels,
-                                                   static_cast<int>(picture.pitch)) != 0) {
+    void* pixels = nullptr;
+    int pitch = 0;
+    if (!textureFits(picture) || SDL_LockTexture(texture_, nullptr, &pixels, &pitch) != 0) {
+        return E_FAIL;
+    }
+    // Converted once here, so that scaling it is a plain copy of pixels.
+    Uint32 format = 0;
+    SDL_QueryTexture(texture_, &format, nullptr, nullptr, nullptr);
+    const int converted = SDL_ConvertPixels(
+        static_cast<int>(picture.width), static_cast<int>(picture.height), SDL_PIXELFORMAT_RGB565,
+        picture.pixels, static_cast<int>(picture.pitch), format, pixels, pitch);
+    SDL_UnlockTexture(texture_);
+    if (converted != 0) {
         return E_FAIL;
     }
     uploadedWidth_ = picture.width;

@@ -1,6 +1,8 @@
 #pragma once
-// The desktop window: an SDL window with a renderer and a streaming 5-6-5 texture that each
-// present uploads the picture to. Vsync is off: the display's own pacing sets the speed. The
+// The desktop window: an SDL window with SDL's software renderer and a streaming texture in the
+// window's own pixel format, which each present converts the 5-6-5 picture into; the renderer
+// scales it into the window's shared memory. Vsync is off: the display's own pacing sets the
+// speed. The
 // picture last uploaded is shown again whenever the window changes size or mode or the desktop
 // uncovers it, because a still screen (the title) is presented only once.
 #include <memory>
@@ -32,8 +34,8 @@ class SdlWindow : public Window {
     RECT clientBounds() const override;
     RECT screenBounds() const override;
     HRESULT present(const PictureView& picture) override;
-    // The first half of present, apart so that it can be measured: the picture into the
-    // window's texture. E_INVALIDARG without pixels, E_FAIL when SDL refuses.
+    // The first half of present, apart so that it can be measured: the picture converted into
+    // the window's texture. E_INVALIDARG without pixels, E_FAIL when SDL refuses.
     HRESULT upload(const PictureView& picture);
 
     // Scales the picture by whole multiples only (when it fits at least once), for pixels all of

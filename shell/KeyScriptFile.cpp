@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/StandardDescriptors.h"
 #include "shell/KeyScriptReader.h"
 
 namespace {
@@ -31,8 +32,12 @@ bool KeyScriptFile::open(const std::string& path, std::string& error) {
         name_ = path;
         in = opened_ = std::fopen(path.c_str(), "r");
     }
-    // A closed standard input is no open file at all.
+    // A closed standard input is no open file at all, though the program opened /dev/null there.
     struct stat status {};
+    if (in == stdin && platform::standardInputWasClosed()) {
+        errno = EBADF;
+        in = nullptr;
+    }
     if (in == nullptr || fstat(fileno(in), &status) != 0) {
         error = failure("read", name_);
         return false;

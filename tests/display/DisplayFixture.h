@@ -31,6 +31,18 @@ inline std::vector<std::uint16_t> pixelsOf(const device::PixelSurface& surface,
     return pixels;
 }
 
+// A virtual clock whose waits can wake late, keeping what each present counts toward the next
+// sleep.
+class PacingClock : public platform::VirtualClock {
+  public:
+    void sleepUntilNs(std::uint64_t deadlineNs) override {
+        VirtualClock::sleepUntilNs(deadlineNs + wakeLateNs);
+    }
+    void countTowardNextSleep(std::uint64_t ns) override { counted.push_back(ns); }
+    std::uint64_t wakeLateNs = 0;
+    std::vector<std::uint64_t> counted;
+};
+
 class OpenDisplay : public ::testing::Test {
   protected:
     OpenDisplay() {
@@ -67,7 +79,7 @@ class OpenDisplay : public ::testing::Test {
     }
 
     platform::Clock& previousClock = platform::clock();
-    platform::VirtualClock clock;
+    PacingClock clock;
     platform::HeadlessWindow window;
     Display screen;
     std::vector<std::unique_ptr<Surface>> kept;

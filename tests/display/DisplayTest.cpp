@@ -132,6 +132,17 @@ TEST_F(PresentTest, ALatePresentIsShownAtOnceAndTheGridMovesWithIt) {
     EXPECT_EQ(clock.nowNs(), late + FramePacer::TickNs) << "no catching up on missed ticks";
 }
 
+// The pause after a present starts when the picture was due: the time from the tick the present
+// waited for (woken late here) to its end is counted against it, but not the wait itself.
+TEST_F(PresentTest, CountsTheTimeFromItsTickAgainstThePauseAfterIt) {
+    ASSERT_EQ(screen.present(), S_OK);
+    clock.wakeLateNs = 2'000'000;
+    ASSERT_EQ(screen.present(), S_OK);
+    clock.advanceNs(2 * FramePacer::TickNs);
+    ASSERT_EQ(screen.present(), S_OK);  // late: shown at once, on its own tick
+    EXPECT_EQ(clock.counted, (std::vector<std::uint64_t>{0, 2'000'000, 0}));
+}
+
 TEST_F(PresentTest, PresentBitmapStretchesItOverTheBackBufferAndAttachesThePalette) {
     const auto strip = device::Bitmap::load(101, 0, 0);  // 12 × 3: white, light grey ... dots
     device::Palette* palette = device::Palette::create({});

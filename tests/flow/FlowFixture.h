@@ -24,7 +24,9 @@ class HookedClock : public platform::VirtualClock {
             duringSleep(ms);
         }
     }
+    void awaitEvents(std::uint32_t) override { ++awaits; }
     std::function<void(std::uint32_t ms)> duringSleep;
+    int awaits = 0;
 };
 
 class CountedKeys : public platform::ScriptedKeySource {

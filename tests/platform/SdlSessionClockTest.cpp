@@ -43,6 +43,20 @@ TEST(SdlClock, SleepsUntilTheDeadlineAndNotShortOfIt) {
     clock.sleepUntilNs(start);  // long past: returns at once
 }
 
+// Time counted toward a sleep shortens only the next one, and never below nothing.
+TEST(SdlClock, CountsTimeAlreadyGoneAgainstTheNextSleepOnly) {
+    platform::SdlClock clock;
+    clock.countTowardNextSleep(2'000'000);
+    std::uint64_t start = clock.nowNs();
+    clock.sleep(5);
+    EXPECT_GE(clock.nowNs(), start + 3'000'000);
+    start = clock.nowNs();
+    clock.sleep(3);
+    EXPECT_GE(clock.nowNs(), start + 3'000'000);
+    clock.countTowardNextSleep(50'000'000);
+    clock.sleep(1);  // all of it gone already
+}
+
 int countQuits(void* quits, SDL_Event* event) {
     *static_cast<int*>(quits) += event->type == SDL_QUIT ? 1 : 0;
     return 0;

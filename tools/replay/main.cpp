@@ -15,6 +15,7 @@
 
 #include "game/ConsoleLine.h"
 #include "game/RunGame.h"
+#include "platform/StandardDescriptors.h"
 #include "platform/StandardIo.h"
 #include "shell/CommandLine.h"
 #include "shell/KeyScriptFile.h"
@@ -110,6 +111,7 @@ bool completeOutputs(std::optional<OutputFile>& trace, std::optional<OutputFile>
 }  // namespace
 
 int main(int argc, char** argv) {
+    platform::openClosedStandardDescriptors();
     platform::setUpStandardIo();
     Arguments arguments;
     if (const std::optional<int> status = stopAfter(parseArguments(argc, argv, arguments))) {

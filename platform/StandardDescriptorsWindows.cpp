@@ -1,0 +1,11 @@
+#include "platform/StandardDescriptors.h"
+
+namespace platform {
+
+void openClosedStandardDescriptors() {}
+
+bool standardInputWasClosed() {
+    return false;
+}
+
+}  // namespace platform

@@ -175,7 +175,8 @@ bool parseStageLine(std::string_view text, std::int32_t& stage, std::string& pro
     }
     int read = 0;
     if (!readWholeNumber(number, 1, 20, read, problem)) {  // the game's 20 stages
-        problem = "the stage " + problem;
+        // Quoted as every other word of a script is: escaped and cut short.
+        problem = "the stage '" + quotedForMessage(number) + "' is not a whole number from 1 to 20";
         return false;
     }
     stage = read;

@@ -113,6 +113,9 @@ TEST(KeyScript, AStageLineBeforeThePollsSaysWherePlayStarts) {
              {"stage 21\n",
               "bad script, line 1: the stage '21' is not a whole number from 1 to 20"},
              {"stage 2 3\n", "bad script, line 1: unexpected"},
+             // What was read is escaped and cut, as in every other message.
+             {"stage \x1b]0;" + std::string(60, '9') + "\n",
+              "bad script, line 1: the stage '\\x1b]0;" + std::string(33, '9') + "…' is not"},
              {"1 -\nstage 2\n", "bad script, line 2:"},
          }) {
         EXPECT_EQ(faultOf(script).rfind(fault, 0), 0u) << faultOf(script);

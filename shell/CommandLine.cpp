@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "platform/SdlVersion.h"
+#include "shell/QuotedText.h"
 
 namespace {
 
@@ -64,7 +65,8 @@ CommandLineResult readCommandLine(int argc, const char* const* argv,
         std::string problem;
         if (optionsEnded || word == "-" || !word.starts_with('-')) {
             if (!program.takeWord) {
-                return refusal(program, join({"unexpected argument '", word, "'"}));
+                return refusal(program,
+                               join({"unexpected argument '", quotedForMessage(word), "'"}));
             }
             if (!program.takeWord(word, problem)) {
                 return refusal(program, problem);
@@ -90,7 +92,7 @@ CommandLineResult readCommandLine(int argc, const char* const* argv,
         const CommandLineOption* option =
             word.starts_with("--") ? findOption(program, name) : nullptr;
         if (option == nullptr) {
-            return refusal(program, join({"unknown option '", word, "'"}));
+            return refusal(program, join({"unknown option '", quotedForMessage(word), "'"}));
         }
         std::string_view value;
         if (option->valueName.empty()) {
@@ -118,7 +120,7 @@ std::function<bool(std::string_view, std::string&)> atMostOneWord(std::optional<
                                                                   std::string_view what) {
     return [&word, what](std::string_view given, std::string& problem) {
         if (word) {
-            problem = join({"more than one ", what, " ('", given, "')"});
+            problem = join({"more than one ", what, " ('", quotedForMessage(given), "')"});
             return false;
         }
         word = std::string(given);
@@ -135,8 +137,8 @@ bool readWholeNumber(std::string_view value, int low, int high, int& number, std
     const char* end = value.data() + value.size();
     const auto [stop, failure] = std::from_chars(value.data(), end, read);
     if (value.empty() || failure != std::errc{} || stop != end || read < low || read > high) {
-        problem = join({"'", value, "' is not a whole number from ", std::to_string(low), " to ",
-                        std::to_string(high)});
+        problem = join({"'", quotedForMessage(value), "' is not a whole number from ",
+                        std::to_string(low), " to ", std::to_string(high)});
         return false;
     }
     number = read;

@@ -7,6 +7,7 @@
 
 #include "shell/CommandLine.h"
 #include "shell/GameKeys.h"
+#include "shell/QuotedText.h"
 
 namespace {
 
@@ -137,26 +138,6 @@ KeyScriptLine linePolled(const platform::KeyReport& reported, const platform::Ke
     return line;
 }
 
-std::string quotedForMessage(std::string_view text) {
-    constexpr std::size_t Shown = 40;
-    constexpr std::string_view Hex = "0123456789abcdef";
-    std::string quoted;
-    for (const char c : text) {
-        if (quoted.size() >= Shown) {
-            return quoted + "…";
-        }
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x20 && byte < 0x7f) {
-            quoted += c;
-        } else {
-            quoted += "\\x";
-            quoted += Hex[byte >> 4];
-            quoted += Hex[byte & 0xf];
-        }
-    }
-    return quoted;
-}
-
 bool isStageLine(std::string_view text) {
     std::istringstream words{std::string(text.substr(0, text.find('#')))};
     std::string first;
@@ -170,13 +151,12 @@ bool parseStageLine(std::string_view text, std::int32_t& stage, std::string& pro
     std::string extra;
     words >> word >> number;
     if (words >> extra) {
-        problem = "unexpected " + quotedForMessage(extra) + " after the stage";
+        problem = "unexpected '" + quotedForMessage(extra) + "' after the stage";
         return false;
     }
     int read = 0;
     if (!readWholeNumber(number, 1, 20, read, problem)) {  // the game's 20 stages
-        // Quoted as every other word of a script is: escaped and cut short.
-        problem = "the stage '" + quotedForMessage(number) + "' is not a whole number from 1 to 20";
+        problem = "the stage " + problem;
         return false;
     }
     stage = read;

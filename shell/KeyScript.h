@@ -46,7 +46,3 @@ platform::KeyReport reportedKeys(const KeyScriptLine& line);
 // One poll as a line: the keys of the script's names that were reported, those also in `tapped`
 // marked as tapped. Other keys are left out: the game reads none of them.
 KeyScriptLine linePolled(const platform::KeyReport& reported, const platform::KeyReport& tapped);
-
-// Text for a message: bytes that do not print escaped as \xNN, cut to about 40 characters
-// with "…".
-std::string quotedForMessage(std::string_view text);

@@ -74,6 +74,12 @@ TEST_F(CommandLine, RefusesWithOneLineNamingTheProblemThenTheUsage) {
               "prog: --level: '2x' is not a whole number from 0 to 9");
     EXPECT_EQ(complaint(read({"--level", "99999999999"})),
               "prog: --level: '99999999999' is not a whole number from 0 to 9");
+    // What was given is quoted escaped and cut short: a terminal is not driven by it.
+    const std::string longWord = "\x1b]0;" + std::string(60, '9');
+    EXPECT_EQ(
+        complaint(read({"--level", longWord.c_str()})),
+        "prog: --level: '\\x1b]0;" + std::string(33, '9') + "…' is not a whole number from 0 to 9");
+    EXPECT_EQ(complaint(read({"--\x07"})), "prog: unknown option '--\\x07'");
     program.operands = "FILE";
     EXPECT_EQ(complaint(read({"--quiet"})), "prog: no FILE given");
     program.takeWord = nullptr;

@@ -26,7 +26,6 @@
 #include "platform/SdlSession.h"
 #include "platform/SdlWindow.h"
 #include "platform/SdlWindowEvents.h"
-#include "platform/StandardDescriptors.h"
 #include "platform/StandardIo.h"
 #include "platform/VirtualKeys.h"
 #include "shell/MainWindow.h"
@@ -69,7 +68,6 @@ void keepChanges(const SettingsFile& read, const Preferences& preferences,
 }  // namespace
 
 int main(int argc, char** argv) {
-    platform::openClosedStandardDescriptors();
     platform::setUpStandardIo();
     GameOptions options;
     if (const std::optional<int> status = stopAfter(readGameCommandLine(argc, argv, options))) {

@@ -20,4 +20,8 @@ void setUpStandardIo() {
     _fmode = _O_BINARY;  // the mode of every file opened from here on
 }
 
+bool standardInputWasClosed() {
+    return false;
+}
+
 }  // namespace platform

@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "platform/StandardDescriptors.h"
+#include "platform/StandardIo.h"
 #include "shell/KeyScriptReader.h"
 
 namespace {

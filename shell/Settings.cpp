@@ -1,8 +1,6 @@
 #include "shell/Settings.h"
 
-#include <fcntl.h>
 #include <ini.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <charconv>
@@ -11,6 +9,7 @@
 #include <string_view>
 
 #include "platform/KeyNames.h"
+#include "platform/OutputFile.h"
 #include "shell/GameKeys.h"
 
 namespace {
@@ -169,20 +168,6 @@ bool setAside(const std::filesystem::path& path, std::string& error) {
     return true;
 }
 
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
 }  // namespace
 
 std::filesystem::path settingsPath() {
@@ -224,25 +209,15 @@ bool writeSettings(const SettingsFile& read, const Settings& settings, std::stri
         error = "cannot make the folder " + path.parent_path().string() + ": " + made.message();
         return false;
     }
-    std::string temporary = path.string() + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) {
-        error = systemError("cannot write beside", path);
+    // Written beside it under another name, which also shows the folder can be written, before
+    // a damaged file is set aside (kept, whatever happens next) and the new one takes its place.
+    OutputFile file(path.string(), "the settings file");
+    if (!file.open(error)) {
         return false;
     }
-    const bool written = writeAll(fd, text(settings)) && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !written) {
-        error = systemError("cannot write", temporary);
-        std::remove(temporary.c_str());
+    std::fputs(text(settings).c_str(), file.stream());
+    if (!read.damage.empty() && !setAside(path, error)) {
         return false;
     }
-    if ((!read.damage.empty() && !setAside(path, error)) ||
-        std::rename(temporary.c_str(), path.c_str()) != 0) {
-        if (error.empty()) {
-            error = systemError("cannot replace", path);
-        }
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    return file.complete(error);
 }

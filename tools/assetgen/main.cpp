@@ -7,7 +7,7 @@
 #include <iostream>
 #include <optional>
 
-#include "platform/StandardDescriptors.h"
+#include "platform/StandardIo.h"
 #include "shell/CommandLine.h"
 #include "tools/assetgen/Catalogue.h"
 #include "tools/assetgen/MenuIcons.h"
@@ -28,7 +28,7 @@ void writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t
 }  // namespace
 
 int main(int argc, char** argv) {
-    platform::openClosedStandardDescriptors();
+    platform::setUpStandardIo();
     bool icons = false;
     std::optional<std::string> directory;
     const ProgramDescription program{

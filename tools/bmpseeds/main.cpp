@@ -6,12 +6,12 @@
 #include <string>
 #include <system_error>
 
-#include "platform/StandardDescriptors.h"
+#include "platform/StandardIo.h"
 #include "shell/CommandLine.h"
 #include "tools/bmpseeds/SeedCorpus.h"
 
 int main(int argc, char** argv) {
-    platform::openClosedStandardDescriptors();
+    platform::setUpStandardIo();
     std::optional<std::string> word;
     const ProgramDescription program{
         .name = "tilebounce-bmpseeds",

@@ -15,12 +15,11 @@
 
 #include "game/ConsoleLine.h"
 #include "game/RunGame.h"
-#include "platform/StandardDescriptors.h"
+#include "platform/OutputFile.h"
 #include "platform/StandardIo.h"
 #include "shell/CommandLine.h"
 #include "shell/KeyScriptFile.h"
 #include "shell/KeyScriptReader.h"
-#include "tools/replay/OutputFile.h"
 #include "tools/replay/Replay.h"
 
 namespace {
@@ -111,7 +110,6 @@ bool completeOutputs(std::optional<OutputFile>& trace, std::optional<OutputFile>
 }  // namespace
 
 int main(int argc, char** argv) {
-    platform::openClosedStandardDescriptors();
     platform::setUpStandardIo();
     Arguments arguments;
     if (const std::optional<int> status = stopAfter(parseArguments(argc, argv, arguments))) {

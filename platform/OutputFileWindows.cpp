@@ -1,4 +1,4 @@
-#include "tools/replay/OutputFile.h"
+#include "platform/OutputFile.h"
 
 #include <fcntl.h>
 #include <io.h>

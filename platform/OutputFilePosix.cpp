@@ -1,4 +1,4 @@
-#include "tools/replay/OutputFile.h"
+#include "platform/OutputFile.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -72,6 +72,10 @@ bool OutputFile::complete(std::string& error) {
     const bool flushed = std::fflush(stream_) == 0 && std::ferror(stream_) == 0;
     std::fclose(stream_);
     stream_ = nullptr;
+    // On the disk before it takes the path's place: a crash then leaves the old file or the new.
+    if (flushed && firstWriteError_ == 0 && ::fsync(descriptor_) != 0) {
+        firstWriteError_ = errno;
+    }
     const bool closed = ::close(std::exchange(descriptor_, -1)) == 0;
     if (!flushed || firstWriteError_ != 0) {
         error = failure(firstWriteError_ != 0 ? firstWriteError_ : EIO);

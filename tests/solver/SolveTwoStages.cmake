@@ -4,7 +4,7 @@
 # cmake -DSOLVER=<tilebounce-solve> -DREPLAY=<tilebounce-replay> -DLEAD=<script> -DWORK=<dir> -P ...
 set(script ${WORK}/two-hard-stages.keys)
 file(REMOVE ${script})
-execute_process(COMMAND ${SOLVER} --stages 6-7 --lead ${LEAD} --beam 100 --budget 1000000 -o ${script}
+execute_process(COMMAND ${SOLVER} --stages 6-7 --lead ${LEAD} --beam 100 --budget 1000000 --output ${script}
                 ERROR_VARIABLE progress RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "the solver failed (${status}):\n${progress}")

@@ -1,5 +1,6 @@
 # The solver's command line: bad arguments and unreadable lead scripts are refused with status 2
-# before any search; a stage that its budget cannot clear is named, with status 1 and no script.
+# before any search, an output that cannot be written with status 1; a stage that its budget
+# cannot clear is named, with status 1 and no script.
 # cmake -DSOLVER=<tilebounce-solve> -DWORK=<dir> -P ...
 set(failures "")
 function(expect status message)
@@ -11,11 +12,13 @@ function(expect status message)
 endfunction()
 
 expect(0 "" --version)
-expect(2 "bad argument '--stages'" --stages 0-3)
-expect(2 "bad argument '--stages'" --stages 5-3)
-expect(2 "bad argument '--stages'" --stages 21)
-expect(2 "bad argument '--budget'" --budget 0)
-expect(2 "bad argument '--frobnicate'" --frobnicate)
+expect(2 "--stages: '0' is not a whole number from 1 to 20" --stages 0-3)
+expect(2 "--stages: stage 5 comes after stage 3" --stages 5-3)
+expect(2 "--stages: '21' is not a whole number from 1 to 20" --stages 21)
+expect(2 "--budget: '0' is not a whole number" --budget 0)
+expect(2 "unknown option '--frobnicate'" --frobnicate)
+expect(1 "cannot write the script .*no-such-folder/out.keys" --stages 1
+       --output ${WORK}/no-such-folder/out.keys)
 expect(2 "--lead goes with --stages starting after 1" --stages 2-3)
 expect(2 "--lead goes with --stages starting after 1" --lead ${WORK}/none.keys)
 expect(2 "lead script: cannot read the script .*none.keys" --stages 2-3 --lead ${WORK}/none.keys)
@@ -24,7 +27,7 @@ expect(2 "lead script: bad script, line 2: unknown key 'Sideways'" --stages 2 --
        ${WORK}/bad-lead.keys)
 file(REMOVE ${WORK}/unsolved.keys)
 expect(1 "stage 1 not cleared after a beam of 400 positions.* up to 20 positions; the closest"
-       --stages 1 --budget 20 -o ${WORK}/unsolved.keys)
+       --stages 1 --budget 20 --output ${WORK}/unsolved.keys)
 if(EXISTS ${WORK}/unsolved.keys)
     string(APPEND failures "a script was written for an unsolved stage\n")
 endif()

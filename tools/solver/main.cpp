@@ -2,39 +2,31 @@
 // losing a ball, by searching each stage from snapshots of the very game the replay tool runs.
 // Exit status 0 with the script written, 1 when a stage could not be cleared within its budget
 // or the script could not be written, 2 for a bad command line or an unreadable lead script.
+#include <fcntl.h>
 #include <unistd.h>
 
-#include <fcntl.h>
-#include <charconv>
+#include <climits>
 #include <cstdio>
-#include <fstream>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "platform/OutputFile.h"
+#include "platform/StandardIo.h"
+#include "shell/CommandLine.h"
 #include "shell/KeyScriptFile.h"
 #include "shell/KeyScriptReader.h"
 #include "tools/solver/Solver.h"
 
 namespace {
 
-constexpr const char* Version = "tilebounce-solve 1.0";
-
-constexpr const char* Help =
-    "usage: tilebounce-solve [-o FILE] [--stages A-B] [--lead SCRIPT] [--budget N] [--beam W]\n"
-    "Searches the game stage by stage for a key script (the replay tool's format) that plays it\n"
-    "from start-up through the title, the stage cards and stages A to B without losing a ball;\n"
-    "with B = 20 the script goes on through the ending and closes it. Progress goes to standard\n"
-    "error, one line per stage solved, then a summary.\n"
-    "  -o, --output FILE  write the script to FILE (default: standard output)\n"
-    "  --stages A-B       the stages to search, 1 <= A <= B <= 20 (default 1-20); one number N\n"
-    "                     means N-N\n"
-    "  --lead SCRIPT      how play reaches stage A when A > 1: a key script that gets there\n"
-    "                     (such as an earlier output); its polls from stage A's play on are "
-    "dropped\n"
-    "  --budget N         positions (a pattern of keys played from a position) each stage may\n"
-    "                     cost at most (default 4000000)\n"
-    "  --beam W           positions kept between moves (default 400)\n"
-    "  --help, --version\n";
+constexpr std::string_view Epilogue =
+    "The script is in the replay tool's format and plays from start-up through the title and the\n"
+    "stage cards. With --stages ending at 20 it goes on through the ending and closes it. A\n"
+    "position is one pattern of keys played from one point of a stage. Progress\n"
+    "goes to standard error, one line per stage solved, then a summary. --lead is needed when\n"
+    "the first stage is past 1, and only then: a key script that gets play there (such as an\n"
+    "earlier output); its polls from that stage's play on are dropped.\n";
 
 struct Arguments {
     std::string output;
@@ -42,69 +34,54 @@ struct Arguments {
     SolveOptions options;
 };
 
-bool parseNumber(std::string_view text, std::uint64_t& value) {
-    const char* end = text.data() + text.size();
-    const auto [stop, failure] = std::from_chars(text.data(), end, value);
-    return failure == std::errc{} && stop == end;
-}
-
-bool parseStages(std::string_view text, SolveOptions& options) {
+// "A-B" with 1 <= A <= B <= 20, or one stage N for N-N.
+bool readStages(std::string_view text, SolveOptions& options, std::string& problem) {
     const std::size_t dash = text.find('-');
-    std::uint64_t first = 0;
-    std::uint64_t last = 0;
-    if (!parseNumber(text.substr(0, dash), first) ||
-        !parseNumber(dash == std::string_view::npos ? text : text.substr(dash + 1), last)) {
+    int first = 0;
+    int last = 0;
+    if (!readWholeNumber(text.substr(0, dash), 1, 20, first, problem) ||
+        !readWholeNumber(dash == text.npos ? text : text.substr(dash + 1), 1, 20, last, problem)) {
         return false;
     }
-    if (first < 1 || first > last || last > 20) {
+    if (first > last) {
+        problem = "stage " + std::to_string(first) + " comes after stage " + std::to_string(last);
         return false;
     }
-    options.firstStage = static_cast<std::int32_t>(first);
-    options.lastStage = static_cast<std::int32_t>(last);
+    options.firstStage = first;
+    options.lastStage = last;
     return true;
 }
 
-// 0 to go on, else the exit status.
-int parseArguments(int argc, char** argv, Arguments& arguments) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        const bool valued = i + 1 < argc;
-        std::uint64_t number = 0;
-        if (argument == "--help") {
-            std::fputs(Help, stdout);
-            return -1;
-        }
-        if (argument == "--version") {
-            std::printf("%s\n", Version);
-            return -1;
-        }
-        if ((argument == "-o" || argument == "--output") && valued) {
-            arguments.output = argv[++i];
-        } else if (argument == "--lead" && valued) {
-            arguments.lead = argv[++i];
-        } else if (argument == "--stages" && valued &&
-                   parseStages(argv[i + 1], arguments.options)) {
-            ++i;
-        } else if (argument == "--budget" && valued && parseNumber(argv[i + 1], number) &&
-                   number > 0) {
-            arguments.options.limits.positions = number;
-            ++i;
-        } else if (argument == "--beam" && valued && parseNumber(argv[i + 1], number) &&
-                   number > 0) {
-            arguments.options.limits.beamWidth = number;
-            ++i;
-        } else {
-            std::fprintf(stderr, "tilebounce-solve: bad argument '%s'\n%s", argv[i], Help);
-            return 2;
-        }
+CommandLineResult readArguments(int argc, char** argv, Arguments& arguments) {
+    SearchLimits& limits = arguments.options.limits;
+    const ProgramDescription program{
+        .name = "tilebounce-solve",
+        .operands = "",
+        .summary =
+            "Searches the game for a key script that plays it, stage by stage, without "
+            "losing a ball.",
+        .epilogue = Epilogue,
+        .options = {{"output", "FILE", "write the script to FILE (default: standard output)",
+                     text(arguments.output)},
+                    {"stages", "A-B", "the stages to search, 1 to 20 (default 1-20); N means N-N",
+                     [&arguments](std::string_view value, std::string& problem) {
+                         return readStages(value, arguments.options, problem);
+                     }},
+                    {"lead", "SCRIPT", "how play reaches the first stage when it is past 1",
+                     text(arguments.lead)},
+                    {"budget", "N", "positions each stage may cost at most (default 4000000)",
+                     wholeNumber(limits.positions, 1, INT_MAX)},
+                    {"beam", "W", "positions kept between moves (default 400)",
+                     wholeNumber(limits.beamWidth, 1, 1'000'000)}},
+        .takeWord = {}};
+    CommandLineResult result = readCommandLine(argc, argv, program);
+    if (result.verdict == CommandLineResult::Verdict::Run &&
+        (arguments.options.firstStage > 1) != !arguments.lead.empty()) {
+        result = {CommandLineResult::Verdict::Refused, "",
+                  "tilebounce-solve: --lead goes with --stages starting after 1, and only with "
+                  "it\n"};
     }
-    if ((arguments.options.firstStage > 1) != !arguments.lead.empty()) {
-        std::fprintf(stderr,
-                     "tilebounce-solve: --lead goes with --stages starting after 1, and "
-                     "only with it\n");
-        return 2;
-    }
-    return 0;
+    return result;
 }
 
 bool readLead(const std::string& path, KeyLines& lead) {
@@ -148,26 +125,47 @@ class QuietStdout {
     int saved_ = -1;
 };
 
-bool writeScript(const std::string& path, const std::string& script) {
-    if (path.empty() || path == "-") {
-        std::fputs(script.c_str(), stdout);
-        return std::fflush(stdout) == 0;
+// Where the script goes: standard output, or a file that appears only once written whole.
+class ScriptOutput {
+  public:
+    explicit ScriptOutput(const std::string& path) {
+        if (!path.empty() && path != "-") {
+            file_.emplace(path, "the script");
+        }
     }
-    std::ofstream file(path);
-    file << script;
-    file.close();
-    return static_cast<bool>(file);
-}
+    // Shows before the search that the file can be written; false with the reason if not.
+    bool open(std::string& error) { return !file_ || file_->open(error); }
+    bool write(const std::string& script, std::string& error) {
+        std::fputs(script.c_str(), file_ ? file_->stream() : stdout);
+        if (file_) {
+            return file_->complete(error);
+        }
+        if (std::fflush(stdout) != 0) {
+            error = "cannot write the script to standard output";
+            return false;
+        }
+        return true;
+    }
+
+  private:
+    std::optional<OutputFile> file_;
+};
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    platform::setUpStandardIo();
     Arguments arguments;
-    if (const int status = parseArguments(argc, argv, arguments); status != 0) {
-        return status < 0 ? 0 : status;
+    if (const std::optional<int> status = stopAfter(readArguments(argc, argv, arguments))) {
+        return *status;
     }
     if (!arguments.lead.empty() && !readLead(arguments.lead, arguments.options.lead)) {
         return 2;
+    }
+    ScriptOutput output(arguments.output);
+    if (std::string error; !output.open(error)) {
+        std::fprintf(stderr, "tilebounce-solve: %s\n", error.c_str());
+        return 1;
     }
     std::uint64_t substeps = 0;
     std::uint64_t positions = 0;
@@ -196,9 +194,8 @@ int main(int argc, char** argv) {
                  static_cast<unsigned long long>(substeps),
                  static_cast<unsigned long long>(positions), seconds,
                  seconds > 0 ? static_cast<double>(positions) / seconds : 0.0);
-    if (!writeScript(arguments.output, result.script)) {
-        std::fprintf(stderr, "tilebounce-solve: cannot write the script %s\n",
-                     arguments.output.c_str());
+    if (std::string error; !output.write(result.script, error)) {
+        std::fprintf(stderr, "tilebounce-solve: %s\n", error.c_str());
         return 1;
     }
     return 0;

@@ -69,6 +69,9 @@ int SdlWindow::watch(void* self, SDL_Event* event) {
         event->window.windowID == SDL_GetWindowID(window.window_) &&
         (event->window.event == SDL_WINDOWEVENT_EXPOSED ||
          event->window.event == SDL_WINDOWEVENT_SIZE_CHANGED)) {
+        if (event->window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+            window.keepFullScreenSize();
+        }
         window.showAgain();
     }
     return 0;
@@ -106,7 +109,29 @@ void SdlWindow::keepTopLeftInWorkArea() {
 
 void SdlWindow::setFullScreen(bool fullScreen) {
     SDL_SetWindowFullscreen(window_, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    fullScreenRestores_ = 0;
     showAgain();
+}
+
+// Under Wine on a busy machine the desktop's answer to a size asked for before full screen can
+// arrive after it and shrink the window again, SDL still counting it full screen: the game then
+// plays in a corner. Windows itself keeps a full-screen window as it was made, and so does X11.
+void SdlWindow::keepFullScreenSize() {
+#ifdef _WIN32
+    constexpr int MostRestores = 3;
+    SDL_DisplayMode desktop{};
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(window_, &width, &height);
+    if (!isFullScreen() || fullScreenRestores_ >= MostRestores ||
+        SDL_GetDesktopDisplayMode(SDL_GetWindowDisplayIndex(window_), &desktop) != 0 ||
+        (width == desktop.w && height == desktop.h)) {
+        return;
+    }
+    ++fullScreenRestores_;
+    SDL_SetWindowFullscreen(window_, 0);
+    SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+#endif
 }
 
 bool SdlWindow::isFullScreen() const {

@@ -54,6 +54,8 @@ class SdlWindow : public Window {
     bool textureFits(const PictureView& picture);
     // The second half of present: the texture's picture on the screen.
     HRESULT showUploaded();
+    // Full screen taken again, a few times at most, when the window has been made smaller since.
+    void keepFullScreenSize();
 
     SDL_Window* window_;
     SDL_Renderer* renderer_;
@@ -62,6 +64,7 @@ class SdlWindow : public Window {
     std::uint32_t uploadedWidth_ = 0;
     std::uint32_t uploadedHeight_ = 0;
     bool wholeMultiples_ = false;
+    int fullScreenRestores_ = 0;
 };
 
 // The window for the game's shell: an SdlWindow with the given title (UTF-8), the mouse cursor

@@ -115,17 +115,15 @@ void SdlWindow::setFullScreen(bool fullScreen) {
 
 // Under Wine on a busy machine the desktop's answer to a size asked for before full screen can
 // arrive after it and shrink the window again, SDL still counting it full screen: the game then
-// plays in a corner. Windows itself keeps a full-screen window as it was made, and so does X11.
+// plays in a corner. Neither Windows itself nor Linux's X11 path has been seen doing this.
 void SdlWindow::keepFullScreenSize() {
 #ifdef _WIN32
     constexpr int MostRestores = 3;
-    SDL_DisplayMode desktop{};
-    int width = 0;
-    int height = 0;
-    SDL_GetWindowSize(window_, &width, &height);
-    if (!isFullScreen() || fullScreenRestores_ >= MostRestores ||
-        SDL_GetDesktopDisplayMode(SDL_GetWindowDisplayIndex(window_), &desktop) != 0 ||
-        (width == desktop.w && height == desktop.h)) {
+    const RECT screen = screenBounds();
+    const RECT client = clientBounds();
+    if (!isFullScreen() || fullScreenRestores_ >= MostRestores || screen.right == 0 ||
+        (client.right - client.left == screen.right &&
+         client.bottom - client.top == screen.bottom)) {
         return;
     }
     ++fullScreenRestores_;

@@ -12,8 +12,8 @@
 #include "game/Stage.h"
 #include "game/StepBall.h"
 #include "game/Trail.h"
+#include "harness/InstalledSeams.h"
 #include "platform/HeadlessWindow.h"
-#include "tools/support/InstalledSeams.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "display/Display.h"
+#include "harness/InstalledSeams.h"
 #include "platform/SdlWindow.h"
-#include "tools/support/InstalledSeams.h"
 
 namespace {
 

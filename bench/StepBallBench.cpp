@@ -11,8 +11,8 @@
 #include "game/Stage.h"
 #include "game/StepBall.h"
 #include "game/Trail.h"
+#include "harness/InstalledSeams.h"
 #include "platform/VirtualKeys.h"
-#include "tools/support/InstalledSeams.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // bits, so 0xF800 (red in 5-6-5) gives shift 11, width 5, and 0 gives (0, 0).
 #include <cstdint>
 
-#include "platform/HResult.h"
+#include "winapi/HResult.h"
 
 // E_INVALIDARG when either result pointer is null.
 HRESULT describeMask(std::uint32_t mask, std::uint32_t* shift, std::uint32_t* width);

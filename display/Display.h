@@ -8,8 +8,8 @@
 #include "display/FramePacer.h"
 #include "display/Surface.h"
 #include "display/device/Bitmap.h"
-#include "platform/HResult.h"
-#include "platform/WinTypes.h"
+#include "winapi/HResult.h"
+#include "winapi/WinTypes.h"
 
 namespace platform {
 class Window;
@@ -86,8 +86,8 @@ class Display {
     // Attaches the palette to the front buffer (null detaches). E_POINTER without one.
     HRESULT applyPalette(device::Palette* palette);
     // A new palette into *out from the colour table of the named bitmap, read the built-in way
-    // for an id and the file way for a path (see platform/ColourTable.h). E_INVALIDARG before an
-    // open or for a null name or out; E_FAIL, with *out null, for a bitmap that is missing,
+    // for an id and the file way for a path (see display/device/ColourTable.h). E_INVALIDARG before
+    // an open or for a null name or out; E_FAIL, with *out null, for a bitmap that is missing,
     // unreadable or refused by BmpFile's checks, or a file shorter than 1,078 bytes.
     HRESULT loadPalette(device::Palette** out, platform::BitmapName bitmapName);
     // Binds a clipper to the Display's window and attaches it to the front buffer, which keeps

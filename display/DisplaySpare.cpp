@@ -1,13 +1,13 @@
 // The Display's spare operations: none of them is on the game's path.
 #include "display/Display.h"
 
+#include "display/device/BmpFile.h"
 #include "display/device/Clipper.h"
+#include "display/device/ColourTable.h"
 #include "display/device/DisplayCodes.h"
 #include "display/device/FrontBuffer.h"
 #include "display/device/Palette.h"
 #include "display/device/PixelSurface.h"
-#include "platform/BmpFile.h"
-#include "platform/ColourTable.h"
 
 HRESULT Display::presentNoVsync() {
     if (frontBuffer == nullptr || backBuffer == nullptr) {

@@ -5,8 +5,8 @@
 
 #include "display/device/Bitmap.h"
 #include "display/device/PixelSurface.h"
-#include "platform/HResult.h"
-#include "platform/WinTypes.h"
+#include "winapi/HResult.h"
+#include "winapi/WinTypes.h"
 
 namespace device {
 class Font;

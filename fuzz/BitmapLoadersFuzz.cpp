@@ -9,9 +9,9 @@
 #include <string>
 
 #include "display/Display.h"
+#include "display/device/BmpFile.h"
+#include "display/device/ColourTable.h"
 #include "display/device/Palette.h"
-#include "platform/BmpFile.h"
-#include "platform/ColourTable.h"
 #include "platform/HeadlessWindow.h"
 
 namespace {

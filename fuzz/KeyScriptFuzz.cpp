@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "shell/KeyScriptReader.h"
+#include "keyscript/KeyScriptReader.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "display/Display.h"
 #include "game/GameState.h"
-#include "platform/WinTypes.h"
+#include "winapi/WinTypes.h"
 
 Surface* tileSheet = nullptr;
 Surface* trailDots = nullptr;

@@ -3,7 +3,7 @@
 // centred, the rest left for black bars.
 #include <cstdint>
 
-#include "platform/WinTypes.h"
+#include "winapi/WinTypes.h"
 
 namespace platform {
 

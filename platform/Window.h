@@ -3,8 +3,8 @@
 // handle stood. The SDL window shows pictures on the desktop; the headless one keeps them.
 #include <cstdint>
 
-#include "platform/HResult.h"
-#include "platform/WinTypes.h"
+#include "winapi/HResult.h"
+#include "winapi/WinTypes.h"
 
 namespace platform {
 

@@ -6,8 +6,8 @@
 
 #include "display/Display.h"
 #include "platform/HeadlessWindow.h"
-#include "shell/Cp949Text.h"
 #include "shell/MessagePump.h"
+#include "shell/WindowTitle.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/HResult.h"
 #include "platform/Window.h"
+#include "winapi/HResult.h"
 
 // Makes a window with the title (UTF-8); null, with the reason in `error`, when it cannot.
 using WindowFactory =

@@ -2,8 +2,8 @@
 
 #include <SDL.h>
 
+#include "display/device/BmpFile.h"
 #include "display/device/PixelSurface.h"
-#include "platform/BmpFile.h"
 
 namespace device {
 namespace {

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "platform/BmpFile.h"
-#include "platform/HResult.h"
+#include "display/device/BmpFile.h"
+#include "winapi/HResult.h"
 
 struct SDL_Surface;
 

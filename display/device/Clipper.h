@@ -2,7 +2,7 @@
 // Clipping of the front buffer to a window. Presenting already draws only into the front
 // buffer's own window, so the clipper records the window it was bound to and needs no more.
 #include "display/device/RefCounted.h"
-#include "platform/HResult.h"
+#include "winapi/HResult.h"
 
 namespace platform {
 class Window;

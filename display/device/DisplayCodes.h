@@ -2,7 +2,7 @@
 // Result codes and copy flags of the platform display services, with DirectDraw's values.
 #include <cstdint>
 
-#include "platform/HResult.h"
+#include "winapi/HResult.h"
 
 // A copy whose rectangle does not lie wholly inside its source or destination.
 constexpr HRESULT DDERR_INVALIDRECT = static_cast<HRESULT>(0x88760096u);

@@ -5,7 +5,7 @@
 #include "display/device/Clipper.h"
 #include "display/device/Palette.h"
 #include "display/device/RefCounted.h"
-#include "platform/HResult.h"
+#include "winapi/HResult.h"
 
 namespace platform {
 class Window;

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "display/device/RefCounted.h"
-#include "platform/HResult.h"
+#include "winapi/HResult.h"
 
 namespace platform {
 class Window;

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <optional>
 
+#include "display/device/BmpFile.h"
 #include "display/device/RefCounted.h"
-#include "platform/BmpFile.h"
-#include "platform/HResult.h"
-#include "platform/WinTypes.h"
+#include "winapi/HResult.h"
+#include "winapi/WinTypes.h"
 
 struct SDL_Surface;
 

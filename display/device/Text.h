@@ -3,8 +3,8 @@
 // Latin-1, the way the ANSI text functions read it.
 #include <cstdint>
 
-#include "platform/HResult.h"
-#include "platform/WinTypes.h"
+#include "winapi/HResult.h"
+#include "winapi/WinTypes.h"
 
 namespace device {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "tools/assetgen/Draw.h"
-#include "tools/assetgen/GlyphRaster.h"
-#include "tools/assetgen/Lettering.h"
+#include "devtools/assetgen/Draw.h"
+#include "devtools/assetgen/GlyphRaster.h"
+#include "devtools/assetgen/Lettering.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include <stdexcept>
 
+#include "devtools/assetgen/BitmapFile.h"
+#include "devtools/assetgen/IconFiles.h"
+#include "devtools/assetgen/IndexedImage.h"
+#include "devtools/assetgen/WaveFile.h"
 #include "tests/assets/LittleEndian.h"
-#include "tools/assetgen/BitmapFile.h"
-#include "tools/assetgen/IconFiles.h"
-#include "tools/assetgen/IndexedImage.h"
-#include "tools/assetgen/WaveFile.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "tools/assetgen/MenuIcons.h"
-#include "tools/assetgen/Pictures.h"
+#include "devtools/assetgen/MenuIcons.h"
+#include "devtools/assetgen/Pictures.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <vector>
 
-#include "tools/assetgen/Sounds.h"
-#include "tools/assetgen/Synth.h"
+#include "devtools/assetgen/Sounds.h"
+#include "devtools/assetgen/Synth.h"
 
 namespace {
 

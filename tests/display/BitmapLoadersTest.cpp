@@ -7,13 +7,13 @@
 #include <sys/stat.h>
 
 #include "assets/ResourceTable.h"
+#include "display/device/BmpFile.h"
+#include "display/device/ColourTable.h"
 #include "display/device/Palette.h"
-#include "platform/BmpFile.h"
-#include "platform/ColourTable.h"
+#include "fuzz/seeds/BmpWriter.h"
+#include "fuzz/seeds/SeedCorpus.h"
 #include "tests/display/DisplayFixture.h"
 #include "tests/display/ScratchFile.h"
-#include "tools/bmpseeds/BmpWriter.h"
-#include "tools/bmpseeds/SeedCorpus.h"
 
 namespace displaytest {
 namespace {

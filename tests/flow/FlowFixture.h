@@ -10,9 +10,9 @@
 #include "display/device/PixelSurface.h"
 #include "game/ResetGame.h"
 #include "game/RunGame.h"
+#include "harness/InstalledSeams.h"
 #include "platform/HeadlessWindow.h"
 #include "shell/StartUp.h"
-#include "tools/support/InstalledSeams.h"
 
 namespace flowtest {
 

@@ -4,7 +4,7 @@
 #include "game/GameState.h"
 #include "game/StageTable.h"
 #include "platform/VirtualKeys.h"
-#include "shell/Cp949Text.h"
+#include "shell/WindowTitle.h"
 #include "tests/flow/FlowFixture.h"
 
 namespace flowtest {

@@ -8,7 +8,7 @@
 
 #include "game/GameState.h"
 #include "game/Stage.h"
-#include "tools/support/InstalledSeams.h"
+#include "harness/InstalledSeams.h"
 
 // An (x, y) position or offset in pixels.
 using Pixel = std::array<std::int32_t, 2>;

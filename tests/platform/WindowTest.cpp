@@ -10,7 +10,7 @@
 #include "platform/HeadlessWindow.h"
 #include "platform/PictureFit.h"
 #include "platform/SdlWindow.h"
-#include "platform/WinTypes.h"
+#include "winapi/WinTypes.h"
 
 namespace {
 

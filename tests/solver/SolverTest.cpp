@@ -5,16 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "devtools/solver/DistanceField.h"
+#include "devtools/solver/Solver.h"
+#include "devtools/solver/SolverSession.h"
 #include "game/Cues.h"
 #include "game/GameState.h"
 #include "game/RunGame.h"
 #include "game/StageTable.h"
-#include "shell/KeyScriptReader.h"
-#include "tools/replay/Replay.h"
-#include "tools/replay/TraceWriter.h"
-#include "tools/solver/DistanceField.h"
-#include "tools/solver/Solver.h"
-#include "tools/solver/SolverSession.h"
+#include "keyscript/KeyScriptReader.h"
+#include "programs/replay/Replay.h"
+#include "programs/replay/TraceWriter.h"
 
 namespace {
 

@@ -1,0 +1,155 @@
+#include "commandline/CommandLine.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <initializer_list>
+
+#include "commandline/QuotedText.h"
+#include "platform/SdlVersion.h"
+
+namespace {
+
+std::string join(std::initializer_list<std::string_view> parts) {
+    std::string joined;
+    for (const std::string_view part : parts) {
+        joined += part;
+    }
+    return joined;
+}
+
+std::string usageText(const ProgramDescription& program) {
+    std::string text = join({"usage: ", program.name, " [OPTION]..."});
+    if (!program.operands.empty()) {
+        text += join({" ", program.operands});
+    }
+    text += "\n\nOptions:\n";
+    std::vector<std::pair<std::string, std::string_view>> rows;
+    for (const CommandLineOption& option : program.options) {
+        std::string left = join({"--", option.name});
+        if (!option.valueName.empty()) {
+            left += join({" ", option.valueName});
+        }
+        rows.emplace_back(std::move(left), option.help);
+    }
+    rows.emplace_back("--help", "show this help and exit");
+    rows.emplace_back("--version", "show the version and exit");
+    std::size_t width = 0;
+    for (const auto& row : rows) {
+        width = std::max(width, row.first.size());
+    }
+    for (const auto& [left, help] : rows) {
+        text += "  " + left + std::string(width - left.size() + 2, ' ') + std::string(help) + "\n";
+    }
+    return text;
+}
+
+CommandLineResult refusal(const ProgramDescription& program, const std::string& problem) {
+    return {CommandLineResult::Verdict::Refused, "",
+            std::string(program.name) + ": " + problem + "\n" + usageText(program)};
+}
+
+const CommandLineOption* findOption(const ProgramDescription& program, std::string_view name) {
+    const auto found = std::ranges::find(program.options, name, &CommandLineOption::name);
+    return found != program.options.end() ? &*found : nullptr;
+}
+
+}  // namespace
+
+CommandLineResult readCommandLine(int argc, const char* const* argv,
+                                  const ProgramDescription& program) {
+    bool optionsEnded = false;
+    bool wordTaken = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view word = argv[i];
+        std::string problem;
+        if (optionsEnded || word == "-" || !word.starts_with('-')) {
+            if (!program.takeWord) {
+                return refusal(program,
+                               join({"unexpected argument '", quotedForMessage(word), "'"}));
+            }
+            if (!program.takeWord(word, problem)) {
+                return refusal(program, problem);
+            }
+            wordTaken = true;
+            continue;
+        }
+        if (word == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (word == "--help") {
+            return {CommandLineResult::Verdict::Answered,
+                    std::string(program.summary) + "\n\n" + usageText(program) +
+                        (program.epilogue.empty() ? "" : join({"\n", program.epilogue})),
+                    ""};
+        }
+        if (word == "--version") {
+            return {CommandLineResult::Verdict::Answered, versionText(program.name), ""};
+        }
+        const std::size_t equals = word.find('=');
+        const std::string_view name = word.substr(2, equals == word.npos ? word.npos : equals - 2);
+        const CommandLineOption* option =
+            word.starts_with("--") ? findOption(program, name) : nullptr;
+        if (option == nullptr) {
+            return refusal(program, join({"unknown option '", quotedForMessage(word), "'"}));
+        }
+        std::string_view value;
+        if (option->valueName.empty()) {
+            if (equals != word.npos) {
+                return refusal(program, join({"--", name, " takes no value"}));
+            }
+        } else if (equals != word.npos) {
+            value = word.substr(equals + 1);
+        } else if (i + 1 < argc) {
+            value = argv[++i];
+        } else {
+            return refusal(program, join({"--", name, " needs a value (", option->valueName, ")"}));
+        }
+        if (!option->take(value, problem)) {
+            return refusal(program, join({"--", name, ": ", problem}));
+        }
+    }
+    if (!wordTaken && !program.operands.empty() && !program.operands.starts_with('[')) {
+        return refusal(program, join({"no ", program.operands, " given"}));
+    }
+    return {};
+}
+
+std::function<bool(std::string_view, std::string&)> atMostOneWord(std::optional<std::string>& word,
+                                                                  std::string_view what) {
+    return [&word, what](std::string_view given, std::string& problem) {
+        if (word) {
+            problem = join({"more than one ", what, " ('", quotedForMessage(given), "')"});
+            return false;
+        }
+        word = std::string(given);
+        return true;
+    };
+}
+
+std::string versionText(std::string_view programName) {
+    return std::string(programName) + " " + TB_VERSION + "\n" + platform::sdlVersions() + "\n";
+}
+
+bool readWholeNumber(std::string_view value, int low, int high, int& number, std::string& problem) {
+    int read = 0;
+    const char* end = value.data() + value.size();
+    const auto [stop, failure] = std::from_chars(value.data(), end, read);
+    if (value.empty() || failure != std::errc{} || stop != end || read < low || read > high) {
+        problem = join({"'", quotedForMessage(value), "' is not a whole number from ",
+                        std::to_string(low), " to ", std::to_string(high)});
+        return false;
+    }
+    number = read;
+    return true;
+}
+
+std::optional<int> stopAfter(const CommandLineResult& result) {
+    std::fputs(result.out.c_str(), stdout);
+    std::fputs(result.err.c_str(), stderr);
+    if (result.verdict == CommandLineResult::Verdict::Run) {
+        return std::nullopt;
+    }
+    return result.exitStatus();
+}

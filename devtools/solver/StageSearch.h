@@ -1,0 +1,39 @@
+#pragma once
+// The search for one stage: from the game as it stands at the stage's first frame, a beam of
+// positions, each grown by every pattern of held keys for a few frames, the best kept by their
+// distance to the open right edge, until one clears the stage without losing the ball.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "devtools/solver/HeldKeys.h"
+#include "devtools/solver/SolverSession.h"
+
+struct SearchLimits {
+    // Positions (one pattern played from one position) the stage may cost at most.
+    std::uint64_t positions = 4'000'000;
+    std::size_t beamWidth = 400;
+    int framesPerMove = 2;
+};
+
+struct RouteStep {
+    HeldKeys held = 0;
+    std::uint64_t polls = 0;
+};
+
+struct StageRoute {
+    bool cleared = false;
+    // Consecutive steps hold different keys.
+    std::vector<RouteStep> steps;
+    std::uint64_t substeps = 0;
+    std::uint64_t positions = 0;
+    // The closest the search came, for the report of a stage it could not clear.
+    std::int32_t bestX = 0;
+    std::int32_t bestY = 0;
+};
+
+// Searches from the game's present state and leaves the game as it found it.
+StageRoute searchStage(SolverSession& session, const SearchLimits& limits);
+
+// What the search tries, in words, for the report of a stage it could not clear.
+std::string describeSearch(const SearchLimits& limits);

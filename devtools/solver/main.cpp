@@ -1,0 +1,202 @@
+// tilebounce-solve: finds a key script that plays the game from start-up to its ending without
+// losing a ball, by searching each stage from snapshots of the very game the replay tool runs.
+// Exit status 0 with the script written, 1 when a stage could not be cleared within its budget
+// or the script could not be written, 2 for a bad command line or an unreadable lead script.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "commandline/CommandLine.h"
+#include "devtools/solver/Solver.h"
+#include "keyscript/KeyScriptFile.h"
+#include "keyscript/KeyScriptReader.h"
+#include "platform/OutputFile.h"
+#include "platform/StandardIo.h"
+
+namespace {
+
+constexpr std::string_view Epilogue =
+    "The script is in the replay tool's format and plays from start-up through the title and the\n"
+    "stage cards. With --stages ending at 20 it goes on through the ending and closes it. A\n"
+    "position is one pattern of keys played from one point of a stage. Progress\n"
+    "goes to standard error, one line per stage solved, then a summary. --lead is needed when\n"
+    "the first stage is past 1, and only then: a key script that gets play there (such as an\n"
+    "earlier output); its polls from that stage's play on are dropped.\n";
+
+struct Arguments {
+    std::string output;
+    std::string lead;
+    SolveOptions options;
+};
+
+// "A-B" with 1 <= A <= B <= 20, or one stage N for N-N.
+bool readStages(std::string_view text, SolveOptions& options, std::string& problem) {
+    const std::size_t dash = text.find('-');
+    int first = 0;
+    int last = 0;
+    if (!readWholeNumber(text.substr(0, dash), 1, 20, first, problem) ||
+        !readWholeNumber(dash == text.npos ? text : text.substr(dash + 1), 1, 20, last, problem)) {
+        return false;
+    }
+    if (first > last) {
+        problem = "stage " + std::to_string(first) + " comes after stage " + std::to_string(last);
+        return false;
+    }
+    options.firstStage = first;
+    options.lastStage = last;
+    return true;
+}
+
+CommandLineResult readArguments(int argc, char** argv, Arguments& arguments) {
+    SearchLimits& limits = arguments.options.limits;
+    const ProgramDescription program{
+        .name = "tilebounce-solve",
+        .operands = "",
+        .summary =
+            "Searches the game for a key script that plays it, stage by stage, without "
+            "losing a ball.",
+        .epilogue = Epilogue,
+        .options = {{"output", "FILE", "write the script to FILE (default: standard output)",
+                     text(arguments.output)},
+                    {"stages", "A-B", "the stages to search, 1 to 20 (default 1-20); N means N-N",
+                     [&arguments](std::string_view value, std::string& problem) {
+                         return readStages(value, arguments.options, problem);
+                     }},
+                    {"lead", "SCRIPT", "how play reaches the first stage when it is past 1",
+                     text(arguments.lead)},
+                    {"budget", "N", "positions each stage may cost at most (default 4000000)",
+                     wholeNumber(limits.positions, 1, INT_MAX)},
+                    {"beam", "W", "positions kept between moves (default 400)",
+                     wholeNumber(limits.beamWidth, 1, 1'000'000)}},
+        .takeWord = {}};
+    CommandLineResult result = readCommandLine(argc, argv, program);
+    if (result.verdict == CommandLineResult::Verdict::Run &&
+        (arguments.options.firstStage > 1) != !arguments.lead.empty()) {
+        result = {CommandLineResult::Verdict::Refused, "",
+                  "tilebounce-solve: --lead goes with --stages starting after 1, and only with "
+                  "it\n"};
+    }
+    return result;
+}
+
+bool readLead(const std::string& path, KeyLines& lead) {
+    KeyScriptFile file;
+    std::string error;
+    if (!file.open(path, error)) {
+        std::fprintf(stderr, "tilebounce-solve: lead script: %s\n", error.c_str());
+        return false;
+    }
+    KeyScriptReader reader(file.stream(), file.name());
+    for (KeyScriptLine line; reader.next(line);) {
+        lead.push_back(line);
+    }
+    return true;
+}
+
+// The game writes its console lines to standard output; while it runs they go nowhere, so
+// that standard output carries the script alone.
+class QuietStdout {
+  public:
+    QuietStdout() {
+        std::fflush(stdout);
+        saved_ = dup(STDOUT_FILENO);
+        const int nowhere = open("/dev/null", O_WRONLY);
+        if (nowhere >= 0) {
+            dup2(nowhere, STDOUT_FILENO);
+            close(nowhere);
+        }
+    }
+    ~QuietStdout() {
+        std::fflush(stdout);
+        if (saved_ >= 0) {
+            dup2(saved_, STDOUT_FILENO);
+            close(saved_);
+        }
+    }
+    QuietStdout(const QuietStdout&) = delete;
+    QuietStdout& operator=(const QuietStdout&) = delete;
+
+  private:
+    int saved_ = -1;
+};
+
+// Where the script goes: standard output, or a file that appears only once written whole.
+class ScriptOutput {
+  public:
+    explicit ScriptOutput(const std::string& path) {
+        if (!path.empty() && path != "-") {
+            file_.emplace(path, "the script");
+        }
+    }
+    // Shows before the search that the file can be written; false with the reason if not.
+    bool open(std::string& error) { return !file_ || file_->open(error); }
+    bool write(const std::string& script, std::string& error) {
+        std::fputs(script.c_str(), file_ ? file_->stream() : stdout);
+        if (file_) {
+            return file_->complete(error);
+        }
+        if (std::fflush(stdout) != 0) {
+            error = "cannot write the script to standard output";
+            return false;
+        }
+        return true;
+    }
+
+  private:
+    std::optional<OutputFile> file_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    platform::setUpStandardIo();
+    Arguments arguments;
+    if (const std::optional<int> status = stopAfter(readArguments(argc, argv, arguments))) {
+        return *status;
+    }
+    if (!arguments.lead.empty() && !readLead(arguments.lead, arguments.options.lead)) {
+        return 2;
+    }
+    ScriptOutput output(arguments.output);
+    if (std::string error; !output.open(error)) {
+        std::fprintf(stderr, "tilebounce-solve: %s\n", error.c_str());
+        return 1;
+    }
+    std::uint64_t substeps = 0;
+    std::uint64_t positions = 0;
+    double seconds = 0;
+    SolveResult result;
+    {
+        const QuietStdout quiet;
+        result = solve(arguments.options, [&](const StageSolved& stage) {
+            std::fprintf(stderr, "stage %d: %llu substeps, %d lives lost, %llu positions, %.2f s\n",
+                         stage.stage, static_cast<unsigned long long>(stage.substeps),
+                         stage.livesLost, static_cast<unsigned long long>(stage.positions),
+                         stage.seconds);
+            substeps += stage.substeps;
+            positions += stage.positions;
+            seconds += stage.seconds;
+        });
+    }
+    if (!result.solved) {
+        std::fprintf(stderr, "tilebounce-solve: %s\n", result.failure.c_str());
+        return 1;
+    }
+    std::fprintf(stderr,
+                 "solved stages %d-%d: %llu substeps, 0 lives lost, %llu positions in %.1f s "
+                 "(%.0f positions/s)\n",
+                 arguments.options.firstStage, arguments.options.lastStage,
+                 static_cast<unsigned long long>(substeps),
+                 static_cast<unsigned long long>(positions), seconds,
+                 seconds > 0 ? static_cast<double>(positions) / seconds : 0.0);
+    if (std::string error; !output.write(result.script, error)) {
+        std::fprintf(stderr, "tilebounce-solve: %s\n", error.c_str());
+        return 1;
+    }
+    return 0;
+}

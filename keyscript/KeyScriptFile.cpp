@@ -1,0 +1,69 @@
+#include "keyscript/KeyScriptFile.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "keyscript/KeyScriptReader.h"
+#include "platform/StandardIo.h"
+
+namespace {
+
+// "cannot <doing> the script <name>: <the system's reason for the latest failure>".
+std::string failure(const char* doing, const std::string& name) {
+    return std::string("cannot ") + doing + " the script " + name + ": " + std::strerror(errno);
+}
+
+}  // namespace
+
+KeyScriptFile::~KeyScriptFile() {
+    for (std::FILE* file : {opened_, kept_}) {
+        if (file != nullptr) {
+            std::fclose(file);
+        }
+    }
+}
+
+bool KeyScriptFile::open(const std::string& path, std::string& error) {
+    std::FILE* in = stdin;
+    name_ = "standard input";
+    if (path != "-") {
+        name_ = path;
+        in = opened_ = std::fopen(path.c_str(), "r");
+    }
+    // A closed standard input is no open file at all, though the program opened /dev/null there.
+    struct stat status {};
+    if (in == stdin && platform::standardInputWasClosed()) {
+        errno = EBADF;
+        in = nullptr;
+    }
+    if (in == nullptr || fstat(fileno(in), &status) != 0) {
+        error = failure("read", name_);
+        return false;
+    }
+    const bool rereadable = S_ISREG(status.st_mode);
+    if (!rereadable && (kept_ = std::tmpfile()) == nullptr) {
+        error = failure("keep a copy of", name_);
+        return false;
+    }
+    const long start = rereadable ? std::ftell(in) : 0;
+    KeyScriptReader reader(in, name_, kept_);
+    KeyScriptLine line;
+    while (reader.next(line)) {
+    }
+    if (!reader.fault().empty()) {
+        error = reader.fault();
+        return false;
+    }
+    if (kept_ != nullptr && std::fflush(kept_) != 0) {
+        error = failure("keep a copy of", name_);
+        return false;
+    }
+    stream_ = rereadable ? in : kept_;
+    if (std::fseek(stream_, start, SEEK_SET) != 0) {
+        error = failure("rewind", name_);
+        return false;
+    }
+    return true;
+}

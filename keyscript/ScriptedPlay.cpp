@@ -1,0 +1,43 @@
+#include "keyscript/ScriptedPlay.h"
+
+#include <cstdio>
+
+ScriptedPlay::ScriptedPlay()
+    : recorder_([](const std::string& problem) {
+          std::fprintf(stderr, "tilebounce: %s\n", problem.c_str());
+      }) {}
+
+bool ScriptedPlay::prepare(const ScriptedPlayOptions& options, std::string& error, int& status) {
+    if (options.playbackPath) {
+        if (!playbackFile_.open(*options.playbackPath, error)) {
+            status = 2;
+            return false;
+        }
+        playbackReader_.emplace(playbackFile_.stream(), playbackFile_.name());
+    }
+    if (options.recordPath) {
+        if (!recorder_.open(*options.recordPath, options.startStage, error)) {
+            status = 1;
+            return false;
+        }
+        recording_ = true;
+    }
+    return true;
+}
+
+void ScriptedPlay::install(platform::KeySource& liveKeys, platform::WindowEvents& liveEvents) {
+    platform::KeySource* keys = &liveKeys;
+    if (playbackReader_) {
+        keys = &playbackKeys_.emplace(*playbackReader_, &liveKeys);
+        platform::installWindowEvents(playbackEvents_.emplace(*playbackKeys_, &liveEvents));
+    }
+    if (recording_) {
+        recorder_.recordFrom(*keys);
+        keys = &recorder_;
+    }
+    platform::installKeySource(*keys);
+}
+
+std::optional<std::int32_t> ScriptedPlay::startStage() {
+    return playbackReader_ ? playbackReader_->startStage() : std::nullopt;
+}

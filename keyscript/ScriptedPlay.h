@@ -1,0 +1,55 @@
+#pragma once
+// The game's recorded and played-back games: `--record FILE` writes every keyboard poll of the
+// game as a key script; `--playback FILE` plays a key script in the game's window at the game's
+// own speed, with sound, the keyboard ignored (but for Alt+Enter), the game closing when the
+// script runs out as in the replay tool. Both are made ready before any window opens.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "keyscript/KeyRecorder.h"
+#include "keyscript/KeyScriptFile.h"
+#include "keyscript/KeyScriptReader.h"
+#include "keyscript/ScriptKeys.h"
+#include "platform/KeySource.h"
+#include "platform/WindowEvents.h"
+
+struct ScriptedPlayOptions {
+    std::optional<std::string> recordPath;
+    std::optional<std::string> playbackPath;
+    std::int32_t startStage = 1;  // where the recorded game starts
+};
+
+class ScriptedPlay {
+  public:
+    ScriptedPlay();
+    ScriptedPlay(const ScriptedPlay&) = delete;
+    ScriptedPlay& operator=(const ScriptedPlay&) = delete;
+
+    // Reads the script to play back whole, checking it, and creates the recording. False with
+    // the message in `error` and the exit status for it in `status`: 2 for a bad script (the
+    // replay tool's message), 1 for a recording that cannot be written.
+    bool prepare(const ScriptedPlayOptions& options, std::string& error, int& status);
+
+    // Installs the key source and window events the options call for around the live ones,
+    // which must outlive this object. Nothing changes without options.
+    void install(platform::KeySource& liveKeys, platform::WindowEvents& liveEvents);
+
+    // The stage a played-back script starts at, when it names one.
+    std::optional<std::int32_t> startStage();
+
+    // Polls recorded so far.
+    std::uint64_t polls() const { return recorder_.polls(); }
+
+    // Ends the recording with how the game ended as its last line, a comment; false when any
+    // of it could not be written (told on stderr already).
+    bool finish(const std::string& endLine) { return recorder_.finish(endLine); }
+
+  private:
+    KeyScriptFile playbackFile_;
+    std::optional<KeyScriptReader> playbackReader_;
+    std::optional<ScriptKeySource> playbackKeys_;
+    std::optional<ScriptWindowEvents> playbackEvents_;
+    bool recording_ = false;
+    KeyRecorder recorder_;
+};

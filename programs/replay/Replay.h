@@ -1,0 +1,37 @@
+#pragma once
+// Replays a key script through the whole game, from start-up to its end, with the seams
+// swapped: keys from the script, a virtual clock (sleeps and retrace waits are counted, never
+// waited), a headless window and recorded cues. The game starts afresh each time.
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "game/EndLine.h"
+#include "keyscript/KeyScriptReader.h"
+
+struct ReplayOptions {
+    // Where the trace goes; none when null.
+    std::FILE* trace = nullptr;
+    // Where the last presented picture is written as a .bmp; none when null.
+    std::FILE* screenshot = nullptr;
+    // Whether the game's invariants are checked after every substep.
+    bool checkInvariants = false;
+    // Where play starts, over the script's own stage line.
+    std::optional<std::int32_t> stage;
+};
+
+struct ReplayOutcome {
+    GameOutcome game;
+    std::uint64_t virtualMs = 0;  // everything slept and waited
+    bool screenshotWritten = false;
+    // The first invariant found broken and the poll of its substep; empty when none was.
+    std::string brokenInvariant;
+};
+
+// Plays the script's lines as they are read; a fault in reading ends the script there (see
+// KeyScriptReader::fault).
+ReplayOutcome replay(KeyScriptReader& script, const ReplayOptions& options);
+
+// The game's end line and " virtual_ms=T".
+std::string endLine(const ReplayOutcome& outcome);

@@ -1,0 +1,48 @@
+#include "programs/tilebounce/GameCommandLine.h"
+
+#include "game/RunGame.h"
+
+namespace {
+
+constexpr std::string_view Keys =
+    "Keys:\n"
+    "  Enter, Space or an arrow  leave the title and each stage card\n"
+    "  arrows                    nudge the ball; held against a wall, kick off it\n"
+    "  Space (held)              hover\n"
+    "  Escape                    quit during play\n"
+    "  Alt+Enter                 switch between full screen and a window\n"
+    "A gamepad plays too: D-pad or left stick as the arrows, A as Space, B and Start as Enter,\n"
+    "Back as Escape.\n"
+    "\n"
+    "Settings are kept in $XDG_CONFIG_HOME/tilebounce/settings.ini (~/.config/tilebounce/ by\n"
+    "default); the options above win over them for one run.\n";
+
+}  // namespace
+
+CommandLineResult readGameCommandLine(int argc, const char* const* argv, GameOptions& options) {
+    const ProgramDescription program{
+        .name = "tilebounce",
+        .operands = "",
+        .summary = "Steer a bouncing ball through 20 stages of tiles to the right edge.",
+        .epilogue = Keys,
+        .options =
+            {
+                {"fullscreen", "", "start at full screen (the default)",
+                 setting(options.fullScreen, true)},
+                {"window", "", "start in a window", setting(options.fullScreen, false)},
+                {"scale", "N", "a window N times 640 x 480 (1 to 8)",
+                 wholeNumber(options.scale, 1, MaxScale)},
+                {"integer-scale", "", "scale the picture by whole multiples only",
+                 setting(options.integerScale, true)},
+                {"volume", "N", "sound volume from 0 to 100", wholeNumber(options.volume, 0, 100)},
+                {"nosound", "", "play without sound", setting(options.sound, false)},
+                {"stage", "N", "practise: start at stage N (1 to 20) after the title",
+                 wholeNumber(options.stage, FirstStage, LastStage)},
+                {"record", "FILE", "record every keyboard poll into FILE as a key script",
+                 text(options.scripted.recordPath)},
+                {"playback", "FILE", "play the key script in FILE instead of the keyboard",
+                 text(options.scripted.playbackPath)},
+            },
+        .takeWord = {}};
+    return readCommandLine(argc, argv, program);
+}

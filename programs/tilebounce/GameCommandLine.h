@@ -1,0 +1,21 @@
+#pragma once
+// The game's command line. What it leaves unset comes from the settings file.
+#include <cstdint>
+#include <optional>
+
+#include "commandline/CommandLine.h"
+#include "keyscript/ScriptedPlay.h"
+
+struct GameOptions {
+    std::optional<bool> fullScreen;  // --fullscreen or --window
+    std::optional<int> scale;        // --scale N: the window is N × 640 × 480
+    std::optional<int> volume;       // --volume 0..100
+    std::optional<bool> integerScale;
+    bool sound = true;  // false: --nosound
+    std::int32_t stage = 1;
+    ScriptedPlayOptions scripted;  // --record FILE, --playback FILE
+};
+
+inline constexpr int MaxScale = 8;
+
+CommandLineResult readGameCommandLine(int argc, const char* const* argv, GameOptions& options);

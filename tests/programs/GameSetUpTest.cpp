@@ -1,0 +1,119 @@
+// The game's set-up: its command line, each bad value refused on its own line, and the settings
+// file's choices with the command line's over them; only what the player changed is kept.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "programs/tilebounce/Preferences.h"
+
+namespace {
+
+CommandLineResult readGame(std::vector<const char*> words, GameOptions& options) {
+    words.insert(words.begin(), "tilebounce");
+    return readGameCommandLine(static_cast<int>(words.size()), words.data(), options);
+}
+
+TEST(GameCommandLine, EachOptionSetsItsChoice) {
+    GameOptions options;
+    ASSERT_EQ(readGame({"--window", "--scale", "2", "--integer-scale", "--volume=0", "--nosound",
+                        "--stage", "20"},
+                       options)
+                  .verdict,
+              CommandLineResult::Verdict::Run);
+    EXPECT_EQ(options.fullScreen, false);
+    EXPECT_EQ(options.scale, 2);
+    EXPECT_EQ(options.integerScale, true);
+    EXPECT_EQ(options.volume, 0);
+    EXPECT_FALSE(options.sound);
+    EXPECT_EQ(options.stage, 20);
+    ASSERT_EQ(readGame({"--fullscreen"}, options).verdict, CommandLineResult::Verdict::Run);
+    EXPECT_EQ(options.fullScreen, true);
+}
+
+TEST(GameCommandLine, ABadValueIsNamedWithTheUsageAndStatus2) {
+    for (const auto& [words, line] : std::vector<std::pair<std::vector<const char*>, std::string>>{
+             {{"--scale", "0"}, "tilebounce: --scale: '0' is not a whole number from 1 to 8"},
+             {{"--scale", "9"}, "tilebounce: --scale: '9' is not a whole number from 1 to 8"},
+             {{"--volume", "101"},
+              "tilebounce: --volume: '101' is not a whole number from 0 to 100"},
+             {{"--volume", "-1"}, "tilebounce: --volume: '-1' is not a whole number from 0 to 100"},
+             {{"--stage", "0"}, "tilebounce: --stage: '0' is not a whole number from 1 to 20"},
+             {{"--stage", "21"}, "tilebounce: --stage: '21' is not a whole number from 1 to 20"},
+             {{"--stage"}, "tilebounce: --stage needs a value (N)"},
+             {{"--nosound=1"}, "tilebounce: --nosound takes no value"},
+             {{"--fullscreen", "extra"}, "tilebounce: unexpected argument 'extra'"},
+             {{"--windowed"}, "tilebounce: unknown option '--windowed'"},
+         }) {
+        GameOptions options;
+        const CommandLineResult result = readGame(words, options);
+        EXPECT_EQ(result.exitStatus(), 2) << line;
+        EXPECT_EQ(result.err.substr(0, result.err.find('\n')), line);
+        EXPECT_NE(result.err.find("\nusage: tilebounce [OPTION]...\n"), std::string::npos);
+        EXPECT_EQ(result.out, "");
+    }
+    GameOptions options;
+    const CommandLineResult help = readGame({"--help"}, options);
+    EXPECT_EQ(help.exitStatus(), 0);
+    EXPECT_NE(help.out.find("Alt+Enter"), std::string::npos);
+    EXPECT_NE(help.out.find("settings.ini"), std::string::npos);
+}
+
+TEST(Preferences, TheCommandLineWinsOverTheSettingsFile) {
+    Settings file;
+    file.fullScreen = false;
+    file.volume = 40;
+    file.windowWidth = 1000;
+    file.windowHeight = 700;
+    file.windowX = 12;
+    file.windowY = 34;
+    const Preferences fromFile = preferencesFor(file, {});
+    EXPECT_EQ(fromFile.window, (WindowChoice{false, 1000, 700, 12, 34}));
+    EXPECT_EQ(fromFile.volume, 40);
+    EXPECT_FALSE(fromFile.integerScale);
+
+    const Preferences overridden = preferencesFor(file, {true, 3, 80, true, false, 4, {}});
+    EXPECT_EQ(overridden.window, (WindowChoice{true, 1920, 1440, 12, 34}));
+    EXPECT_EQ(overridden.volume, 80);
+    EXPECT_TRUE(overridden.integerScale);
+    EXPECT_FALSE(overridden.sound);
+    EXPECT_EQ(overridden.stage, 4);
+    EXPECT_EQ(preferencesFor({}, {}).window, WindowChoice{}) << "the game's own size";
+}
+
+TEST(Preferences, KeyBindingsByTheirCodes) {
+    Settings file;
+    file.keys["Left"] = {"Left", "A"};
+    file.keys["Enter"] = {"Keypad Enter"};
+    EXPECT_EQ(preferencesFor(file, {}).keys, (platform::KeyBindings{{0x25, {80, 4}}, {0x0D, {88}}}))
+        << "SDL's scancodes for Left, A and Keypad Enter";
+}
+
+TEST(Preferences, OnlyWhatThePlayerChangedDuringTheRunIsKept) {
+    Settings file;
+    file.volume = 40;
+    GameOptions options;
+    options.fullScreen = false;
+    options.scale = 2;
+    const Preferences run = preferencesFor(file, options);
+    EXPECT_EQ(settingsAfter(file, run.window, run.window), file)
+        << "the command line is for one run";
+
+    WindowChoice toggled = run.window;
+    toggled.fullScreen = true;
+    EXPECT_EQ(settingsAfter(file, run.window, toggled), file) << "full screen, as the file had it";
+    Settings windowed = file;
+    windowed.fullScreen = false;
+    EXPECT_EQ(settingsAfter(windowed, run.window, toggled), file);
+
+    const WindowChoice moved{false, 800, 600, 7, 8};
+    const Settings kept = settingsAfter(file, run.window, moved);
+    EXPECT_EQ(kept.fullScreen, true);
+    EXPECT_EQ(kept.windowWidth, 800);
+    EXPECT_EQ(kept.windowHeight, 600);
+    EXPECT_EQ(kept.windowX, 7);
+    EXPECT_EQ(kept.windowY, 8);
+    EXPECT_EQ(kept.volume, 40);
+}
+
+}  // namespace

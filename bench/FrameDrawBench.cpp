@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "assets/ResourceIds.h"
 #include "display/Display.h"
 #include "game/Draw.h"
 #include "game/GameState.h"
@@ -30,8 +31,8 @@ class StageOneInPlay {
     StageOneInPlay() {
         display = &display_;
         display_.openFullScreen(&window_, 640, 480, 16);
-        display_.newBitmapSurface(&tileSheet, 102, 0, 0);
-        display_.newBitmapSurface(&trailDots, 101, 0, 0);
+        display_.newBitmapSurface(&tileSheet, resource::TileSheetBitmap, 0, 0);
+        display_.newBitmapSurface(&trailDots, resource::TrailDotsBitmap, 0, 0);
         trailDots->setSourceKey(0xFF0000);
         gameState = GameState{};
         loadStage(1);

@@ -1,6 +1,20 @@
 # Builds files into a library as read-only data, so nothing is read from disk at run time.
-# tb_embed_resources(<target> KIND ID FILE [KIND ID FILE]...) makes a static library <target>
-# whose ResourceTable.cpp lists every entry by kind and integer id.
+# tb_embed_resources(<target> KIND NAME FILE [KIND NAME FILE]...) makes a static library
+# <target> whose ResourceTable.cpp lists every entry by kind and integer id, the id that
+# assets/ResourceIds.h gives NAME.
+
+# tb_resource_id(<variable> <name>): the id of the name in assets/ResourceIds.h; an unknown name
+# stops the configuration. The header's edits configure again.
+function(tb_resource_id variable name)
+    set(header "${PROJECT_SOURCE_DIR}/assets/ResourceIds.h")
+    set_property(DIRECTORY "${PROJECT_SOURCE_DIR}" APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${header}")
+    file(STRINGS "${header}" definition REGEX "^constexpr int ${name} = [0-9]+;$")
+    if(NOT definition MATCHES "= ([0-9]+)")
+        message(FATAL_ERROR "assets/ResourceIds.h names no resource ${name}")
+    endif()
+    set(${variable} ${CMAKE_MATCH_1} PARENT_SCOPE)
+endfunction()
+
 function(tb_embed_resources target)
     # The kinds as resource lists name them, and their C++ enumerators.
     set(enumerator_BITMAP Bitmap)
@@ -19,7 +33,8 @@ function(tb_embed_resources target)
         math(EXPR id_index "${i} + 1")
         math(EXPR file_index "${i} + 2")
         list(GET args ${i} kind)
-        list(GET args ${id_index} id)
+        list(GET args ${id_index} name)
+        tb_resource_id(id ${name})
         list(GET args ${file_index} file)
         get_filename_component(file "${file}" ABSOLUTE BASE_DIR "${CMAKE_CURRENT_SOURCE_DIR}")
         set(sym "tb_resource_${kind}_${id}")

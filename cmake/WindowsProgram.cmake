@@ -12,9 +12,10 @@ function(tb_windows_program target)
     endif()
     cmake_parse_arguments(PARSE_ARGV 1 arg "WINDOWED" "" "")
     set(resources "${CMAKE_CURRENT_BINARY_DIR}/${target}-resources.rc")
-    # 116: the id under which the game looks its icon group up.
+    # Under the icon group's own id, as the program's built-in resources hold it.
+    tb_resource_id(icon_group IconGroup)
     file(CONFIGURE OUTPUT "${resources}"
-         CONTENT "116 ICON \"${PROJECT_SOURCE_DIR}/assets/tilebounce.ico\"\n")
+         CONTENT "${icon_group} ICON \"${PROJECT_SOURCE_DIR}/assets/tilebounce.ico\"\n")
     target_sources(${target} PRIVATE "${resources}")
     target_link_options(${target} PRIVATE -static)
     if(arg_WINDOWED)

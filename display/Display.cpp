@@ -115,8 +115,8 @@ HRESULT Display::newPaintedSurface(Surface** out, std::uint32_t width, std::uint
     return FAILED(painted) ? painted : S_OK;
 }
 
-HRESULT Display::newBitmapSurface(Surface** out, platform::BitmapName bitmapName,
-                                  std::uint32_t width, std::uint32_t height) {
+HRESULT Display::newBitmapSurface(Surface** out, device::BitmapName bitmapName, std::uint32_t width,
+                                  std::uint32_t height) {
     if (directDraw == nullptr || bitmapName.isNull() || out == nullptr) {
         return E_INVALIDARG;
     }

@@ -17,7 +17,6 @@ class Window;
 
 namespace device {
 class FrontBuffer;
-class Palette;
 class PixelDevice;
 class PixelSurface;
 }  // namespace device
@@ -61,38 +60,12 @@ class Display {
     // A new Surface holding the named bitmap (width, height 0: its own size), built in or read
     // from a .bmp file. E_INVALIDARG before an open or for a null name or out; E_FAIL when the
     // bitmap is neither. *out is null on every failure but a failed paint.
-    HRESULT newBitmapSurface(Surface** out, platform::BitmapName bitmapName, std::uint32_t width,
+    HRESULT newBitmapSurface(Surface** out, device::BitmapName bitmapName, std::uint32_t width,
                              std::uint32_t height);
     // A new Surface exactly as large as the text, holding it in textColor on backColor, in the
     // font given or the default font when null. Failures as for newBitmapSurface.
     HRESULT newTextSurface(Surface** out, const device::Font* font, const char* text,
                            COLORREF backColor, COLORREF textColor);
-
-    // Spare operations, which the game itself never calls (DisplaySpare.cpp).
-
-    // As present, without the wait for the grid tick.
-    HRESULT presentNoVsync();
-    // blitRaw of a bare platform surface, skipping its key-coloured pixels.
-    HRESULT blitRawKeyed(std::int32_t x, std::int32_t y, device::PixelSurface* platformSource,
-                         const RECT* sourceRect);
-    // A new Surface of width × height into *out (set to null first), content undefined.
-    // E_POINTER before an open, E_INVALIDARG for a null out; a failed allocation passes through
-    // and leaves *out null.
-    HRESULT newBlankSurface(Surface** out, std::uint32_t width, std::uint32_t height);
-    // The bitmap stretched over the whole back buffer, then presented; a palette given is
-    // attached to the front buffer first. E_POINTER without both buffers, E_FAIL when the bitmap
-    // cannot be painted (a null bitmap included); otherwise present's result.
-    HRESULT presentBitmap(const device::Bitmap* bitmap, device::Palette* palette);
-    // Attaches the palette to the front buffer (null detaches). E_POINTER without one.
-    HRESULT applyPalette(device::Palette* palette);
-    // A new palette into *out from the colour table of the named bitmap, read the built-in way
-    // for an id and the file way for a path (see display/device/ColourTable.h). E_INVALIDARG before
-    // an open or for a null name or out; E_FAIL, with *out null, for a bitmap that is missing,
-    // unreadable or refused by BmpFile's checks, or a file shorter than 1,078 bytes.
-    HRESULT loadPalette(device::Palette** out, platform::BitmapName bitmapName);
-    // Binds a clipper to the Display's window and attaches it to the front buffer, which keeps
-    // the only reference. E_POINTER before an open.
-    HRESULT attachWindowClipper();
 
     device::PixelDevice* directDraw = nullptr;
     device::FrontBuffer* frontBuffer = nullptr;

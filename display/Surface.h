@@ -43,16 +43,6 @@ class Surface {
     // holds). Pixel (0, 0) is borrowed and given back as it was. 0 without a platform surface.
     std::uint32_t toPixelValue(COLORREF color);
 
-    // Spare operations, which the game itself never calls (SurfaceSpare.cpp).
-
-    // Gives back the platform surface, if one is held; the key flag stays. Always S_OK.
-    HRESULT releaseSurface();
-    // The named bitmap, loaded as the Display's newBitmapSurface loads it (at width × height, 0
-    // for its own), painted over the whole surface. E_INVALIDARG without a surface or name,
-    // E_FAIL when the bitmap cannot be loaded (nothing is drawn); a failed paint passes through.
-    HRESULT paintBitmapByName(platform::BitmapName bitmapName, std::uint32_t width,
-                              std::uint32_t height);
-
     device::PixelSurface* platformSurface() const { return surface_; }
     bool isKeyed() const { return keyed_ != 0; }
     // Width, height and format as the platform reported them; zero before allocate or adopt.

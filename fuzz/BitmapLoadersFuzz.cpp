@@ -10,8 +10,10 @@
 
 #include "display/Display.h"
 #include "display/device/BmpFile.h"
-#include "display/device/ColourTable.h"
-#include "display/device/Palette.h"
+#include "display/spare/ColourTable.h"
+#include "display/spare/DisplaySpare.h"
+#include "display/spare/Palette.h"
+#include "display/spare/SurfaceSpare.h"
 #include "platform/HeadlessWindow.h"
 
 namespace {
@@ -41,14 +43,14 @@ Loaders& loaders() {
 }
 
 void loadFromMemory(std::span<const std::uint8_t> bytes) {
-    const auto file = platform::BmpFile::check(bytes);
+    const auto file = device::BmpFile::check(bytes);
     if (!file) {
         return;
     }
-    platform::builtInColourTable(*file);
-    platform::fileColourTable(*file);
+    device::builtInColourTable(*file);
+    device::fileColourTable(*file);
     // The present is paced by the default virtual clock, so it never sleeps.
-    loaders().screen.presentBitmap(device::Bitmap::decode(*file, 0, 0).get(), nullptr);
+    presentBitmap(loaders().screen, device::Bitmap::decode(*file, 0, 0).get(), nullptr);
     device::Bitmap::decode(*file, 5, 3);
 }
 
@@ -63,12 +65,12 @@ void loadFromFile(std::span<const std::uint8_t> bytes) {
     the.screen.newBitmapSurface(&made, path, 0, 0);
     delete made;
     Surface* target = nullptr;
-    if (SUCCEEDED(the.screen.newBlankSurface(&target, 7, 5))) {
-        target->paintBitmapByName(path, 0, 0);
+    if (SUCCEEDED(newBlankSurface(the.screen, &target, 7, 5))) {
+        paintBitmapByName(*target, path, 0, 0);
         delete target;
     }
     device::Palette* palette = nullptr;
-    the.screen.loadPalette(&palette, path);
+    loadPalette(the.screen, &palette, path);
     device::releaseHeld(palette);
 }
 

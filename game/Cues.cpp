@@ -1,28 +1,25 @@
 #include "game/Cues.h"
 
 #include <array>
+#include <utility>
 
 #include "game/GameState.h"
 #include "platform/Audio.h"
 
 namespace {
 
-struct Cue {
-    std::string_view name;
-    int waveId;
-};
-
-constexpr std::array<Cue, 10> cueTable = {{
-    {"snd1.wav", 103},
-    {"snd2.wav", 104},
-    {"snd3.wav", 105},
-    {"snd4.wav", 106},
-    {"snd5.wav", 107},
-    {"sndb.wav", 108},
-    {"sndg.wav", 109},
-    {"snds.wav", 110},
-    {"sndt.wav", 111},
-    {"sndv.wav", 112},
+// Each cue's name: a key only, no file of that name is ever opened.
+constexpr std::array<std::pair<Cue, std::string_view>, 10> cueNames = {{
+    {Cue::Bounce, "snd1.wav"},
+    {Cue::BrickBreak, "snd2.wav"},
+    {Cue::Explosion, "snd3.wav"},
+    {Cue::SpringBounce, "snd4.wav"},
+    {Cue::Launch, "snd5.wav"},
+    {Cue::GlideBreak, "sndb.wav"},
+    {Cue::Fall, "sndg.wav"},
+    {Cue::StageCard, "snds.wav"},
+    {Cue::WallKick, "sndt.wav"},
+    {Cue::StageClear, "sndv.wav"},
 }};
 
 }  // namespace
@@ -31,22 +28,18 @@ void armCue() {
     gameState.cueArmed = 1;
 }
 
-void playCue(std::string_view name) {
+void playCue(Cue cue) {
     if (gameState.cueArmed == 0) {
         return;
     }
-    for (const Cue& cue : cueTable) {
-        if (cue.name == name) {
-            platform::audioOut().playWave(cue.waveId);
-        }
-    }
+    platform::audioOut().playWave(static_cast<int>(cue));
     gameState.cueArmed = 0;
 }
 
 std::string_view cueNameOfWave(int waveId) {
-    for (const Cue& cue : cueTable) {
-        if (cue.waveId == waveId) {
-            return cue.name;
+    for (const auto& [cue, name] : cueNames) {
+        if (static_cast<int>(cue) == waveId) {
+            return name;
         }
     }
     return {};

@@ -38,7 +38,7 @@ void actOnProbedTile(std::int32_t newX, std::int32_t newY, std::int32_t column, 
         case Block:
             if (above) {
                 g.lift = BounceLift;
-                playCue("snd1.wav");
+                playCue(Cue::Bounce);
                 g.ballY = top - 8;
             }
             break;
@@ -46,18 +46,18 @@ void actOnProbedTile(std::int32_t newX, std::int32_t newY, std::int32_t column, 
             if (above) {
                 g.map[cellIndex(column, row)] = Empty;
                 g.lift = BounceLift;
-                playCue("snd2.wav");
+                playCue(Cue::BrickBreak);
                 g.ballY = top - 8;
             }
             break;
         case Mine:
-            playCue("snd3.wav");
+            playCue(Cue::Explosion);
             platform::clock().sleep(MinePauseMs);
             g.ballLost = 1;
             break;
         case Spring:
             if (above) {
-                playCue("snd4.wav");
+                playCue(Cue::SpringBounce);
                 g.lift = SpringLift;
                 g.ballY = top - 10;
             }
@@ -67,7 +67,7 @@ void actOnProbedTile(std::int32_t newX, std::int32_t newY, std::int32_t column, 
                 g.ballX = column * CellSize;
                 g.ballY = top + CellSize / 2;
                 g.glide = -1;
-                playCue("snd5.wav");
+                playCue(Cue::Launch);
             }
             break;
         case RightLauncher:
@@ -75,7 +75,7 @@ void actOnProbedTile(std::int32_t newX, std::int32_t newY, std::int32_t column, 
                 g.ballX = column * CellSize + CellSize;
                 g.ballY = top + CellSize / 2;
                 g.glide = 1;
-                playCue("snd5.wav");
+                playCue(Cue::Launch);
             }
             break;
         default:
@@ -90,12 +90,12 @@ void tryWallKicks(std::int32_t newX, std::int32_t newY) {
     if (tileAt((newX + KickReach) / CellSize, row) == Block && keyboard->isDown(VK_LEFT)) {
         g.ballX = newX - KickJump;
         g.kick = -KickCount;
-        playCue("sndt.wav");
+        playCue(Cue::WallKick);
     }
     if (tileAt((newX - KickReach) / CellSize, row) == Block && keyboard->isDown(VK_RIGHT)) {
         g.ballX = newX + KickJump;
         g.kick = KickCount;
-        playCue("sndt.wav");
+        playCue(Cue::WallKick);
     }
 }
 
@@ -114,12 +114,12 @@ void moveBall(std::int32_t dx, std::int32_t dy) {
     // Checked on every call, so a ball resting on an edge pauses again each time.
     if (g.ballX == RightEdge) {
         g.stageCleared = 1;
-        playCue("sndv.wav");
+        playCue(Cue::StageClear);
         platform::clock().sleep(ClearedPauseMs);
     }
     if (g.ballY == BottomEdge) {
         g.ballLost = 1;
-        playCue("sndg.wav");
+        playCue(Cue::Fall);
         platform::clock().sleep(FallPauseMs);
     }
 }

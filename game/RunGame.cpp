@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "assets/ResourceIds.h"
 #include "display/Display.h"
 #include "game/ConsoleLine.h"
 #include "game/Cues.h"
@@ -24,8 +25,6 @@ namespace {
 constexpr std::uint32_t ScreenWidth = 640;
 constexpr std::uint32_t ScreenHeight = 480;
 constexpr std::uint32_t BitsPerPixel = 16;
-constexpr int TileSheetBitmap = 102;
-constexpr int TrailDotsBitmap = 101;
 constexpr COLORREF TrailDotsKey = 0xFF0000;  // pure blue
 constexpr std::int32_t StartingLives = 12;
 constexpr int SubstepsPerFrame = 4;
@@ -37,8 +36,8 @@ std::function<void()> substepObserver;
 class PlaySurfaces {
   public:
     PlaySurfaces() {
-        display->newBitmapSurface(&tileSheet, TileSheetBitmap, 0, 0);
-        display->newBitmapSurface(&trailDots, TrailDotsBitmap, 0, 0);
+        display->newBitmapSurface(&tileSheet, resource::TileSheetBitmap, 0, 0);
+        display->newBitmapSurface(&trailDots, resource::TrailDotsBitmap, 0, 0);
         if (trailDots != nullptr) {
             trailDots->setSourceKey(TrailDotsKey);
         }

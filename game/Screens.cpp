@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "assets/ResourceIds.h"
 #include "display/Display.h"
 #include "game/Cues.h"
 #include "game/GameState.h"
@@ -26,9 +27,9 @@ struct PictureScreen {
 };
 
 // Each picture centred on the 640 × 480 screen (the game-over picture rounded to the right).
-constexpr PictureScreen TitleScreen{113, 0x000000, 170, 90, 2000, 0};
-constexpr PictureScreen GameOverScreen{115, 0x000000, 210, 210, 1000, 3};
-constexpr PictureScreen EndingScreen{114, 0xFFFFFF, 112, 140, 5000, 3};
+constexpr PictureScreen TitleScreen{resource::TitleBitmap, 0x000000, 170, 90, 2000, 0};
+constexpr PictureScreen GameOverScreen{resource::GameOverBitmap, 0x000000, 210, 210, 1000, 3};
+constexpr PictureScreen EndingScreen{resource::EndingBitmap, 0xFFFFFF, 112, 140, 5000, 3};
 // Between two polls of a key wait the game sleeps until the desktop has news for it, but no
 // longer than this: each poll still comes, only no longer back to back.
 constexpr std::uint32_t KeyWaitPollMs = 10;
@@ -121,7 +122,7 @@ void showStageCard() {
         cardLine("Score %d", CardScore),
     };
     armCue();
-    playCue("snds.wav");
+    playCue(Cue::StageCard);
     const std::uint32_t grey = cardFill(lines);
     for (bool firstPass = true;; firstPass = false) {
         if (FAILED(pumpMessages())) {

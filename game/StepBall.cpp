@@ -39,7 +39,7 @@ void glideControl() {
         }
     }
     if (g.glide == 0) {
-        playCue("sndb.wav");
+        playCue(Cue::GlideBreak);
     }
     const std::int32_t startX = g.ballX;
     for (int step = 0; step < 3; ++step) {
@@ -56,7 +56,7 @@ void chargeHover() {
         g.hoverCharge += 1;
         if (g.hoverCharge > HoverChargeNeeded) {
             g.hover = 1;
-            playCue("sndv.wav");
+            playCue(Cue::StageClear);
         }
     }
     if (!keyDown(VK_SPACE)) {

@@ -7,23 +7,9 @@
 namespace platform {
 namespace {
 
-// A key message's lParam: repeat count 1, bit 29 Alt held, bit 30 the key was already down,
-// bit 31 the key is going up. The scancode bits are the original keyboard's and stay 0.
-std::intptr_t keyParam(bool down, bool repeat, bool system) {
-    std::uint32_t param = 1;
-    if (system) {
-        param |= 1u << 29;
-    }
-    if (repeat || !down) {
-        param |= 1u << 30;
-    }
-    if (!down) {
-        param |= 1u << 31;
-    }
-    return static_cast<std::intptr_t>(param);
-}
-
-// MAKELPARAM(x, y): two 16-bit words, so a negative coordinate comes back by sign extension.
+// MAKELPARAM(x, y): two 16-bit words, so a negative coordinate comes back by sign extension. Only
+// the mouse's moves carry it: the window procedure records where the mouse is, and nothing reads
+// a key's or a button's lParam, which stay 0.
 std::intptr_t pointParam(int x, int y) {
     const auto low = static_cast<std::uint16_t>(x);
     const auto high = static_cast<std::uint16_t>(y);
@@ -60,11 +46,10 @@ void SdlWindowEvents::translate(const SDL_Event& event) {
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP: {
             const bool down = event.type == SDL_MOUSEBUTTONDOWN;
-            const std::intptr_t point = pointParam(event.button.x, event.button.y);
             if (event.button.button == SDL_BUTTON_LEFT) {
-                post(down ? WM_LBUTTONDOWN : WM_LBUTTONUP, 0, point);
+                post(down ? WM_LBUTTONDOWN : WM_LBUTTONUP, 0, 0);
             } else if (event.button.button == SDL_BUTTON_RIGHT) {
-                post(down ? WM_RBUTTONDOWN : WM_RBUTTONUP, 0, point);
+                post(down ? WM_RBUTTONDOWN : WM_RBUTTONUP, 0, 0);
             }
             break;
         }
@@ -95,7 +80,7 @@ void SdlWindowEvents::translateKey(const SDL_KeyboardEvent& key) {
     const bool system = altHeld || messageKey == VK_MENU || messageKey == VK_F10;
     const std::uint32_t message =
         system ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP);
-    post(message, static_cast<std::uintptr_t>(messageKey), keyParam(down, repeat, system));
+    post(message, static_cast<std::uintptr_t>(messageKey), 0);
     // The system's own answer to Alt+F4 is to close the window.
     if (down && !repeat && altHeld && messageKey == VK_F4) {
         close();

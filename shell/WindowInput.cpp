@@ -11,17 +11,6 @@ std::int32_t signedWord(std::intptr_t value, int shift) {
     return static_cast<std::int16_t>(static_cast<std::uint16_t>((value >> shift) & 0xFFFF));
 }
 
-std::int32_t takeClick(std::int32_t buttonDown, std::int32_t& clickSeen) {
-    if (buttonDown != 0) {
-        clickSeen = 1;
-    }
-    if (buttonDown == 0 && clickSeen != 0) {
-        clickSeen = 0;
-        return 1;
-    }
-    return 0;
-}
-
 }  // namespace
 
 std::intptr_t windowProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
@@ -53,18 +42,4 @@ std::intptr_t windowProc(std::uint32_t message, std::uintptr_t wParam, std::intp
             break;
     }
     return 0;
-}
-
-std::int32_t takeLeftClick() {
-    return takeClick(windowInput.leftButtonDown, windowInput.leftClickSeen);
-}
-
-std::int32_t takeRightClick() {
-    return takeClick(windowInput.rightButtonDown, windowInput.rightClickSeen);
-}
-
-std::int32_t takeLastKey() {
-    const std::int32_t key = windowInput.lastKey;
-    windowInput.lastKey = 0;
-    return key;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The window procedure and the small record of input it keeps. The game steers by the
-// Keyboard, not by this record; the queries below are offered but the game calls none of them.
+// Keyboard, not by this record, and reads of it only quitReceived, through the pump; the
+// queries on the rest are fenced off in shell/spare/.
 #include <cstdint>
 
 struct WindowInput {
@@ -19,9 +20,3 @@ extern WindowInput windowInput;
 
 // Records the message and answers what the default handling answers (0 here).
 std::intptr_t windowProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
-
-// 1 once for each click: the first call that finds the button up after a call found it down.
-std::int32_t takeLeftClick();
-std::int32_t takeRightClick();
-// The virtual-key code of the last key that went down and stays unanswered, then 0.
-std::int32_t takeLastKey();

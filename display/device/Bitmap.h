@@ -12,9 +12,6 @@ struct SDL_Surface;
 
 namespace device {
 
-using platform::BitmapName;
-using platform::BmpFile;
-
 class PixelSurface;
 
 // A loaded picture, the counterpart of a device-independent bitmap; owned by whoever loaded it.

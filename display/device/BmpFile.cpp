@@ -3,7 +3,7 @@
 #include "assets/ResourceTable.h"
 #include "platform/RegularFile.h"
 
-namespace platform {
+namespace device {
 namespace {
 
 constexpr std::size_t FileHeaderSize = 14;
@@ -107,7 +107,7 @@ std::optional<BmpFile> BmpFile::load(const BitmapName& name) {
     if (name.path() == nullptr) {
         return check(findResource(ResourceKind::Bitmap, name.id()));
     }
-    auto content = readRegularFile(name.path(), MaxBytes);
+    auto content = platform::readRegularFile(name.path(), MaxBytes);
     if (!content) {
         return std::nullopt;
     }
@@ -135,4 +135,4 @@ std::uint32_t readLe32(std::span<const std::uint8_t> bytes, std::size_t at) {
     return std::uint32_t{readLe16(bytes, at)} | std::uint32_t{readLe16(bytes, at + 2)} << 16;
 }
 
-}  // namespace platform
+}  // namespace device

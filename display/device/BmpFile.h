@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-namespace platform {
+namespace device {
 
 // Far beyond any picture of the game; keeps a bad size from asking for gigabytes.
 constexpr std::uint32_t MaxPictureSide = 16384;
@@ -72,4 +72,4 @@ class BmpFile {
 std::uint16_t readLe16(std::span<const std::uint8_t> bytes, std::size_t at);
 std::uint32_t readLe32(std::span<const std::uint8_t> bytes, std::size_t at);
 
-}  // namespace platform
+}  // namespace device

@@ -1,9 +1,10 @@
 #pragma once
-// What the player sees: presenting puts a picture into the window it belongs to. A palette and
-// a clipper can be attached to it; neither changes what is shown.
+// What the player sees: presenting puts a picture into the window it belongs to. Other device
+// objects can be attached to it; none changes what is shown.
+#include <map>
+#include <typeindex>
+
 #include "display/device/Attached.h"
-#include "display/device/Clipper.h"
-#include "display/device/Palette.h"
 #include "display/device/RefCounted.h"
 #include "winapi/HResult.h"
 
@@ -25,24 +26,25 @@ class FrontBuffer : public RefCounted {
     // Shows the picture in the window; the window's failure passes through.
     HRESULT present(const PixelSurface& picture);
 
-    // Each keeps a reference of its own to what is attached (null detaches). Always S_OK.
-    HRESULT setPalette(Palette* palette) {
-        palette_.attach(palette);
+    // Keeps a reference of its own to the object, one of each type: it replaces the one of its
+    // type attached before, and null detaches that. Always S_OK.
+    template <typename T>
+    HRESULT attach(T* object) {
+        attached_[typeid(T)].attach(object);
         return S_OK;
     }
-    HRESULT setClipper(Clipper* clipper) {
-        clipper_.attach(clipper);
-        return S_OK;
+    // The object of that type attached now, or null.
+    template <typename T>
+    T* attached() const {
+        const auto found = attached_.find(typeid(T));
+        return found == attached_.end() ? nullptr : static_cast<T*>(found->second.get());
     }
-    Palette* palette() const { return palette_.get(); }
-    Clipper* clipper() const { return clipper_.get(); }
 
   private:
     explicit FrontBuffer(Window& window) : window_(window) {}
 
     Window& window_;
-    Attached<Palette> palette_;
-    Attached<Clipper> clipper_;
+    std::map<std::type_index, Attached<RefCounted>> attached_;
 };
 
 }  // namespace device

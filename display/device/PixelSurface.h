@@ -26,7 +26,7 @@ struct SurfaceDesc {
 
 class PixelSurface : public RefCounted {
   public:
-    static constexpr std::uint32_t MaxSide = platform::MaxPictureSide;
+    static constexpr std::uint32_t MaxSide = MaxPictureSide;
 
     // A new black surface holding one reference for the caller. E_INVALIDARG for a side of 0
     // or above MaxSide, DDERR_OUTOFMEMORY when there is no memory for it.

@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
 
+#include "assets/ResourceIds.h"
 #include "assets/ResourceTable.h"
 #include "display/device/PixelSurface.h"
 
@@ -21,7 +22,6 @@ namespace {
 
 // DejaVu Sans Bold, built into the program; at this size a line is 16 pixels high, like the
 // classic system font.
-constexpr int DefaultFontId = 1;
 constexpr int DefaultPointSize = 13;
 
 // Opened on first use and closed when the program ends.
@@ -32,7 +32,7 @@ class DefaultFont {
             return;
         }
         initialised_ = true;
-        const auto bytes = findResource(ResourceKind::Font, DefaultFontId);
+        const auto bytes = findResource(ResourceKind::Font, resource::DefaultFont);
         if (bytes.empty()) {
             return;
         }

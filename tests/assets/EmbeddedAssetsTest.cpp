@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 
+#include "assets/ResourceIds.h"
 #include "assets/ResourceTable.h"
 #include "tests/assets/LittleEndian.h"
 
@@ -58,15 +59,17 @@ TEST_P(EveryBitmap, IsAnUncompressedBottomUp8BitFileWithA256EntryPalette) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, EveryBitmap,
-                         ::testing::Values(BitmapEntry{101, 12, 3}, BitmapEntry{102, 320, 32},
-                                           BitmapEntry{113, 300, 300}, BitmapEntry{114, 416, 200},
-                                           BitmapEntry{115, 221, 60}),
+                         ::testing::Values(BitmapEntry{resource::TrailDotsBitmap, 12, 3},
+                                           BitmapEntry{resource::TileSheetBitmap, 320, 32},
+                                           BitmapEntry{resource::TitleBitmap, 300, 300},
+                                           BitmapEntry{resource::EndingBitmap, 416, 200},
+                                           BitmapEntry{resource::GameOverBitmap, 221, 60}),
                          [](const auto& named) {
                              return "Bitmap" + std::to_string(named.param.id);
                          });
 
 TEST(TrailStrip, HoldsFourDiagonalDotsFadingToBlackOnKeyBlue) {
-    const Bitmap8 strip = bitmapResource(101);
+    const Bitmap8 strip = bitmapResource(resource::TrailDotsBitmap);
     const char* rows[] = {"WbbLbbGbbKbb", "bWbbLbbGbbKb", "bbWbbLbbGbbK"};
     const std::map<char, Colour> colourOf = {
         {'W', White}, {'L', LightGrey}, {'G', Grey}, {'K', Black}, {'b', Blue}};
@@ -78,7 +81,7 @@ TEST(TrailStrip, HoldsFourDiagonalDotsFadingToBlackOnKeyBlue) {
 }
 
 TEST(TileSheet, UsesItsFiveColoursWithPlainBackgroundUnusedCellsAndMirroredLaunchers) {
-    const Bitmap8 sheet = bitmapResource(102);
+    const Bitmap8 sheet = bitmapResource(resource::TileSheetBitmap);
     const std::set<Colour> allowed{Black, White, LightGrey, Grey, Maroon};
     for (const Colour& colour : coloursIn(sheet, 0, 0, 320, 32)) {
         EXPECT_TRUE(allowed.contains(colour)) << colour;
@@ -106,8 +109,9 @@ TEST(TileSheet, UsesItsFiveColoursWithPlainBackgroundUnusedCellsAndMirroredLaunc
 }
 
 TEST(Pictures, StandOnTheirGroundsWithTheEndingInNavyAndTheGameOverInGreys) {
-    const Bitmap8 title = bitmapResource(113), ending = bitmapResource(114),
-                  gameOver = bitmapResource(115);
+    const Bitmap8 title = bitmapResource(resource::TitleBitmap),
+                  ending = bitmapResource(resource::EndingBitmap),
+                  gameOver = bitmapResource(resource::GameOverBitmap);
     EXPECT_EQ((std::set{title.pixel(0, 0), title.pixel(299, 40), gameOver.pixel(0, 0),
                         gameOver.pixel(220, 59)}),
               std::set{Black});
@@ -160,14 +164,18 @@ TEST_P(EveryWave, IsMonoPcmOfTheCataloguedRateDepthAndLengthHeardBetweenSilences
     EXPECT_GT(loudest, fullScale / 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Catalogue, EveryWave,
-    ::testing::Values(WaveEntry{103, 22050, 8, 2768}, WaveEntry{104, 11025, 8, 12927},
-                      WaveEntry{105, 22050, 16, 32357}, WaveEntry{106, 11025, 8, 6925},
-                      WaveEntry{107, 22050, 8, 10226}, WaveEntry{108, 22050, 8, 7570},
-                      WaveEntry{109, 11025, 8, 5997}, WaveEntry{110, 44100, 16, 57408},
-                      WaveEntry{111, 22050, 8, 8763}, WaveEntry{112, 11000, 8, 9954}),
-    [](const auto& named) { return "Wave" + std::to_string(named.param.id); });
+INSTANTIATE_TEST_SUITE_P(Catalogue, EveryWave,
+                         ::testing::Values(WaveEntry{resource::BounceWave, 22050, 8, 2768},
+                                           WaveEntry{resource::BrickBreakWave, 11025, 8, 12927},
+                                           WaveEntry{resource::ExplosionWave, 22050, 16, 32357},
+                                           WaveEntry{resource::SpringWave, 11025, 8, 6925},
+                                           WaveEntry{resource::LaunchWave, 22050, 8, 10226},
+                                           WaveEntry{resource::GlideBreakWave, 22050, 8, 7570},
+                                           WaveEntry{resource::FallWave, 11025, 8, 5997},
+                                           WaveEntry{resource::StageCardWave, 44100, 16, 57408},
+                                           WaveEntry{resource::WallKickWave, 22050, 8, 8763},
+                                           WaveEntry{resource::StageClearWave, 11000, 8, 9954}),
+                         [](const auto& named) { return "Wave" + std::to_string(named.param.id); });
 
 TEST(ProgramIcon, IsOne32By32SixteenColourOpaqueImageNamedByItsGroup) {
     const auto image = findResource(ResourceKind::Icon, 1);
@@ -187,7 +195,7 @@ TEST(ProgramIcon, IsOne32By32SixteenColourOpaqueImageNamedByItsGroup) {
     EXPECT_TRUE(std::all_of(topRow, topRow + 16, [](auto byte) { return byte == 0x11; }));
 
     // Reserved, type icon, one image 32 × 32 of 16 colours, planes, depth, size, icon id.
-    const auto group = findResource(ResourceKind::GroupIcon, 116);
+    const auto group = findResource(ResourceKind::GroupIcon, resource::IconGroup);
     ASSERT_EQ(group.size(), 20u);
     EXPECT_EQ(
         fields(

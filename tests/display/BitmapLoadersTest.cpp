@@ -8,8 +8,10 @@
 
 #include "assets/ResourceTable.h"
 #include "display/device/BmpFile.h"
-#include "display/device/ColourTable.h"
-#include "display/device/Palette.h"
+#include "display/spare/ColourTable.h"
+#include "display/spare/DisplaySpare.h"
+#include "display/spare/Palette.h"
+#include "display/spare/SurfaceSpare.h"
 #include "fuzz/seeds/BmpWriter.h"
 #include "fuzz/seeds/SeedCorpus.h"
 #include "tests/display/DisplayFixture.h"
@@ -48,13 +50,13 @@ class BitmapLoaders : public OpenDisplay {
 
         Surface* target = numbered(4, 4);
         const auto before = pixelsOf(*target->platformSurface());
-        const HRESULT painted = target->paintBitmapByName(path, 0, 0);
+        const HRESULT painted = paintBitmapByName(*target, path, 0, 0);
         if (FAILED(painted)) {
             EXPECT_EQ(pixelsOf(*target->platformSurface()), before);
         }
 
         palette = sentinelPalette;
-        const HRESULT loaded = screen.loadPalette(&palette, path);
+        const HRESULT loaded = loadPalette(screen, &palette, path);
         EXPECT_EQ(palette == nullptr, FAILED(loaded));
         device::releaseHeld(palette);
         return {surface, painted, loaded};
@@ -73,7 +75,7 @@ TEST_F(BitmapLoaders, EverySoundSeedLoadsAndEveryBrokenOneIsRefusedByAllThree) {
         const std::vector<HRESULT> expected =
             seed.sound ? std::vector<HRESULT>{S_OK, S_OK, fullTable ? S_OK : E_FAIL} : refused;
         EXPECT_EQ(load(file.write(seed.bytes)), expected) << seed.name;
-        EXPECT_EQ(platform::BmpFile::check(seed.bytes).has_value(), seed.sound) << seed.name;
+        EXPECT_EQ(device::BmpFile::check(seed.bytes).has_value(), seed.sound) << seed.name;
     }
 }
 
@@ -86,14 +88,14 @@ TEST_F(BitmapLoaders, MissingUnreadableEndlessAndHeaderOnlyFilesAreRefused) {
         EXPECT_EQ(load(path), refused) << "'" << path << "'";
     }
     std::filesystem::remove(fifo);
-    const auto strip = findResource(ResourceKind::Bitmap, 101);
+    const auto strip = findResource(ResourceKind::Bitmap, TrailDots);
     EXPECT_EQ(load(file.write(strip.first(14 + 40))), refused) << "headers alone";
 }
 
 // A sound bitmap with padding after its rows: taken up to 16 MiB, refused beyond.
 TEST_F(BitmapLoaders, AFileOverSixteenMebibytesIsRefusedWithoutBeingRead) {
     auto bytes = bmpseeds::encodeBmp({});
-    bytes.resize(platform::BmpFile::MaxBytes);
+    bytes.resize(device::BmpFile::MaxBytes);
     EXPECT_EQ(load(file.write(bytes)), (std::vector<HRESULT>{S_OK, S_OK, S_OK}));
     bytes.push_back(0);
     EXPECT_EQ(load(file.write(bytes)), refused);
@@ -118,7 +120,7 @@ TEST_F(BitmapLoaders, FileAndBuiltInWaysCountColoursByTheirOwnRules) {
         SCOPED_TRACE(c.what);
         const auto bytes = bmpseeds::encodeBmp(c.fields);
         palette = sentinelPalette;
-        const HRESULT loaded = screen.loadPalette(&palette, file.write(bytes));
+        const HRESULT loaded = loadPalette(screen, &palette, file.write(bytes));
         ASSERT_EQ(loaded, c.fileCount == Fails ? E_FAIL : S_OK);
         ASSERT_EQ(palette == nullptr, FAILED(loaded));
         for (std::uint32_t i = 0; palette != nullptr && i <= c.fileCount && i < 256; ++i) {
@@ -128,7 +130,7 @@ TEST_F(BitmapLoaders, FileAndBuiltInWaysCountColoursByTheirOwnRules) {
         }
         device::releaseHeld(palette);
 
-        const auto builtIn = platform::builtInColourTable(*platform::BmpFile::check(bytes));
+        const auto builtIn = device::builtInColourTable(*device::BmpFile::check(bytes));
         ASSERT_TRUE(builtIn);
         EXPECT_EQ(builtIn->count, c.builtInCount);
         for (std::uint32_t i = 0; i < builtIn->count; ++i) {
@@ -138,24 +140,24 @@ TEST_F(BitmapLoaders, FileAndBuiltInWaysCountColoursByTheirOwnRules) {
 }
 
 TEST_F(BitmapLoaders, ABuiltInBitmapGivesItsColoursWithFlagsCleared) {
-    ASSERT_EQ(screen.loadPalette(&palette, 101), S_OK);
-    const auto strip = findResource(ResourceKind::Bitmap, 101);
+    ASSERT_EQ(loadPalette(screen, &palette, TrailDots), S_OK);
+    const auto strip = findResource(ResourceKind::Bitmap, TrailDots);
     for (std::size_t i = 0; i < 256; ++i) {
         const PALETTEENTRY quad = asRead(strip, 54 + 4 * i);
         ASSERT_EQ(palette->entries()[i], (PALETTEENTRY{quad.peBlue, quad.peGreen, quad.peRed, 0}));
     }
     device::releaseHeld(palette);
     palette = sentinelPalette;
-    EXPECT_EQ(screen.loadPalette(&palette, 9999), E_FAIL);
+    EXPECT_EQ(loadPalette(screen, &palette, 9999), E_FAIL);
     EXPECT_EQ(palette, nullptr);
 }
 
 // A table that claims more colours than it holds would be read past the bitmap's end.
 TEST(BuiltInColourTable, RefusesATableRunningPastTheBytes) {
     const auto bytes = bmpseeds::encodeBmp({.bitCount = 4, .colorsUsed = 0xFFFFFFFF});
-    const auto bitmap = platform::BmpFile::check(bytes);
+    const auto bitmap = device::BmpFile::check(bytes);
     ASSERT_TRUE(bitmap) << "decoders take 16 colours from it";
-    EXPECT_FALSE(platform::builtInColourTable(*bitmap));
+    EXPECT_FALSE(device::builtInColourTable(*bitmap));
 }
 
 }  // namespace

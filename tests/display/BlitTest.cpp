@@ -6,6 +6,7 @@
 #include <climits>
 
 #include "display/device/DisplayCodes.h"
+#include "display/spare/DisplaySpare.h"
 #include "tests/display/DisplayFixture.h"
 
 namespace displaytest {
@@ -46,7 +47,7 @@ TEST_F(BlitTest, CopiesCrossingAnyEdgeAreRefusedAndDrawNothing) {
 }
 
 TEST_F(BlitTest, TrailStripKeyedOnBlueLeavesExactlyTheThreeDiagonalPixelsOfEachFrame) {
-    Surface* dots = bitmap(101);
+    Surface* dots = bitmap(TrailDots);
     ASSERT_EQ(dots->setSourceKey(RGB(0, 0, 255)), S_OK);
     ASSERT_EQ(dots->platformSurface()->sourceKey(), Blue);
     const std::uint16_t background = 0x1234;
@@ -112,9 +113,9 @@ TEST_F(BlitTest, ClearStoresTheLowSixteenBitsOfARawValue) {
 TEST_F(BlitTest, BlitRawKeyedSkipsTheKeyOfABarePlatformSurfaceAndRefusesEdges) {
     device::PixelSurface* source = numbered(3, 1)->platformSurface();
     source->setSourceKey(2);
-    ASSERT_EQ(screen.blitRawKeyed(10, 10, source, nullptr), S_OK);  // the key value skipped
+    ASSERT_EQ(blitRawKeyed(screen, 10, 10, source, nullptr), S_OK);  // the key value skipped
     EXPECT_EQ(pixelsOf(*screen.backBuffer, 10, 10, 3, 1), (std::vector<std::uint16_t>{1, 0, 3}));
-    EXPECT_EQ(screen.blitRawKeyed(638, 0, source, nullptr), DDERR_INVALIDRECT);
+    EXPECT_EQ(blitRawKeyed(screen, 638, 0, source, nullptr), DDERR_INVALIDRECT);
     EXPECT_EQ(back(638, 0), Black);
 }
 

@@ -7,12 +7,16 @@
 #include <memory>
 #include <vector>
 
+#include "assets/ResourceIds.h"
 #include "display/Display.h"
 #include "display/device/PixelSurface.h"
 #include "platform/Clock.h"
 #include "platform/HeadlessWindow.h"
 
 namespace displaytest {
+
+// The trail-dot strip, 12 × 3: white, light grey, grey and black dots on key blue.
+constexpr int TrailDots = resource::TrailDotsBitmap;
 
 // Raw 5-6-5 values of the colours the game's pictures use.
 constexpr std::uint16_t Black = 0x0000, White = 0xFFFF, LightGrey = 0xC618, Grey = 0x8410,
@@ -59,7 +63,7 @@ class OpenDisplay : public ::testing::Test {
     }
 
     // The factory's Surface for a bitmap, deleted with the test.
-    Surface* bitmap(platform::BitmapName name, std::uint32_t width = 0, std::uint32_t height = 0) {
+    Surface* bitmap(device::BitmapName name, std::uint32_t width = 0, std::uint32_t height = 0) {
         Surface* made = nullptr;
         EXPECT_EQ(screen.newBitmapSurface(&made, name, width, height), S_OK);
         return kept.emplace_back(made).get();

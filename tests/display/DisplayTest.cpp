@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "display/device/Bitmap.h"
-#include "display/device/Clipper.h"
 #include "display/device/FrontBuffer.h"
-#include "display/device/Palette.h"
 #include "display/device/PixelDevice.h"
+#include "display/spare/Clipper.h"
+#include "display/spare/DisplaySpare.h"
+#include "display/spare/Palette.h"
+#include "display/spare/SurfaceSpare.h"
 #include "tests/display/DisplayFixture.h"
 
 namespace displaytest {
@@ -20,30 +22,31 @@ TEST_F(UnopenedDisplay, AnswersEPointerForMissingPartsAndEInvalidArgForMissingAr
     Surface* made = &never;
     device::Palette* palette = nullptr;
     EXPECT_EQ(unopened.present(), E_POINTER);
-    EXPECT_EQ(unopened.presentNoVsync(), E_POINTER);
+    EXPECT_EQ(presentNoVsync(unopened), E_POINTER);
     EXPECT_EQ(unopened.clear(0), E_POINTER);
-    EXPECT_EQ(unopened.blit(0, 0, bitmap(101), nullptr), E_POINTER);
-    EXPECT_EQ(unopened.blitRawKeyed(0, 0, bitmap(101)->platformSurface(), nullptr), E_POINTER);
-    EXPECT_EQ(unopened.newBlankSurface(&made, 4, 4), E_POINTER);
-    EXPECT_EQ(unopened.presentBitmap(nullptr, nullptr), E_POINTER);
-    EXPECT_EQ(unopened.applyPalette(nullptr), E_POINTER);
-    EXPECT_EQ(unopened.attachWindowClipper(), E_POINTER);
+    EXPECT_EQ(unopened.blit(0, 0, bitmap(TrailDots), nullptr), E_POINTER);
+    EXPECT_EQ(blitRawKeyed(unopened, 0, 0, bitmap(TrailDots)->platformSurface(), nullptr),
+              E_POINTER);
+    EXPECT_EQ(newBlankSurface(unopened, &made, 4, 4), E_POINTER);
+    EXPECT_EQ(presentBitmap(unopened, nullptr, nullptr), E_POINTER);
+    EXPECT_EQ(applyPalette(unopened, nullptr), E_POINTER);
+    EXPECT_EQ(attachWindowClipper(unopened), E_POINTER);
     EXPECT_EQ(unopened.blit(0, 0, nullptr, nullptr), E_INVALIDARG);
-    EXPECT_EQ(unopened.newBitmapSurface(&made, 101, 0, 0), E_INVALIDARG);
+    EXPECT_EQ(unopened.newBitmapSurface(&made, TrailDots, 0, 0), E_INVALIDARG);
     EXPECT_EQ(unopened.newTextSurface(&made, nullptr, "x", 0, 0), E_INVALIDARG);
-    EXPECT_EQ(unopened.loadPalette(&palette, 101), E_INVALIDARG);
-    EXPECT_EQ(screen.newBitmapSurface(&made, platform::BitmapName(), 0, 0), E_INVALIDARG);
+    EXPECT_EQ(loadPalette(unopened, &palette, TrailDots), E_INVALIDARG);
+    EXPECT_EQ(screen.newBitmapSurface(&made, device::BitmapName(), 0, 0), E_INVALIDARG);
     EXPECT_EQ(screen.newTextSurface(&made, nullptr, nullptr, 0, 0), E_INVALIDARG);
     EXPECT_EQ(made, &never) << "arguments are checked before the result is touched";
 
     EXPECT_EQ(screen.blit(0, 0, &never, nullptr), E_INVALIDARG);
-    EXPECT_EQ(screen.newBitmapSurface(nullptr, 101, 0, 0), E_INVALIDARG);
+    EXPECT_EQ(screen.newBitmapSurface(nullptr, TrailDots, 0, 0), E_INVALIDARG);
     EXPECT_EQ(screen.newTextSurface(nullptr, nullptr, "x", 0, 0), E_INVALIDARG);
-    EXPECT_EQ(screen.newBlankSurface(nullptr, 4, 4), E_INVALIDARG);
-    EXPECT_EQ(screen.loadPalette(nullptr, 101), E_INVALIDARG);
-    EXPECT_EQ(screen.loadPalette(&palette, platform::BitmapName()), E_INVALIDARG);
-    EXPECT_EQ(never.paintBitmapByName(101, 0, 0), E_INVALIDARG) << "no platform surface";
-    EXPECT_EQ(bitmap(101)->paintBitmapByName(platform::BitmapName(), 0, 0), E_INVALIDARG);
+    EXPECT_EQ(newBlankSurface(screen, nullptr, 4, 4), E_INVALIDARG);
+    EXPECT_EQ(loadPalette(screen, nullptr, TrailDots), E_INVALIDARG);
+    EXPECT_EQ(loadPalette(screen, &palette, device::BitmapName()), E_INVALIDARG);
+    EXPECT_EQ(paintBitmapByName(never, TrailDots, 0, 0), E_INVALIDARG) << "no platform surface";
+    EXPECT_EQ(paintBitmapByName(*bitmap(TrailDots), device::BitmapName(), 0, 0), E_INVALIDARG);
 }
 
 TEST(OpenedDisplay, WindowedThenFullScreenThenReleasedLikeTheGameDoes) {
@@ -71,7 +74,7 @@ TEST(OpenedDisplay, WindowedThenFullScreenThenReleasedLikeTheGameDoes) {
     EXPECT_EQ(opened.bounds, (RECT{0, 0, 1280, 1024}));
     EXPECT_EQ(opened.backBuffer->description().width, 640u);
 
-    EXPECT_EQ(opened.releaseAll(), S_OK);
+    opened.releaseAll();
     EXPECT_FALSE(window.isFullScreen()) << "the desktop is back in normal use";
     EXPECT_EQ(opened.directDraw, nullptr);
     EXPECT_EQ(opened.backBuffer, nullptr);
@@ -114,8 +117,8 @@ TEST_F(PresentTest, ShowsTheBackBufferOnePresentPerGridTickOrAtOnceWithoutTheWai
               (std::array<std::uint16_t, 2>{0x1234, 0xBEEF}));
 
     screen.backBuffer->row(0)[0] = 0x4321;  // shown at once without the grid's wait
-    ASSERT_EQ(screen.presentNoVsync(), S_OK);
-    ASSERT_EQ(screen.presentNoVsync(), S_OK);
+    ASSERT_EQ(presentNoVsync(screen), S_OK);
+    ASSERT_EQ(presentNoVsync(screen), S_OK);
     EXPECT_EQ(clock.nowNs(), start + 3 * FramePacer::TickNs);
     EXPECT_EQ(window.presentCount(), 6u);
     EXPECT_EQ(window.pixel(0, 0), 0x4321);
@@ -144,30 +147,31 @@ TEST_F(PresentTest, CountsTheTimeFromItsTickAgainstThePauseAfterIt) {
 }
 
 TEST_F(PresentTest, PresentBitmapStretchesItOverTheBackBufferAndAttachesThePalette) {
-    const auto strip = device::Bitmap::load(101, 0, 0);  // 12 × 3: white, light grey ... dots
+    const auto strip = device::Bitmap::load(TrailDots, 0,
+                                            0);  // 12 × 3: white, light grey ... dots
     device::Palette* palette = device::Palette::create({});
-    ASSERT_EQ(screen.presentBitmap(strip.get(), palette), S_OK);
-    EXPECT_EQ(screen.frontBuffer->palette(), palette);
+    ASSERT_EQ(presentBitmap(screen, strip.get(), palette), S_OK);
+    EXPECT_EQ(screen.frontBuffer->attached<device::Palette>(), palette);
     palette->release();
     // Each strip pixel covers 53⅓ × 160 of the screen.
     EXPECT_EQ((std::array{window.pixel(20, 100), window.pixel(80, 100), window.pixel(639, 479)}),
               (std::array{White, Blue, Black}));
 
     screen.backBuffer->addRef();
-    EXPECT_EQ(screen.presentBitmap(nullptr, nullptr), E_FAIL);
+    EXPECT_EQ(presentBitmap(screen, nullptr, nullptr), E_FAIL);
     EXPECT_EQ(screen.backBuffer->release(), 1u) << "the borrowed back buffer is given back";
     EXPECT_EQ(window.presentCount(), 1u);
 }
 
 TEST_F(PresentTest, PalettesAndClippersAttachToTheFrontBufferWhichHoldsTheOnlyReference) {
     device::Palette* palette = device::Palette::create({});
-    ASSERT_EQ(screen.applyPalette(palette), S_OK);
-    EXPECT_EQ(screen.frontBuffer->palette(), palette);
-    ASSERT_EQ(screen.applyPalette(nullptr), S_OK);
+    ASSERT_EQ(applyPalette(screen, palette), S_OK);
+    EXPECT_EQ(screen.frontBuffer->attached<device::Palette>(), palette);
+    ASSERT_EQ(applyPalette(screen, nullptr), S_OK);
     EXPECT_EQ(palette->release(), 0u) << "detaching gave the front buffer's reference back";
 
-    ASSERT_EQ(screen.attachWindowClipper(), S_OK);
-    device::Clipper* clipper = screen.frontBuffer->clipper();
+    ASSERT_EQ(attachWindowClipper(screen), S_OK);
+    device::Clipper* clipper = screen.frontBuffer->attached<device::Clipper>();
     ASSERT_NE(clipper, nullptr);
     EXPECT_EQ(clipper->window(), &window);
     EXPECT_EQ(clipper->addRef(), 2u);

@@ -6,6 +6,7 @@
 
 #include "assets/ResourceTable.h"
 #include "display/device/Text.h"
+#include "display/spare/DisplaySpare.h"
 #include "tests/display/DisplayFixture.h"
 #include "tests/display/ScratchFile.h"
 
@@ -17,10 +18,10 @@ using FactoryTest = OpenDisplay;
 // Asked for twice its size, the strip is stretched to it.
 TEST_F(FactoryTest, BuiltInAndFileBitmapsGiveTheTrailStripAtItsOwnOrAGivenSize) {
     const ScratchFile file("factory");
-    const char* copy = file.write(findResource(ResourceKind::Bitmap, 101));
+    const char* copy = file.write(findResource(ResourceKind::Bitmap, TrailDots));
     const std::uint16_t colour[] = {White, LightGrey, Grey, Black};
-    for (const auto& [dots, scale] : {std::pair{bitmap(101), 1u}, std::pair{bitmap(copy), 1u},
-                                      std::pair{bitmap(101, 24, 6), 2u}}) {
+    for (const auto& [dots, scale] : {std::pair{bitmap(TrailDots), 1u}, std::pair{bitmap(copy), 1u},
+                                      std::pair{bitmap(TrailDots, 24, 6), 2u}}) {
         ASSERT_EQ(sizeOf(dots), (std::array{12 * scale, 3 * scale}));
         for (std::uint32_t y = 0; y < 3 * scale; ++y) {
             for (std::uint32_t x = 0; x < 12 * scale; ++x) {
@@ -29,12 +30,12 @@ TEST_F(FactoryTest, BuiltInAndFileBitmapsGiveTheTrailStripAtItsOwnOrAGivenSize) 
             }
         }
     }
-    EXPECT_EQ(bitmap(101, 36, 0)->description().height, 3u) << "0 keeps the bitmap's own";
+    EXPECT_EQ(bitmap(TrailDots, 36, 0)->description().height, 3u) << "0 keeps the bitmap's own";
 }
 
 TEST_F(FactoryTest, BlankSurfacesHaveTheSizeAskedFor) {
     Surface* blank = nullptr;
-    ASSERT_EQ(screen.newBlankSurface(&blank, 7, 5), S_OK);
+    ASSERT_EQ(newBlankSurface(screen, &blank, 7, 5), S_OK);
     EXPECT_EQ(sizeOf(kept.emplace_back(blank).get()), (std::array{7u, 5u}));
 }
 
@@ -44,9 +45,9 @@ TEST_F(FactoryTest, WhatCannotBeMadeFailsWithANullResult) {
     Surface* made = &sentinel;
     EXPECT_EQ(screen.newBitmapSurface(&made, 9999, 0, 0), E_FAIL);
     EXPECT_EQ(std::exchange(made, &sentinel), nullptr);
-    EXPECT_EQ(screen.newBitmapSurface(&made, 101, 100000, 0), E_FAIL);
+    EXPECT_EQ(screen.newBitmapSurface(&made, TrailDots, 100000, 0), E_FAIL);
     EXPECT_EQ(std::exchange(made, &sentinel), nullptr);
-    EXPECT_EQ(screen.newBlankSurface(&made, 0, 5), E_INVALIDARG);
+    EXPECT_EQ(newBlankSurface(screen, &made, 0, 5), E_INVALIDARG);
     EXPECT_EQ(std::exchange(made, &sentinel), nullptr);
     EXPECT_EQ(screen.newTextSurface(&made, nullptr, "", 0, 0), E_INVALIDARG) << "no 0-wide box";
     EXPECT_EQ(made, nullptr);

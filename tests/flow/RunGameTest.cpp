@@ -1,6 +1,7 @@
 #include <string>
 #include <vector>
 
+#include "assets/ResourceIds.h"
 #include "game/GameState.h"
 #include "game/StageTable.h"
 #include "platform/VirtualKeys.h"
@@ -44,7 +45,7 @@ class RunGame : public FlowTest {
 
     // The stage's map is on the screen, a point of each tile.
     void expectMapShown(std::size_t stage) {
-        const auto tiles = bitmap(102);
+        const auto tiles = bitmap(resource::TileSheetBitmap);
         for (std::int32_t cell = 0; cell < GridColumns * GridRows; ++cell) {
             const std::int32_t code = stageTable[stage][static_cast<std::size_t>(cell)];
             const std::uint32_t x = (cell % GridColumns) * 32 + 8;
@@ -65,8 +66,8 @@ TEST_F(RunGame, AFrameOfStageOneShowsItsMapAndTheTrailAtTheMiddleOfTheScreen) {
     });
     expectMapShown(1);
     // Points 4..99 are still at (320, 240); the oldest, drawn last, shows the fourth dot.
-    const auto tiles = bitmap(102);
-    const auto dots = bitmap(101);
+    const auto tiles = bitmap(resource::TileSheetBitmap);
+    const auto dots = bitmap(resource::TrailDotsBitmap);
     for (std::uint32_t dy = 0; dy < 3; ++dy) {
         for (std::uint32_t dx = 0; dx < 3; ++dx) {
             const std::uint16_t dot = pixelOf(*dots, 9 + dx, dy);

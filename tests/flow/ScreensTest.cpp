@@ -1,5 +1,6 @@
 #include <array>
 
+#include "assets/ResourceIds.h"
 #include "game/GameState.h"
 #include "game/Screens.h"
 #include "platform/VirtualKeys.h"
@@ -93,9 +94,11 @@ TEST_P(PictureScreens, WaitOnTheDesktopAfterEachPollOfTheKeyWaitCountingNoTime) 
 
 INSTANTIATE_TEST_SUITE_P(
     Flow, PictureScreens,
-    ::testing::Values(PictureScreen{"title", showTitle, 113, 170, 90, Black, 2000, 0},
-                      PictureScreen{"game_over", showGameOver, 115, 210, 210, Black, 1000, 3},
-                      PictureScreen{"ending", showEnding, 114, 112, 140, White, 5000, 3}),
+    ::testing::Values(
+        PictureScreen{"title", showTitle, resource::TitleBitmap, 170, 90, Black, 2000, 0},
+        PictureScreen{"game_over", showGameOver, resource::GameOverBitmap, 210, 210, Black, 1000,
+                      3},
+        PictureScreen{"ending", showEnding, resource::EndingBitmap, 112, 140, White, 5000, 3}),
     [](const auto& screen) { return std::string(screen.param.name); });
 
 TEST_F(Screens, TheStageCardShowsThreeWhiteOnGreyLinesAtThreeHundredWithItsCue) {
@@ -103,7 +106,7 @@ TEST_F(Screens, TheStageCardShowsThreeWhiteOnGreyLinesAtThreeHundredWithItsCue) 
     gameState.lives = 0;
     closeWindowAfterPoll(1);
     showStageCard();
-    EXPECT_EQ(audio.played, std::vector<int>{110});
+    EXPECT_EQ(audio.played, std::vector{resource::StageCardWave});
     const std::array<const char*, 3> lines = {"Stage 7", "Life 0", "Score 10000"};
     for (std::uint32_t line = 0; line < lines.size(); ++line) {
         Surface* made = nullptr;
@@ -140,7 +143,7 @@ TEST_F(Screens, AStageCardAfterTheWindowClosedOnlyPlaysItsCue) {
     showStageCard();
     EXPECT_EQ(keys.polls, 1);
     EXPECT_EQ(screen->presentCount(), 0u);
-    EXPECT_EQ(audio.played, std::vector<int>{110});
+    EXPECT_EQ(audio.played, std::vector{resource::StageCardWave});
 }
 
 }  // namespace

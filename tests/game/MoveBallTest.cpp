@@ -1,12 +1,15 @@
 #include <array>
 #include <vector>
 
+#include "assets/ResourceIds.h"
 #include "game/Cues.h"
 #include "game/MoveBall.h"
 #include "platform/VirtualKeys.h"
 #include "tests/game/GameFixture.h"
 
 namespace {
+
+using namespace resource;
 
 // One moveBall call in the walled box, with one tile placed and at most one arrow held.
 struct Move {
@@ -18,14 +21,14 @@ struct Move {
 
 const std::vector<Move> moves = {
     {"falls past Block", Block, 3, 3, 100, 89, 0, 1, 0, 100, 90, 0, 0, 0, 0},
-    {"lands on Block", Block, 3, 3, 100, 90, 0, 1, 0, 100, 88, 64, 0, 0, 103},
-    {"lands from 1 above", Block, 3, 3, 100, 95, 0, 1, 0, 100, 88, 64, 0, 0, 103},
+    {"lands on Block", Block, 3, 3, 100, 90, 0, 1, 0, 100, 88, 64, 0, 0, BounceWave},
+    {"lands from 1 above", Block, 3, 3, 100, 95, 0, 1, 0, 100, 88, 64, 0, 0, BounceWave},
     {"level with the top", Block, 3, 3, 100, 96, 0, 1, 0, 100, 96, 0, 0, 0, 0},
-    {"diagonal onto wall", Block, 19, 3, 602, 90, 1, 1, 0, 602, 88, 64, 0, 0, 103},
-    {"breaks Brick", Brick, 3, 3, 100, 90, 1, 1, 0, 100, 88, 64, 0, 0, 104},
-    {"Spring", Spring, 3, 3, 100, 90, 0, 1, 0, 100, 86, 196, 0, 0, 106},
-    {"RightLauncher", RightLauncher, 6, 2, 200, 58, 0, 1, 0, 224, 80, 0, 1, 0, 107},
-    {"LeftLauncher", LeftLauncher, 6, 2, 200, 58, 0, 1, 0, 192, 80, 0, -1, 0, 107},
+    {"diagonal onto wall", Block, 19, 3, 602, 90, 1, 1, 0, 602, 88, 64, 0, 0, BounceWave},
+    {"breaks Brick", Brick, 3, 3, 100, 90, 1, 1, 0, 100, 88, 64, 0, 0, BrickBreakWave},
+    {"Spring", Spring, 3, 3, 100, 90, 0, 1, 0, 100, 86, 196, 0, 0, SpringWave},
+    {"RightLauncher", RightLauncher, 6, 2, 200, 58, 0, 1, 0, 224, 80, 0, 1, 0, LaunchWave},
+    {"LeftLauncher", LeftLauncher, 6, 2, 200, 58, 0, 1, 0, 192, 80, 0, -1, 0, LaunchWave},
     {"Block on the right", Block, 5, 5, 154, 170, 1, 0, 0, 154, 170, 0, 0, 0, 0},
     {"Brick on the left", Brick, 5, 5, 197, 170, -1, 0, 0, 197, 170, 0, 0, 0, 0},
     {"Spring above", Spring, 5, 5, 170, 197, 0, -1, 0, 170, 197, 0, 0, 0, 0},
@@ -33,10 +36,11 @@ const std::vector<Move> moves = {
     {"code 7 below", 7, 5, 5, 170, 156, 0, 1, 0, 170, 156, 0, 0, 0, 0},
     {"x - 6 is column 0", Block, 0, 3, 0, 100, -1, 1, 0, 0, 100, 0, 0, 0, 0},
     {"clamped to x 0", Empty, 0, 3, 0, 100, -1, 1, 0, 0, 101, 0, 0, 0, 0},
-    {"kicked left", Block, 5, 5, 154, 171, 1, 0, VK_LEFT, 134, 171, 0, 0, -100, 111},
-    {"kicked right", Block, 5, 5, 196, 170, 0, 1, VK_RIGHT, 217, 171, 0, 0, 100, 111},
+    {"kicked left", Block, 5, 5, 154, 171, 1, 0, VK_LEFT, 134, 171, 0, 0, -100, WallKickWave},
+    {"kicked right", Block, 5, 5, 196, 170, 0, 1, VK_RIGHT, 217, 171, 0, 0, 100, WallKickWave},
     {"no kick off Brick", Brick, 5, 5, 155, 171, 0, 1, VK_LEFT, 155, 172, 0, 0, 0, 0},
-    {"kicked past the edge", Block, 19, 5, 625, 170, 0, 0, VK_RIGHT, 639, 170, 0, 0, 100, 111},
+    {"kicked past the edge", Block, 19, 5, 625, 170, 0, 0, VK_RIGHT, 639, 170, 0, 0, 100,
+     WallKickWave},
 };
 
 using MoveBall = GameTest;
@@ -54,7 +58,7 @@ TEST_F(MoveBall, ActsOnTheProbedTileAndKicksOffWalls) {
         EXPECT_EQ((std::array{gameState.ballX, gameState.ballY, gameState.lift, gameState.glide,
                               gameState.kick, tileAt(m.column, m.row), gameState.stageCleared}),
                   (std::array{m.endX, m.endY, m.lift, m.glide, m.kick,
-                              m.wave == 104 ? Empty : m.tile, m.endX == 639 ? 1 : 0}));
+                              m.wave == BrickBreakWave ? Empty : m.tile, m.endX == 639 ? 1 : 0}));
         EXPECT_EQ(audio.played, m.wave == 0 ? std::vector<int>{} : std::vector{m.wave});
     }
 }
@@ -84,7 +88,7 @@ TEST_F(MoveBall, AMineTakesTheBallFromEverySideAndPausesOnEveryProbe) {
         EXPECT_EQ(gameState.ballLost, 1);
     }
     EXPECT_EQ(sleptMs(), 8u * 1500);
-    EXPECT_EQ(audio.played, std::vector<int>{105});
+    EXPECT_EQ(audio.played, std::vector{ExplosionWave});
 }
 
 TEST_F(MoveBall, TheEdgeEventsFireAndPauseOnEveryCallAndTheCornerRaisesBothClearedFirst) {
@@ -110,7 +114,7 @@ TEST_F(MoveBall, TheEdgeEventsFireAndPauseOnEveryCallAndTheCornerRaisesBothClear
     EXPECT_EQ(ball(), (Pixel{639, 479}));
     EXPECT_EQ((std::array{gameState.stageCleared, gameState.ballLost}), (std::array{1, 1}));
     EXPECT_EQ(sleptMs(), 3u * 700 + 3 * 500);
-    EXPECT_EQ(audio.played, std::vector<int>{112});  // the gate took the first one's cue
+    EXPECT_EQ(audio.played, std::vector{StageClearWave});  // the gate took the first one's cue
 }
 
 }  // namespace

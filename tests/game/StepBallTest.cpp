@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "assets/ResourceIds.h"
 #include "game/Cues.h"
 #include "game/Random.h"
 #include "game/StepBall.h"
@@ -52,12 +53,6 @@ class StepBall : public GameTest {
     }
 };
 
-TEST(NextRandom, StartsWithTheFixedSequence) {
-    randomState = 1;
-    EXPECT_EQ((std::array{nextRandom(), nextRandom(), nextRandom()}),
-              (std::array{41, 18467, 6334}));
-}
-
 TEST_F(StepBall, StageOneWithNoKeyLandsOnTheFloorInItsFiftySixthSubstep) {
     loadStage(1);
     resetTrail();
@@ -76,7 +71,7 @@ TEST_F(StepBall, StageOneWithNoKeyLandsOnTheFloorInItsFiftySixthSubstep) {
     EXPECT_EQ(std::vector(path.end() - 2, path.end()), (std::vector<Pixel>{{62, 409}, {62, 406}}));
     EXPECT_EQ(ball(), (Pixel{62, 406}));
     EXPECT_EQ(gameState.lift, 63);
-    EXPECT_EQ(audio.played, std::vector<int>{103});
+    EXPECT_EQ(audio.played, std::vector{resource::BounceWave});
 }
 
 TEST_F(StepBall, ArrowsNudgeAndUpOrDownDrawOnlyWhileHeld) {
@@ -104,7 +99,7 @@ TEST_F(StepBall, HoversOnTheThousandAndFirstSubstepUntilSpaceIsReleased) {
     armCue();
     substep({VK_SPACE});
     EXPECT_EQ(gameState.hover, 1);
-    EXPECT_EQ(audio.played, std::vector<int>{112});
+    EXPECT_EQ(audio.played, std::vector{resource::StageClearWave});
 
     placeBall(300, 200);  // in mid-air again, whatever bounces the charge took
     gameState.lift = 0;
@@ -140,7 +135,7 @@ TEST_F(StepBall, GlidesThreePixelsASubstepUntilAWallOrAnArrowStopsIt) {
         EXPECT_EQ(substep({vk}), (Pixel{0, 0}));
         EXPECT_EQ(gameState.glide, 0);
     }
-    EXPECT_EQ(audio.played, std::vector<int>(4, 108));
+    EXPECT_EQ(audio.played, std::vector(4, resource::GlideBreakWave));
 }
 
 TEST_F(StepBall, LiftRisesTwoThenOnePixelsUntilItRunsOutOrIsRefused) {
@@ -197,7 +192,7 @@ TEST_F(StepBall, ALeftwardKickStepThatKicksOffAWallFliesRightInTheSameSubstep) {
     // left with Right held throws the ball to 211 with kick +100; the rightward step follows.
     EXPECT_EQ(substep({VK_SPACE, VK_RIGHT}, {Still, Still}), (Pixel{22, -1}));
     EXPECT_EQ(gameState.kick, 99);
-    EXPECT_EQ(audio.played, std::vector<int>{111});
+    EXPECT_EQ(audio.played, std::vector{resource::WallKickWave});
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "assets/ResourceTable.h"
 #include "platform/Clock.h"
 #include "platform/KeySource.h"
 
@@ -24,12 +23,6 @@ TEST(ScriptedKeySource, IgnoresCodesOutsideTheTable) {
     platform::KeyReport report{};
     keys.poll(report);
     EXPECT_EQ(report, platform::KeyReport{});
-}
-
-// The bitmaps' contents are pinned with the assets; here, that asking for one not there is safe.
-TEST(EmbeddedResources, GiveNothingForAnIdOrKindNotThere) {
-    EXPECT_TRUE(findResource(ResourceKind::Bitmap, 999).empty());
-    EXPECT_TRUE(findResource(ResourceKind::Wave, 101).empty());
 }
 
 }  // namespace

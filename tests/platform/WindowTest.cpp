@@ -153,12 +153,6 @@ TEST(SdlWindow, ShowsThePictureFittedInAWindowAndAtFullScreenAndAgainAfterEveryC
     expectShown(*window, {0, 0, 4, 4});
 }
 
-TEST(MakeRect, TurnsCornerAndSizeIntoEdges) {
-    RECT rect;
-    EXPECT_EQ(makeRect(rect, 64, 0, 32, 32), (RECT{64, 0, 96, 32}));
-    EXPECT_EQ(rect, (RECT{64, 0, 96, 32}));
-}
-
 TEST(SdlWindow, ScalesByWholeMultiplesWhenAsked) {
     std::string error;
     const auto window = platform::SdlWindow::create("tilebounce test", error);

@@ -7,7 +7,7 @@
 
 #include "winapi/WinTypes.h"
 
-namespace platform {
+namespace device {
 
 using PaletteEntries = std::array<PALETTEENTRY, 256>;
 
@@ -31,4 +31,4 @@ std::optional<ColourTable> builtInColourTable(const BmpFile& bitmap);
 // fourth byte as peFlags, the rest stay as read. Nothing for a file shorter than 1,078 bytes.
 std::optional<ColourTable> fileColourTable(const BmpFile& bitmap);
 
-}  // namespace platform
+}  // namespace device

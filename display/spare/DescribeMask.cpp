@@ -1,4 +1,4 @@
-#include "display/DescribeMask.h"
+#include "display/spare/DescribeMask.h"
 
 HRESULT describeMask(std::uint32_t mask, std::uint32_t* shift, std::uint32_t* width) {
     if (shift == nullptr || width == nullptr) {

@@ -1,11 +1,11 @@
-#include "display/device/ColourTable.h"
+#include "display/spare/ColourTable.h"
 
 #include <algorithm>
 #include <utility>
 
 #include "display/device/BmpFile.h"
 
-namespace platform {
+namespace device {
 namespace {
 
 constexpr std::size_t InfoOffset = 14;
@@ -56,4 +56,4 @@ std::optional<ColourTable> fileColourTable(const BmpFile& bitmap) {
     return table;
 }
 
-}  // namespace platform
+}  // namespace device

@@ -1,12 +1,10 @@
 #pragma once
 // A 256-entry palette as paletted display modes take it. The display is never paletted, so a
 // palette attached to the front buffer is kept there but changes nothing that is shown.
-#include "display/device/ColourTable.h"
 #include "display/device/RefCounted.h"
+#include "display/spare/ColourTable.h"
 
 namespace device {
-
-using platform::PaletteEntries;
 
 class Palette : public RefCounted {
   public:

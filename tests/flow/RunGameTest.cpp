@@ -116,15 +116,6 @@ TEST_F(RunGame, FourSubstepsAFrameAndAStageEndingSubstepEndsItsFrameWhichIsStill
     EXPECT_EQ(end, GameEnd::Closed);
 }
 
-TEST_F(RunGame, TheEndingFollowsAClearedLastStage) {
-    const GameEnd end = run([](int) {
-        gameState.stage = 20;
-        gameState.stageCleared = 1;
-    });
-    EXPECT_EQ(end, GameEnd::Ending);
-    EXPECT_EQ(shown(0, 0), 0xFFFF) << "the ending's white";
-}
-
 // The lost ball counts over the clear, so the last stage is played again; the window closing
 // at its head leaves the cleared flag set, and that earns no ending.
 TEST_F(RunGame, ALostBallOnTheLastStageCountsOverItsClearEvenWhenTheWindowClosesNext) {

@@ -10,6 +10,9 @@
 
 namespace {
 
+constexpr char LicenceLine[] =
+    "Under the zlib licence; its built-in font, DejaVu Sans Bold, under its own licence.";
+
 std::string join(std::initializer_list<std::string_view> parts) {
     std::string joined;
     for (const std::string_view part : parts) {
@@ -129,7 +132,8 @@ std::function<bool(std::string_view, std::string&)> atMostOneWord(std::optional<
 }
 
 std::string versionText(std::string_view programName) {
-    return std::string(programName) + " " + TB_VERSION + "\n" + platform::sdlVersions() + "\n";
+    return std::string(programName) + " " + TB_VERSION + "\n" + LicenceLine + "\n" +
+           platform::sdlVersions() + "\n";
 }
 
 bool readWholeNumber(std::string_view value, int low, int high, int& number, std::string& problem) {

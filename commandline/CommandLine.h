@@ -43,7 +43,8 @@ CommandLineResult readCommandLine(int argc, const char* const* argv,
 std::function<bool(std::string_view, std::string&)> atMostOneWord(std::optional<std::string>& word,
                                                                   std::string_view what);
 
-// "NAME VERSION" and the SDL versions the program was built with and runs on, one a line.
+// "NAME VERSION", the licence, and the SDL versions the program was built with and runs on, one
+// a line.
 std::string versionText(std::string_view programName);
 
 // A whole number within [low, high]; false, with `problem` saying which numbers are allowed,

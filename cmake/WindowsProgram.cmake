@@ -17,7 +17,8 @@ function(tb_windows_program target)
     file(CONFIGURE OUTPUT "${resources}"
          CONTENT "${icon_group} ICON \"${PROJECT_SOURCE_DIR}/assets/tilebounce.ico\"\n")
     target_sources(${target} PRIVATE "${resources}")
-    target_link_options(${target} PRIVATE -static)
+    # No link time in the header: the same sources give the same .exe.
+    target_link_options(${target} PRIVATE -static -Wl,--no-insert-timestamp)
     if(arg_WINDOWED)
         target_link_options(${target} PRIVATE -mwindows)
     endif()

@@ -6,9 +6,11 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "display/Display.h"
 #include "harness/InstalledSeams.h"
+#include "platform/PictureScaler.h"
 #include "platform/SdlWindow.h"
 
 namespace {
@@ -47,5 +49,31 @@ void presentFrame(benchmark::State& state, Shown shown) {
 BENCHMARK_CAPTURE(presentFrame, upload, Shown::UploadOnly)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(presentFrame, windowed, Shown::Windowed)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(presentFrame, fullScreen, Shown::FullScreen)->Unit(benchmark::kMicrosecond);
+
+// The scaling alone: a frame of 640 × 480 into the picture's share of a 1280 × 720 screen
+// (960 × 720, 1.5 ×) and of a 1920 × 1080 one (1440 × 1080, 2.25 ×).
+void scaleFrame(benchmark::State& state, platform::Scaling scaling) {
+    const auto width = static_cast<std::uint32_t>(state.range(0));
+    const auto height = width * 3 / 4;
+    std::vector<std::uint16_t> frame(640 * 480);
+    for (std::size_t i = 0; i < frame.size(); ++i) {
+        frame[i] = static_cast<std::uint16_t>(i * 2654435761u >> 7);
+    }
+    std::vector<std::uint32_t> output(std::size_t{width} * height);
+    platform::PictureScaler scaler;
+    for (auto _ : state) {
+        scaler.scale({frame.data(), 640, 480, 640 * 2}, scaling, width, height, output.data(),
+                     width * 4);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK_CAPTURE(scaleFrame, sharp, platform::Scaling::Sharp)
+    ->Arg(640)
+    ->Arg(960)
+    ->Arg(1440)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(scaleFrame, nearest, platform::Scaling::Nearest)
+    ->Arg(960)
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -78,7 +78,7 @@ int SdlWindow::watch(void* self, SDL_Event* event) {
 }
 
 void SdlWindow::showAgain() {
-    if (uploadedWidth_ != 0 && SUCCEEDED(showUploaded())) {
+    if (scaler_.keptWidth() != 0 && SUCCEEDED(showUploaded())) {
         return;
     }
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
@@ -154,21 +154,25 @@ RECT SdlWindow::screenBounds() const {
     return {0, 0, mode.w, mode.h};
 }
 
-// A streaming texture of the picture's size, made again only when the size changes.
-bool SdlWindow::textureFits(const PictureView& picture) {
-    int width = 0;
-    int height = 0;
-    if (texture_ != nullptr && SDL_QueryTexture(texture_, nullptr, nullptr, &width, &height) == 0 &&
-        width == static_cast<int>(picture.width) && height == static_cast<int>(picture.height)) {
+// A streaming texture of the fitted picture's size, made again only when that changes. Its pixels
+// are what the scaler writes, the window's own on every desktop the game runs on, so the renderer's
+// copy is a plain one.
+bool SdlWindow::textureFits(const RECT& fit) {
+    const int width = fit.right - fit.left;
+    const int height = fit.bottom - fit.top;
+    int textureWidth = 0;
+    int textureHeight = 0;
+    if (texture_ != nullptr &&
+        SDL_QueryTexture(texture_, nullptr, nullptr, &textureWidth, &textureHeight) == 0 &&
+        textureWidth == width && textureHeight == height) {
         return true;
     }
     if (texture_ != nullptr) {
         SDL_DestroyTexture(texture_);
     }
-    texture_ =
-        SDL_CreateTexture(renderer_, SDL_GetWindowPixelFormat(window_), SDL_TEXTUREACCESS_STREAMING,
-                          static_cast<int>(picture.width), static_cast<int>(picture.height));
-    return texture_ != nullptr && SDL_SetTextureScaleMode(texture_, SDL_ScaleModeNearest) == 0;
+    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                                 width, height);
+    return texture_ != nullptr;
 }
 
 HRESULT SdlWindow::present(const PictureView& picture) {
@@ -180,25 +184,40 @@ HRESULT SdlWindow::upload(const PictureView& picture) {
     if (picture.pixels == nullptr) {
         return E_INVALIDARG;
     }
-    uploadedWidth_ = 0;
-    uploadedHeight_ = 0;
+    return scaleIntoTexture(&picture);
+}
+
+HRESULT SdlWindow::scaleIntoTexture(const PictureView* picture) {
+    scaledTo_ = {};
+    int outputWidth = 0;
+    int outputHeight = 0;
+    if (SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight) != 0) {
+        return E_FAIL;
+    }
+    const RECT fit = picture != nullptr ? fitPicture(picture->width, picture->height, outputWidth,
+                                                     outputHeight, wholeMultiples_)
+                                        : fitPicture(scaler_.keptWidth(), scaler_.keptHeight(),
+                                                     outputWidth, outputHeight, wholeMultiples_);
+    const auto width = static_cast<std::uint32_t>(fit.right - fit.left);
+    const auto height = static_cast<std::uint32_t>(fit.bottom - fit.top);
     void* pixels = nullptr;
     int pitch = 0;
-    if (!textureFits(picture) || SDL_LockTexture(texture_, nullptr, &pixels, &pitch) != 0) {
+    if (width == 0 || height == 0) {  // no room to show it; kept all the same
+        if (picture != nullptr) {
+            scaler_.scale(*picture, scaling_, 0, 0, nullptr, 0);
+        }
+        return S_OK;
+    }
+    if (!textureFits(fit) || SDL_LockTexture(texture_, nullptr, &pixels, &pitch) != 0) {
         return E_FAIL;
     }
-    // Converted once here, so that scaling it is a plain copy of pixels.
-    Uint32 format = 0;
-    SDL_QueryTexture(texture_, &format, nullptr, nullptr, nullptr);
-    const int converted = SDL_ConvertPixels(
-        static_cast<int>(picture.width), static_cast<int>(picture.height), SDL_PIXELFORMAT_RGB565,
-        picture.pixels, static_cast<int>(picture.pitch), format, pixels, pitch);
+    if (picture != nullptr) {
+        scaler_.scale(*picture, scaling_, width, height, pixels, static_cast<std::size_t>(pitch));
+    } else {
+        scaler_.scaleKept(scaling_, width, height, pixels, static_cast<std::size_t>(pitch));
+    }
     SDL_UnlockTexture(texture_);
-    if (converted != 0) {
-        return E_FAIL;
-    }
-    uploadedWidth_ = picture.width;
-    uploadedHeight_ = picture.height;
+    scaledTo_ = fit;
     return S_OK;
 }
 
@@ -208,12 +227,20 @@ HRESULT SdlWindow::showUploaded() {
     if (SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight) != 0) {
         return E_FAIL;
     }
+    const RECT fit = fitPicture(scaler_.keptWidth(), scaler_.keptHeight(), outputWidth,
+                                outputHeight, wholeMultiples_);
+    if (fit != scaledTo_ && FAILED(scaleIntoTexture(nullptr))) {
+        return E_FAIL;
+    }
+    // Black bars around the picture: the picture itself covers the rest.
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
-    const RECT fit =
-        fitPicture(uploadedWidth_, uploadedHeight_, outputWidth, outputHeight, wholeMultiples_);
+    const SDL_Rect bars[] = {{0, 0, outputWidth, fit.top},
+                             {0, fit.bottom, outputWidth, outputHeight - fit.bottom},
+                             {0, fit.top, fit.left, fit.bottom - fit.top},
+                             {fit.right, fit.top, outputWidth - fit.right, fit.bottom - fit.top}};
+    SDL_RenderFillRects(renderer_, bars, 4);
     const SDL_Rect target{fit.left, fit.top, fit.right - fit.left, fit.bottom - fit.top};
-    if (SDL_RenderCopy(renderer_, texture_, nullptr, &target) != 0) {
+    if (scaledTo_ != RECT{} && SDL_RenderCopy(renderer_, texture_, nullptr, &target) != 0) {
         return E_FAIL;
     }
     SDL_RenderPresent(renderer_);

@@ -1,13 +1,15 @@
 #pragma once
-// The desktop window: an SDL window with SDL's software renderer and a streaming texture in the
-// window's own pixel format, which each present converts the 5-6-5 picture into; the renderer
-// scales it into the window's shared memory. Vsync is off: the display's own pacing sets the
-// speed. The
-// picture last uploaded is shown again whenever the window changes size or mode or the desktop
-// uncovers it, because a still screen (the title) is presented only once.
+// The desktop window: an SDL window with SDL's software renderer, which draws into the window's
+// shared memory. Each present scales the 5-6-5 picture into a streaming texture of the size it
+// takes in the window, in 32-bit XRGB (PictureScaler: sharp by default), and the
+// renderer copies that texture unscaled between black bars. Vsync is off: the display's own
+// pacing sets the speed. The picture last presented is kept and shown again, scaled anew,
+// whenever the window changes size or mode or the desktop uncovers it, because a still screen
+// (the title) is presented only once.
 #include <memory>
 #include <string>
 
+#include "platform/PictureScaler.h"
 #include "platform/Window.h"
 
 struct SDL_Window;
@@ -34,13 +36,15 @@ class SdlWindow : public Window {
     RECT clientBounds() const override;
     RECT screenBounds() const override;
     HRESULT present(const PictureView& picture) override;
-    // The first half of present, apart so that it can be measured: the picture converted into
-    // the window's texture. E_INVALIDARG without pixels, E_FAIL when SDL refuses.
+    // The first half of present, apart so that it can be measured: the picture kept, and scaled
+    // and converted into the window's texture. E_INVALIDARG without pixels, E_FAIL when SDL
+    // refuses.
     HRESULT upload(const PictureView& picture);
 
     // Scales the picture by whole multiples only (when it fits at least once), for pixels all of
     // one size.
     void scaleByWholeMultiples(bool wholeMultiples) { wholeMultiples_ = wholeMultiples; }
+    void setScaling(Scaling scaling) { scaling_ = scaling; }
 
     SDL_Window* sdlWindow() const { return window_; }
     SDL_Renderer* sdlRenderer() const { return renderer_; }
@@ -51,8 +55,12 @@ class SdlWindow : public Window {
     void keepTopLeftInWorkArea();
     // The uploaded picture on the screen again; a black frame before the first upload.
     void showAgain();
-    bool textureFits(const PictureView& picture);
-    // The second half of present: the texture's picture on the screen.
+    // The picture (the one kept from the last upload when null) scaled into a texture of the size
+    // it takes in the window now.
+    HRESULT scaleIntoTexture(const PictureView* picture);
+    bool textureFits(const RECT& fit);
+    // The second half of present: the texture's picture on the screen, scaled anew first when
+    // the window's size has changed since.
     HRESULT showUploaded();
     // Full screen taken again, a few times at most, when the window has been made smaller since.
     void keepFullScreenSize();
@@ -60,9 +68,10 @@ class SdlWindow : public Window {
     SDL_Window* window_;
     SDL_Renderer* renderer_;
     SDL_Texture* texture_ = nullptr;
-    // The size of the picture in the texture; 0 × 0 before the first upload.
-    std::uint32_t uploadedWidth_ = 0;
-    std::uint32_t uploadedHeight_ = 0;
+    // Where in the window the texture's picture goes; empty when it holds none.
+    RECT scaledTo_{};
+    PictureScaler scaler_;  // keeps the picture last uploaded
+    Scaling scaling_ = Scaling::Sharp;
     bool wholeMultiples_ = false;
     int fullScreenRestores_ = 0;
 };

@@ -37,9 +37,6 @@ SdlWindow::SdlWindow(SDL_Window* window, SDL_Renderer* renderer)
 
 SdlWindow::~SdlWindow() {
     SDL_DelEventWatch(&SdlWindow::watch, this);
-    if (texture_ != nullptr) {
-        SDL_DestroyTexture(texture_);
-    }
     SDL_DestroyRenderer(renderer_);
     SDL_DestroyWindow(window_);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
@@ -78,6 +75,8 @@ int SdlWindow::watch(void* self, SDL_Event* event) {
 }
 
 void SdlWindow::showAgain() {
+    // Scaled again and the bars drawn again: the desktop may have drawn over them.
+    scaledTo_ = {};
     if (scaler_.keptWidth() != 0 && SUCCEEDED(showUploaded())) {
         return;
     }
@@ -154,27 +153,6 @@ RECT SdlWindow::screenBounds() const {
     return {0, 0, mode.w, mode.h};
 }
 
-// A streaming texture of the fitted picture's size, made again only when that changes. Its pixels
-// are what the scaler writes, the window's own on every desktop the game runs on, so the renderer's
-// copy is a plain one.
-bool SdlWindow::textureFits(const RECT& fit) {
-    const int width = fit.right - fit.left;
-    const int height = fit.bottom - fit.top;
-    int textureWidth = 0;
-    int textureHeight = 0;
-    if (texture_ != nullptr &&
-        SDL_QueryTexture(texture_, nullptr, nullptr, &textureWidth, &textureHeight) == 0 &&
-        textureWidth == width && textureHeight == height) {
-        return true;
-    }
-    if (texture_ != nullptr) {
-        SDL_DestroyTexture(texture_);
-    }
-    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
-                                 width, height);
-    return texture_ != nullptr;
-}
-
 HRESULT SdlWindow::present(const PictureView& picture) {
     const HRESULT uploaded = upload(picture);
     return FAILED(uploaded) ? uploaded : showUploaded();
@@ -184,64 +162,77 @@ HRESULT SdlWindow::upload(const PictureView& picture) {
     if (picture.pixels == nullptr) {
         return E_INVALIDARG;
     }
-    return scaleIntoTexture(&picture);
+    return scaleOntoScreen(&picture);
 }
 
-HRESULT SdlWindow::scaleIntoTexture(const PictureView* picture) {
-    scaledTo_ = {};
-    int outputWidth = 0;
-    int outputHeight = 0;
-    if (SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight) != 0) {
+// SDL's software renderer draws into the window's surface, the memory it shares with the X
+// server (or the desktop's bitmap): the picture is scaled straight into it, and anything drawn
+// through the renderer afterwards lands over the picture.
+HRESULT SdlWindow::scaleOntoScreen(const PictureView* picture) {
+    SDL_RenderFlush(renderer_);
+    SDL_Surface* screen = SDL_GetWindowSurface(window_);
+    if (screen == nullptr) {
         return E_FAIL;
     }
-    const RECT fit = picture != nullptr ? fitPicture(picture->width, picture->height, outputWidth,
-                                                     outputHeight, wholeMultiples_)
-                                        : fitPicture(scaler_.keptWidth(), scaler_.keptHeight(),
-                                                     outputWidth, outputHeight, wholeMultiples_);
-    const auto width = static_cast<std::uint32_t>(fit.right - fit.left);
-    const auto height = static_cast<std::uint32_t>(fit.bottom - fit.top);
-    void* pixels = nullptr;
-    int pitch = 0;
-    if (width == 0 || height == 0) {  // no room to show it; kept all the same
-        if (picture != nullptr) {
-            scaler_.scale(*picture, scaling_, 0, 0, nullptr, 0);
-        }
-        return S_OK;
+    const std::uint32_t width = picture != nullptr ? picture->width : scaler_.keptWidth();
+    const std::uint32_t height = picture != nullptr ? picture->height : scaler_.keptHeight();
+    const RECT fit = fitPicture(width, height, screen->w, screen->h, wholeMultiples_);
+    if (fit != scaledTo_ || screen->pixels != scaledOnto_) {
+        barsShown_ = false;
     }
-    if (!textureFits(fit) || SDL_LockTexture(texture_, nullptr, &pixels, &pitch) != 0) {
-        return E_FAIL;
-    }
-    if (picture != nullptr) {
-        scaler_.scale(*picture, scaling_, width, height, pixels, static_cast<std::size_t>(pitch));
-    } else {
-        scaler_.scaleKept(scaling_, width, height, pixels, static_cast<std::size_t>(pitch));
-    }
-    SDL_UnlockTexture(texture_);
     scaledTo_ = fit;
-    return S_OK;
+    scaledOnto_ = screen->pixels;
+    const auto fitWidth = static_cast<std::uint32_t>(fit.right - fit.left);
+    const auto fitHeight = static_cast<std::uint32_t>(fit.bottom - fit.top);
+    // The window's own pixels are the scaler's on every desktop the game runs on; any others
+    // are converted from a picture scaled aside.
+    const bool direct = screen->format->format == SDL_PIXELFORMAT_RGB888 ||
+                        screen->format->format == SDL_PIXELFORMAT_ARGB8888;
+    if (!direct) {
+        aside_.resize(std::size_t{fitWidth} * fitHeight);
+    }
+    if (SDL_MUSTLOCK(screen) && SDL_LockSurface(screen) != 0) {
+        return E_FAIL;
+    }
+    void* at = static_cast<std::uint8_t*>(screen->pixels) +
+               static_cast<std::ptrdiff_t>(fit.top) * screen->pitch +
+               static_cast<std::ptrdiff_t>(fit.left) * screen->format->BytesPerPixel;
+    void* into = direct ? at : aside_.data();
+    const std::size_t pitch = direct ? static_cast<std::size_t>(screen->pitch) : fitWidth * 4;
+    if (picture != nullptr) {
+        scaler_.scale(*picture, scaling_, fitWidth, fitHeight, into, pitch);
+    } else {
+        scaler_.scaleKept(scaling_, fitWidth, fitHeight, into, pitch);
+    }
+    const bool converted =
+        direct || fitWidth == 0 ||
+        SDL_ConvertPixels(static_cast<int>(fitWidth), static_cast<int>(fitHeight),
+                          SDL_PIXELFORMAT_RGB888, aside_.data(), static_cast<int>(pitch),
+                          screen->format->format, at, screen->pitch) == 0;
+    if (SDL_MUSTLOCK(screen)) {
+        SDL_UnlockSurface(screen);
+    }
+    return converted ? S_OK : E_FAIL;
 }
 
 HRESULT SdlWindow::showUploaded() {
-    int outputWidth = 0;
-    int outputHeight = 0;
-    if (SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight) != 0) {
+    SDL_Surface* screen = SDL_GetWindowSurface(window_);
+    if (screen == nullptr) {
         return E_FAIL;
     }
-    const RECT fit = fitPicture(scaler_.keptWidth(), scaler_.keptHeight(), outputWidth,
-                                outputHeight, wholeMultiples_);
-    if (fit != scaledTo_ && FAILED(scaleIntoTexture(nullptr))) {
+    const RECT fit = fitPicture(scaler_.keptWidth(), scaler_.keptHeight(), screen->w, screen->h,
+                                wholeMultiples_);
+    if ((fit != scaledTo_ || screen->pixels != scaledOnto_) && FAILED(scaleOntoScreen(nullptr))) {
         return E_FAIL;
     }
-    // Black bars around the picture: the picture itself covers the rest.
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    const SDL_Rect bars[] = {{0, 0, outputWidth, fit.top},
-                             {0, fit.bottom, outputWidth, outputHeight - fit.bottom},
-                             {0, fit.top, fit.left, fit.bottom - fit.top},
-                             {fit.right, fit.top, outputWidth - fit.right, fit.bottom - fit.top}};
-    SDL_RenderFillRects(renderer_, bars, 4);
-    const SDL_Rect target{fit.left, fit.top, fit.right - fit.left, fit.bottom - fit.top};
-    if (scaledTo_ != RECT{} && SDL_RenderCopy(renderer_, texture_, nullptr, &target) != 0) {
-        return E_FAIL;
+    // Black bars around the picture, drawn again only when the picture or the surface has moved.
+    if (!barsShown_) {
+        const SDL_Rect bars[] = {{0, 0, screen->w, fit.top},
+                                 {0, fit.bottom, screen->w, screen->h - fit.bottom},
+                                 {0, fit.top, fit.left, fit.bottom - fit.top},
+                                 {fit.right, fit.top, screen->w - fit.right, fit.bottom - fit.top}};
+        SDL_FillRects(screen, bars, 4, 0);
+        barsShown_ = true;
     }
     SDL_RenderPresent(renderer_);
     return S_OK;

@@ -1,20 +1,20 @@
 #pragma once
 // The desktop window: an SDL window with SDL's software renderer, which draws into the window's
-// shared memory. Each present scales the 5-6-5 picture into a streaming texture of the size it
-// takes in the window, in 32-bit XRGB (PictureScaler: sharp by default), and the
-// renderer copies that texture unscaled between black bars. Vsync is off: the display's own
-// pacing sets the speed. The picture last presented is kept and shown again, scaled anew,
-// whenever the window changes size or mode or the desktop uncovers it, because a still screen
-// (the title) is presented only once.
+// surface, the memory it shares with the X server (or the desktop's bitmap). Each present scales
+// the 5-6-5 picture straight into that surface where it fits, between black bars
+// (PictureScaler: sharp by default); what the renderer draws afterwards lands over it. Vsync is
+// off: the display's own pacing sets the speed. The picture last presented is kept and shown
+// again, scaled anew, whenever the window changes size or mode or the desktop uncovers it,
+// because a still screen (the title) is presented only once.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/PictureScaler.h"
 #include "platform/Window.h"
 
 struct SDL_Window;
 struct SDL_Renderer;
-struct SDL_Texture;
 union SDL_Event;
 
 namespace platform {
@@ -37,7 +37,7 @@ class SdlWindow : public Window {
     RECT screenBounds() const override;
     HRESULT present(const PictureView& picture) override;
     // The first half of present, apart so that it can be measured: the picture kept, and scaled
-    // and converted into the window's texture. E_INVALIDARG without pixels, E_FAIL when SDL
+    // and converted into the window's surface. E_INVALIDARG without pixels, E_FAIL when SDL
     // refuses.
     HRESULT upload(const PictureView& picture);
 
@@ -55,22 +55,25 @@ class SdlWindow : public Window {
     void keepTopLeftInWorkArea();
     // The uploaded picture on the screen again; a black frame before the first upload.
     void showAgain();
-    // The picture (the one kept from the last upload when null) scaled into a texture of the size
-    // it takes in the window now.
-    HRESULT scaleIntoTexture(const PictureView* picture);
-    bool textureFits(const RECT& fit);
-    // The second half of present: the texture's picture on the screen, scaled anew first when
-    // the window's size has changed since.
+    // The picture (the one kept from the last upload when null) scaled onto the window's surface
+    // where it fits now.
+    HRESULT scaleOntoScreen(const PictureView* picture);
+    // The second half of present: the bars drawn when needed and the surface shown, the picture
+    // scaled anew first when the window's size has changed since.
     HRESULT showUploaded();
     // Full screen taken again, a few times at most, when the window has been made smaller since.
     void keepFullScreenSize();
 
     SDL_Window* window_;
     SDL_Renderer* renderer_;
-    SDL_Texture* texture_ = nullptr;
-    // Where in the window the texture's picture goes; empty when it holds none.
+    // Where the picture was last scaled to, in which surface's pixels; the bars around it are
+    // drawn once for each.
     RECT scaledTo_{};
+    const void* scaledOnto_ = nullptr;
+    bool barsShown_ = false;
     PictureScaler scaler_;  // keeps the picture last uploaded
+    // The scaled picture, for a window whose pixels are not the scaler's.
+    std::vector<std::uint32_t> aside_;
     Scaling scaling_ = Scaling::Sharp;
     bool wholeMultiples_ = false;
     int fullScreenRestores_ = 0;

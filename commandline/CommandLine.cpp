@@ -149,6 +149,10 @@ bool readWholeNumber(std::string_view value, int low, int high, int& number, std
     return true;
 }
 
+std::string notOneOf(std::string_view value, std::string_view names) {
+    return join({"'", quotedForMessage(value), "' is not ", names});
+}
+
 std::optional<int> stopAfter(const CommandLineResult& result) {
     std::fputs(result.out.c_str(), stdout);
     std::fputs(result.err.c_str(), stderr);

@@ -51,6 +51,9 @@ std::string versionText(std::string_view programName);
 // for anything else.
 bool readWholeNumber(std::string_view value, int low, int high, int& number, std::string& problem);
 
+// "'VALUE' is not NAMES", e.g. NAMES "sharp or nearest".
+std::string notOneOf(std::string_view value, std::string_view names);
+
 // Prints what reading the command line gave to say, if anything, on standard output or error.
 // The status to exit with when the program is not to run; none when it is.
 std::optional<int> stopAfter(const CommandLineResult& result);
@@ -68,6 +71,20 @@ template <typename Field>
 auto text(Field& field) {
     return [&field](std::string_view value, std::string&) {
         field = std::string(value);
+        return true;
+    };
+}
+// A value that `named` turns into the field's (an optional, empty for an unknown name); `names`
+// lists the known ones for the problem.
+template <typename Field, typename Named>
+auto oneOf(Field& field, Named named, std::string_view names) {
+    return [&field, named, names](std::string_view value, std::string& problem) {
+        const auto read = named(value);
+        if (!read) {
+            problem = notOneOf(value, names);
+            return false;
+        }
+        field = *read;
         return true;
     };
 }

@@ -13,11 +13,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/Scaling.h"
 #include "platform/Window.h"
 
 namespace platform {
-
-enum class Scaling { Nearest, Sharp };
 
 // Where one output column (or row) takes its colour from: picture pixel `index`, mixed with
 // pixel index + 1 by weight / 256 when weight is not 0.

@@ -5,13 +5,15 @@
 
 #include "commandline/CommandLine.h"
 #include "keyscript/ScriptedPlay.h"
+#include "platform/Scaling.h"
 
 struct GameOptions {
     std::optional<bool> fullScreen;  // --fullscreen or --window
     std::optional<int> scale;        // --scale N: the window is N × 640 × 480
     std::optional<int> volume;       // --volume 0..100
     std::optional<bool> integerScale;
-    bool sound = true;  // false: --nosound
+    std::optional<platform::Scaling> scaling;  // --scaling sharp|nearest
+    bool sound = true;                         // false: --nosound
     std::int32_t stage = 1;
     ScriptedPlayOptions scripted;  // --record FILE, --playback FILE
 };

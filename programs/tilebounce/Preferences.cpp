@@ -23,6 +23,7 @@ Preferences preferencesFor(const Settings& settings, const GameOptions& options)
     p.window.x = settings.windowX;
     p.window.y = settings.windowY;
     p.integerScale = options.integerScale.value_or(settings.integerScale);
+    p.scaling = options.scaling.value_or(settings.scaling);
     p.volume = options.volume.value_or(settings.volume);
     p.sound = options.sound;
     p.stage = options.stage;

@@ -11,6 +11,7 @@
 struct Preferences {
     WindowChoice window;
     bool integerScale = false;
+    platform::Scaling scaling = platform::Scaling::Sharp;
     int volume = 100;
     bool sound = true;
     std::int32_t stage = 1;

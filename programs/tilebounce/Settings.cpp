@@ -38,6 +38,12 @@ bool readFlag(std::string_view value, bool& flag) {
     return false;
 }
 
+bool readScaling(std::string_view value, platform::Scaling& scaling) {
+    const std::optional<platform::Scaling> named = platform::scalingNamed(value);
+    scaling = named.value_or(scaling);
+    return named.has_value();
+}
+
 bool readNumber(std::string_view value, int low, int high, int& number) {
     int read = 0;
     const char* end = value.data() + value.size();
@@ -90,6 +96,8 @@ bool take(Settings& s, std::string_view section, std::string_view name, std::str
             return readFlag(value, s.fullScreen);
         if (name == "integer_scale")
             return readFlag(value, s.integerScale);
+        if (name == "scaling")
+            return readScaling(value, s.scaling);
         if (name == "width")
             return readNumber(value, 1, 100'000, s.windowWidth);
         if (name == "height")
@@ -126,6 +134,7 @@ std::string text(const Settings& s) {
         "[window]\n";
     out += std::string("fullscreen = ") + (s.fullScreen ? "true" : "false") + "\n";
     out += std::string("integer_scale = ") + (s.integerScale ? "true" : "false") + "\n";
+    out += "scaling = " + std::string(platform::scalingName(s.scaling)) + "\n";
     if (s.windowWidth > 0 && s.windowHeight > 0) {
         out += "width = " + std::to_string(s.windowWidth) + "\n";
         out += "height = " + std::to_string(s.windowHeight) + "\n";

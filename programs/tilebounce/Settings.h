@@ -8,9 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/Scaling.h"
+
 struct Settings {
     bool fullScreen = true;
     bool integerScale = false;
+    platform::Scaling scaling = platform::Scaling::Sharp;
     int volume = 100;  // 0..100
     // The window's client area; a size of 0 leaves it to the game (640 × 480 times the scale),
     // no position leaves it to the desktop.

@@ -44,6 +44,7 @@ void installWindows(const Preferences& preferences, DesktopWindow*& made) {
             return std::unique_ptr<platform::Window>();
         }
         window->scaleByWholeMultiples(preferences.integerScale);
+        window->setScaling(preferences.scaling);
         auto desktop = std::make_unique<DesktopWindow>(std::move(window), preferences.window);
         made = desktop.get();
         return std::unique_ptr<platform::Window>(std::move(desktop));

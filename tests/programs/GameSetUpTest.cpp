@@ -16,14 +16,15 @@ CommandLineResult readGame(std::vector<const char*> words, GameOptions& options)
 
 TEST(GameCommandLine, EachOptionSetsItsChoice) {
     GameOptions options;
-    ASSERT_EQ(readGame({"--window", "--scale", "2", "--integer-scale", "--volume=0", "--nosound",
-                        "--stage", "20"},
+    ASSERT_EQ(readGame({"--window", "--scale", "2", "--integer-scale", "--scaling", "nearest",
+                        "--volume=0", "--nosound", "--stage", "20"},
                        options)
                   .verdict,
               CommandLineResult::Verdict::Run);
     EXPECT_EQ(options.fullScreen, false);
     EXPECT_EQ(options.scale, 2);
     EXPECT_EQ(options.integerScale, true);
+    EXPECT_EQ(options.scaling, platform::Scaling::Nearest);
     EXPECT_EQ(options.volume, 0);
     EXPECT_FALSE(options.sound);
     EXPECT_EQ(options.stage, 20);
@@ -41,6 +42,8 @@ TEST(GameCommandLine, ABadValueIsNamedWithTheUsageAndStatus2) {
              {{"--stage", "0"}, "tilebounce: --stage: '0' is not a whole number from 1 to 20"},
              {{"--stage", "21"}, "tilebounce: --stage: '21' is not a whole number from 1 to 20"},
              {{"--stage"}, "tilebounce: --stage needs a value (N)"},
+             {{"--scaling", "bilinear"},
+              "tilebounce: --scaling: 'bilinear' is not sharp or nearest"},
              {{"--nosound=1"}, "tilebounce: --nosound takes no value"},
              {{"--fullscreen", "extra"}, "tilebounce: unexpected argument 'extra'"},
              {{"--windowed"}, "tilebounce: unknown option '--windowed'"},
@@ -71,11 +74,14 @@ TEST(Preferences, TheCommandLineWinsOverTheSettingsFile) {
     EXPECT_EQ(fromFile.window, (WindowChoice{false, 1000, 700, 12, 34}));
     EXPECT_EQ(fromFile.volume, 40);
     EXPECT_FALSE(fromFile.integerScale);
+    EXPECT_EQ(fromFile.scaling, platform::Scaling::Sharp);
 
-    const Preferences overridden = preferencesFor(file, {true, 3, 80, true, false, 4, {}});
+    const Preferences overridden =
+        preferencesFor(file, {true, 3, 80, true, platform::Scaling::Nearest, false, 4, {}});
     EXPECT_EQ(overridden.window, (WindowChoice{true, 1920, 1440, 12, 34}));
     EXPECT_EQ(overridden.volume, 80);
     EXPECT_TRUE(overridden.integerScale);
+    EXPECT_EQ(overridden.scaling, platform::Scaling::Nearest);
     EXPECT_FALSE(overridden.sound);
     EXPECT_EQ(overridden.stage, 4);
     EXPECT_EQ(preferencesFor({}, {}).window, WindowChoice{}) << "the game's own size";

@@ -47,6 +47,7 @@ TEST_F(SettingsFileTest, ReadsBackWhatItWroteAndDefaultsWithoutAFile) {
     Settings s;
     s.fullScreen = false;
     s.integerScale = true;
+    s.scaling = platform::Scaling::Nearest;
     s.volume = 35;
     s.windowWidth = 1280;
     s.windowHeight = 960;
@@ -83,7 +84,9 @@ TEST_F(SettingsFileTest, ADamagedFileIsReportedByLineAndSetAsideBeforeAWrite) {
     EXPECT_EQ(read.settings.keys.at("Right"), (std::vector<std::string>{"D"}));
 
     for (const auto& [text, line] :
-         {std::pair{"[window]\nwidth = 0\n", ":2: "}, std::pair{"[sound]\nvolume = 101\n", ":2: "},
+         {std::pair{"[window]\nwidth = 0\n", ":2: "},
+          std::pair{"[window]\nscaling = smooth\n", ":2: "},
+          std::pair{"[sound]\nvolume = 101\n", ":2: "},
           std::pair{"[nosuchsection]\nx = 1\n", ":2: "},
           std::pair{"[keys]\nJump = Space\n", ":2: "}, std::pair{"[window\n", ":1: "}}) {
         put(text);

@@ -57,7 +57,7 @@ TB_ROW_LOOP void convertKeepingRow(const std::uint16_t* __restrict from,
 }
 
 // Each output pixel's colour from its column's picture pixel.
-void gatherColumns(const std::uint32_t* __restrict colours, const std::uint32_t* __restrict index,
+void gatherColumns(const std::uint32_t* __restrict colours, const std::uint16_t* __restrict index,
                    std::uint32_t* __restrict out, std::uint32_t width) {
     for (std::uint32_t x = 0; x < width; ++x) {
         out[x] = colours[index[x]];
@@ -190,7 +190,7 @@ void PictureScaler::prepare(std::uint32_t pictureWidth, std::uint32_t pictureHei
             continue;
         }
         mixesColumns_ = true;
-        columnSource_[x] = pictureWidth + 1 + tap.index;
+        columnSource_[x] = static_cast<std::uint16_t>(pictureWidth + 1 + tap.index);
         std::fill_n(edgeWeights_.begin() + tap.index * 4, 4, static_cast<std::uint8_t>(tap.weight));
     }
     colours_.assign(2 * std::size_t{pictureWidth} + 1, 0);

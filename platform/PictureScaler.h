@@ -71,7 +71,7 @@ class PictureScaler {
     bool spreadsEveryRow_ = false;        // every picture row is read, once
     bool sameWidth_ = false;              // each output column is its picture column
     // Each output column's colour in colours_: a picture column's, or an edge's mix.
-    std::vector<std::uint32_t> columnSource_;
+    std::vector<std::uint16_t> columnSource_;
     // Each edge's weight (between picture column i and i + 1), once for each byte of a pixel.
     std::vector<std::uint8_t> edgeWeights_;
     bool mixesColumns_ = false;

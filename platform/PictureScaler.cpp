@@ -33,27 +33,28 @@ XrgbHalves toXrgb(std::uint16_t pixel) {
             static_cast<std::uint16_t>(0xFF00u | red)};
 }
 
-TB_ROW_LOOP void convertRow(const std::uint16_t* __restrict from, std::uint32_t* __restrict to,
-                            std::size_t count) {
+// A row converted, and copied into `keep` on the way when Keeping: cheaper than reading it twice.
+template <bool Keeping>
+void convert(const std::uint16_t* __restrict from, std::uint16_t* __restrict keep,
+             std::uint32_t* __restrict to, std::size_t count) {
     auto* halves = reinterpret_cast<std::uint16_t*>(to);
     for (std::size_t i = 0; i < count; ++i) {
+        if constexpr (Keeping) {
+            keep[i] = from[i];
+        }
         const XrgbHalves pixel = toXrgb(from[i]);
         halves[2 * i] = pixel.greenBlue;
         halves[2 * i + 1] = pixel.alphaRed;
     }
 }
 
-// The same, copying the row into `keep` on the way: cheaper than reading it twice.
-TB_ROW_LOOP void convertKeepingRow(const std::uint16_t* __restrict from,
-                                   std::uint16_t* __restrict keep, std::uint32_t* __restrict to,
-                                   std::size_t count) {
-    auto* halves = reinterpret_cast<std::uint16_t*>(to);
-    for (std::size_t i = 0; i < count; ++i) {
-        keep[i] = from[i];
-        const XrgbHalves pixel = toXrgb(from[i]);
-        halves[2 * i] = pixel.greenBlue;
-        halves[2 * i + 1] = pixel.alphaRed;
-    }
+TB_ROW_LOOP void convertRow(const std::uint16_t* from, std::uint32_t* to, std::size_t count) {
+    convert<false>(from, nullptr, to, count);
+}
+
+TB_ROW_LOOP void convertKeepingRow(const std::uint16_t* from, std::uint16_t* keep,
+                                   std::uint32_t* to, std::size_t count) {
+    convert<true>(from, keep, to, count);
 }
 
 // Each output pixel's colour from its column's picture pixel.

@@ -96,21 +96,28 @@ void afterLostBall() {
 
 }  // namespace
 
+bool playSubstep() {
+    keyboard->update();
+    if (keyboard->isDown(VK_ESCAPE) != 0) {
+        return false;
+    }
+    drawMap();
+    stepBall();
+    drawTrail();
+    if (substepObserver) {
+        substepObserver();
+    }
+    return true;
+}
+
 FrameEnd playFrame() {
     if (FAILED(pumpMessages())) {
         return FrameEnd::Closed;
     }
     armCue();
     for (int substep = 0; substep < SubstepsPerFrame && !stageOver(); ++substep) {
-        keyboard->update();
-        if (keyboard->isDown(VK_ESCAPE) != 0) {
+        if (!playSubstep()) {
             return FrameEnd::Escape;
-        }
-        drawMap();
-        stepBall();
-        drawTrail();
-        if (substepObserver) {
-            substepObserver();
         }
     }
     display->refreshBounds();

@@ -33,5 +33,10 @@ enum class FrameEnd {
 // runGame's stage (a seam's callback), where the stage is loaded and the display is open.
 FrameEnd playFrame();
 
+// One substep of a frame: the poll, then, unless Escape is down (false), the map, stepBall and
+// the trail. Tools that steer play substep by substep call it where they would call playFrame;
+// the frame's pump, cue gate and pause change nothing that play decides.
+bool playSubstep();
+
 // Called after every substep's stepBall and drawTrail, for tracing; empty by default.
 void observeSubsteps(std::function<void()> observer);

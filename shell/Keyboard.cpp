@@ -1,5 +1,7 @@
 #include "shell/Keyboard.h"
 
+#include <cstring>
+
 #include "platform/KeySource.h"
 
 Keyboard* keyboard = nullptr;
@@ -11,12 +13,13 @@ Keyboard::Keyboard() {
 void Keyboard::update() {
     platform::KeyReport reported{};
     platform::keySource().poll(reported);
+    // Up (0), newly pressed (1) or held (2). The loop runs every substep: read as bytes and
+    // computed without a branch, it becomes a few vector operations.
+    std::array<std::uint8_t, Keyboard::KeyCount> down{};
+    std::memcpy(down.data(), reported.data(), down.size());
     for (std::size_t vk = 0; vk < keyState.size(); ++vk) {
-        if (!reported[vk]) {
-            keyState[vk] = 0;
-        } else {
-            keyState[vk] = keyState[vk] != 0 ? 2 : 1;
-        }
+        keyState[vk] = static_cast<std::uint32_t>(down[vk] != 0) *
+                       (1 + static_cast<std::uint32_t>(keyState[vk] != 0));
     }
 }
 

@@ -11,9 +11,6 @@ constexpr std::int32_t Square = DistanceField::Square;
 constexpr std::int32_t Columns = GridColumns * CellSize / Square;
 constexpr std::int32_t Rows = GridRows * CellSize / Square;
 
-constexpr std::int32_t FallCost = 1;
-constexpr std::int32_t SidewaysCost = 2;
-constexpr std::int32_t ClimbCost = 4;
 // How high above a tile's top a bounce reaches, the Up arrow helping.
 constexpr std::int32_t BounceReach = 56;
 constexpr std::int32_t SpringReach = 170;
@@ -21,6 +18,9 @@ constexpr std::int32_t SpringReach = 170;
 constexpr std::int32_t LiftCarry = 40;
 // A Block this close beside the ball is a wall it can climb by kicks.
 constexpr std::int32_t WallReach = 8;
+// A Block this far left of the ball's next position throws it KickJump pixels right.
+constexpr std::int32_t KickReach = 7;
+constexpr std::int32_t KickJump = 21;
 // A square whose pixels come this close to a Mine is closed: the ball probes six pixels ahead.
 constexpr std::int32_t MineMargin = 8;
 // Below this the ball is as good as lost: nothing under it but the bottom edge.
@@ -28,6 +28,8 @@ constexpr std::int32_t LowestOpenY = 468;
 
 struct Place {
     bool open = false;       // the ball may be here
+    bool embedded = false;   // inside a Block, where only a wall kick moves the ball
+    bool kicks = false;      // a Block just behind it on the left: Right throws the ball 21 right
     bool brick = false;      // open only to a ball coming from above
     bool supported = false;  // a bounce or a wall lets it move sideways and climb here
     std::int32_t lane = 0;   // a launcher's lane carries it this way (-1, +1), or none (0)
@@ -70,6 +72,19 @@ bool floorOrWall(const StageMap& map, std::int32_t x, std::int32_t y) {
         if (code != Empty && code != -1) {
             const std::int32_t reach = code == Spring ? SpringReach : BounceReach;
             return (code == Block || code == Brick || code == Spring) && below - y <= reach;
+        }
+    }
+    return false;
+}
+
+// The kick tests the row of the ball's next position, which a step up can move into the row
+// above even where a Block there refuses the step.
+bool kicksRight(const StageMap& map, std::int32_t left, std::int32_t top) {
+    for (const std::int32_t y : {top - 2, top}) {
+        for (const std::int32_t x : {left - KickReach, left + Square - 1 - KickReach}) {
+            if (codeAt(map, x, y) == Block) {
+                return true;
+            }
         }
     }
     return false;
@@ -140,7 +155,14 @@ Places placesOf(const StageMap& map) {
             const std::int32_t y = row * Square;
             const std::int32_t code = codeAt(map, x, y);
             Place& place = places[indexOf(column, row)];
-            if (y > LowestOpenY || nearMine(map, x, y) || (code != Empty && code != Brick)) {
+            if (y > LowestOpenY || nearMine(map, x, y)) {
+                continue;
+            }
+            place.kicks = kicksRight(map, x, y);
+            if (code == Block) {
+                place.embedded = true;
+            }
+            if (code != Empty && code != Brick) {
                 continue;
             }
             place.open = true;
@@ -157,22 +179,44 @@ Places placesOf(const StageMap& map) {
 // or gliding along a launcher's lane (the second). Each square is reached through the moves
 // that lead into it: its cost is that of its cheapest move plus the cost where that move lands.
 // Without `physics` every move between open squares counts, as if the ball could fly.
-std::vector<std::int32_t> costsToEdge(const Places& places, bool physics) {
+std::vector<std::int32_t> costsToEdge(const Places& places, const MoveWeights& weights,
+                                      bool physics) {
     const auto squares = static_cast<std::int32_t>(places.size());
     std::vector<std::int32_t> costs(places.size() * 2, DistanceField::Unreachable);
     using Entry = std::pair<std::int32_t, std::int32_t>;  // cost, node
     std::priority_queue<Entry, std::vector<Entry>, std::greater<>> open;
-    const auto reach = [&](std::int32_t node, std::int32_t cost) {
+    const auto enter = [&](std::int32_t node, std::int32_t cost) {
         const auto index = static_cast<std::size_t>(node);
-        if (places[index % places.size()].open && cost < costs[index]) {
+        if (cost < costs[index]) {
             costs[index] = cost;
             open.emplace(cost, node);
+        }
+    };
+    const auto reach = [&](std::int32_t node, std::int32_t cost) {
+        if (places[static_cast<std::size_t>(node) % places.size()].open) {
+            enter(node, cost);
+        }
+    };
+    // The squares from which a kick lands in this one, from open air or from inside a Block.
+    const auto reachByKicks = [&](std::int32_t square, std::int32_t cost) {
+        const std::int32_t column = square % Columns;
+        const std::int32_t nearest = column == Columns - 1 ? 1 : KickJump / Square;
+        for (std::int32_t from = column - KickJump / Square - 1; from <= column - nearest; ++from) {
+            const std::int32_t node = square - column + from;
+            const Place& place = places[static_cast<std::size_t>(node)];
+            if (from >= 0 && place.kicks && (place.open || place.embedded)) {
+                enter(node, cost + weights.kick);
+            }
         }
     };
     for (std::int32_t row = 0; row < Rows; ++row) {
         const auto edge = static_cast<std::int32_t>(indexOf(Columns - 1, row));
         reach(edge, 0);
         reach(squares + edge, 0);
+        // A kick from near the edge clears the stage wherever it lands.
+        if (weights.kick != 0 && !places[static_cast<std::size_t>(edge)].open) {
+            reachByKicks(edge, 0);
+        }
     }
     struct Move {
         std::int32_t dColumn;
@@ -191,13 +235,19 @@ std::vector<std::int32_t> costsToEdge(const Places& places, bool physics) {
         if (node >= squares) {
             // Gliding into this square: launched here, or carried from the lane's square before.
             for (const std::int32_t from : to.launchedFrom) {
-                reach(from, cost + FallCost);
+                reach(from, cost + weights.fall);
             }
             const std::int32_t back = column - to.lane;
             if (to.lane != 0 && back >= 0 && back < Columns &&
                 places[static_cast<std::size_t>(square - to.lane)].lane == to.lane) {
-                reach(node - to.lane, cost + FallCost);
+                reach(node - to.lane, cost + weights.fall);
             }
+            continue;
+        }
+        if (weights.kick != 0) {
+            reachByKicks(square, cost);
+        }
+        if (!to.open) {
             continue;
         }
         // An arrow ends a glide where it is.
@@ -212,17 +262,17 @@ std::vector<std::int32_t> costsToEdge(const Places& places, bool physics) {
                 continue;
             }
             const Place& from = places[indexOf(fromColumn, fromRow)];
-            std::int32_t step = FallCost;
+            std::int32_t step = weights.fall;
             if (move.dRow == 0) {
                 if (physics && !from.supported) {
                     continue;
                 }
-                step = SidewaysCost;
+                step = weights.sideways;
             } else if (move.dRow < 0) {
                 if (physics && (!from.supported || !to.supported)) {
                     continue;
                 }
-                step = ClimbCost;
+                step = weights.climb;
             }
             reach(static_cast<std::int32_t>(indexOf(fromColumn, fromRow)), cost + step);
         }
@@ -232,10 +282,10 @@ std::vector<std::int32_t> costsToEdge(const Places& places, bool physics) {
 
 }  // namespace
 
-DistanceField::DistanceField(const StageMap& map) {
+DistanceField::DistanceField(const StageMap& map, const MoveWeights& weights) {
     const Places places = placesOf(map);
-    cost_ = costsToEdge(places, true);
-    const std::vector<std::int32_t> flying = costsToEdge(places, false);
+    cost_ = costsToEdge(places, weights, true);
+    const std::vector<std::int32_t> flying = costsToEdge(places, weights, false);
     for (std::size_t i = 0; i < cost_.size(); ++i) {
         if (cost_[i] == Unreachable && flying[i] != Unreachable) {
             cost_[i] = NoRoute + flying[i];

@@ -3,28 +3,56 @@
 #include <chrono>
 #include <optional>
 
+#include "devtools/solver/LowerBound.h"
+#include "devtools/solver/NextStageLookahead.h"
+#include "devtools/solver/ReplayedStages.h"
 #include "devtools/solver/SolverSession.h"
 #include "game/GameState.h"
 
 namespace {
 
-constexpr std::int32_t LastStage = 20;
+// How many substeps past its fastest clear a stage's search goes on, for clears that bring more
+// impulse into the next stage.
+constexpr std::uint64_t LookFurther = 40;
+// The lower bound is looked for up to here: far beyond any stage's fastest route.
+constexpr std::uint64_t BoundLimit = 5000;
 
 // The script as the game reads it and as it is written, with its comments, kept side by side.
+// A stage's comment is written last, from what the replay of the whole script shows of it.
 class ScriptBuilder {
   public:
-    void comment(const std::string& text) { written_ += "# " + text + '\n'; }
+    void comment(const std::string& text) { entries_.push_back({"# " + text + '\n', 0}); }
+    void stageComment(std::int32_t stage) { entries_.push_back({{}, stage}); }
     void add(std::uint64_t count, HeldKeys held, HeldKeys tapped = 0) {
         const KeyScriptLine line{static_cast<std::uint32_t>(count), held, tapped};
-        written_ += formatKeyScriptLine(line) + '\n';
+        entries_.push_back({formatKeyScriptLine(line) + '\n', 0});
         script.push_back(line);
     }
-    const std::string& written() const { return written_; }
+    std::string written(const ReplayedStages& replayed) const {
+        std::string text;
+        for (const Entry& entry : entries_) {
+            text += entry.stage == 0 ? entry.text : stageLine(entry.stage, replayed);
+        }
+        return text;
+    }
 
     KeyLines script;
 
   private:
-    std::string written_;
+    struct Entry {
+        std::string text;
+        std::int32_t stage;
+    };
+
+    static std::string stageLine(std::int32_t number, const ReplayedStages& replayed) {
+        const ReplayedStage& stage = replayed[static_cast<std::size_t>(number)];
+        return "# stage " + std::to_string(number) + ": " + std::to_string(stage.substeps) +
+               " substeps, polls " + std::to_string(stage.firstPoll) + " to " +
+               std::to_string(stage.lastPoll) + ", " + std::to_string(stage.livesLeft) +
+               " lives left\n";
+    }
+
+    std::vector<Entry> entries_;
 };
 
 // The poll at which the lead script's play of `stage` begins: one past its last card poll.
@@ -63,8 +91,8 @@ class Solving {
         builder_.comment("Found by tilebounce-solve for stages " +
                          std::to_string(options_.firstStage) + " to " +
                          std::to_string(options_.lastStage) +
-                         ", from start-up; a comment per stage gives its substeps, lives lost "
-                         "and polls.");
+                         ", from start-up; a comment per stage gives what a replay of the "
+                         "script shows of it: its substeps, polls and the lives left at its end.");
         if (options_.firstStage == 1) {
             builder_.comment("Poll 0 is the start-up poll; Enter ends the title.");
             builder_.add(1, 0);
@@ -92,11 +120,31 @@ class Solving {
         if (nextStage_ <= options_.lastStage || (wholeGame && end != GameEnd::Ending)) {
             return failed("the game did not follow the routes found to their end");
         }
-        return {true, builder_.written(), {}};
+        return checkedByReplay();
     }
 
   private:
-    SolveResult failed(const std::string& why) { return {false, builder_.written(), why}; }
+    SolveResult failed(const std::string& why) { return {false, {}, why}; }
+
+    // The script played again from start-up: every stage searched must be cleared with the
+    // lives there were before it.
+    SolveResult checkedByReplay() {
+        const ReplayedStages replayed = replayStages(builder_.script);
+        const auto first = static_cast<std::size_t>(options_.firstStage);
+        const std::int32_t livesBefore =
+            first == 1 ? GameState{}.lives : replayed[first - 1].livesLeft;
+        SolveResult result{true, builder_.written(replayed), {}, 0, livesBefore};
+        for (std::size_t stage = first; stage <= static_cast<std::size_t>(options_.lastStage);
+             ++stage) {
+            result.substeps += replayed[stage].substeps;
+            result.lives = replayed[stage].livesLeft;
+            if (!replayed[stage].cleared || replayed[stage].livesLeft != livesBefore) {
+                return failed("replayed, the script loses a ball in stage " +
+                              std::to_string(stage));
+            }
+        }
+        return result;
+    }
 
     void cardKey(std::int32_t stage) {
         builder_.comment("Stage " + std::to_string(stage) +
@@ -117,22 +165,23 @@ class Solving {
             return;
         }
         const auto began = std::chrono::steady_clock::now();
-        const StageRoute route = searchStage(session_, options_.limits);
+        std::optional<std::uint64_t> atLeast;
+        if (options_.fastest) {
+            atLeast = substepsAtLeast(g.map, {.x = g.ballX, .y = g.ballY, .anyImpulses = true},
+                                      BoundLimit);
+        }
+        const StageRoute route =
+            options_.fastest ? fastestRoute() : searchStage(session_, options_.limits);
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - began;
         if (!route.cleared) {
             failure_ = "stage " + std::to_string(nextStage_) + " not cleared after " +
-                       describeSearch(options_.limits) + "; the closest the ball came was (" +
-                       std::to_string(route.bestX) + ", " + std::to_string(route.bestY) + ")";
+                       (options_.fastest ? describeFastest(options_.limits)
+                                         : describeSearch(options_.limits)) +
+                       "; the closest the ball came was (" + std::to_string(route.bestX) + ", " +
+                       std::to_string(route.bestY) + ")";
             return;
         }
-        // The search keeps no position that lost the ball, and play that strayed from the route
-        // (a lost ball replays the stage) fails the check above at the next stage.
-        const StageSolved solved{nextStage_, route.substeps, 0, route.positions, took.count()};
-        builder_.comment("stage " + std::to_string(solved.stage) + ": " +
-                         std::to_string(solved.substeps) + " substeps, " +
-                         std::to_string(solved.livesLost) + " lives lost, polls " +
-                         std::to_string(expectedPolls_) + " to " +
-                         std::to_string(expectedPolls_ + route.substeps - 1));
+        builder_.stageComment(nextStage_);
         for (const RouteStep& step : route.steps) {
             builder_.add(step.polls, step.held);
         }
@@ -145,8 +194,32 @@ class Solving {
             cardKey(nextStage_ + 1);
             expectedPolls_ += 1;
         }
+        onStage_({nextStage_, route.substeps, atLeast, route.positions, took.count()});
         ++nextStage_;
-        onStage_(solved);
+    }
+
+    // The fastest clear, or a later one that saves more in the next stage.
+    StageRoute fastestRoute() {
+        std::vector<ClearFound> clears;
+        const std::uint64_t lookFurther = nextStage_ < options_.lastStage ? LookFurther : 0;
+        StageRoute route =
+            searchFastest(session_, options_.limits, progressOfStage(), lookFurther, clears);
+        if (clears.size() > 1) {
+            const std::uint64_t positions = route.positions;
+            route = chooseByNextStage(session_, clears);
+            route.positions = positions;
+        }
+        return route;
+    }
+
+    ProgressCheck progressOfStage() const {
+        if (!options_.progress) {
+            return {};
+        }
+        return [this](SearchProgress progress) {
+            progress.stage = nextStage_;
+            return options_.progress(progress);
+        };
     }
 
     const SolveOptions& options_;

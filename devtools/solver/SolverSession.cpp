@@ -149,6 +149,11 @@ FrameEnd SolverSession::playFrame(HeldKeys held) {
     return ::playFrame();
 }
 
+void SolverSession::playSubstep(HeldKeys held) {
+    keys_->hold(held);
+    ::playSubstep();
+}
+
 std::uint64_t SolverSession::polls() const {
     return keys_->position.polls;
 }

@@ -51,6 +51,8 @@ class SolverSession {
     void restore(const Snapshot& snapshot);
     // One frame of play with exactly `held` down at each of its polls.
     FrameEnd playFrame(HeldKeys held);
+    // One substep of a frame with exactly `held` down at its poll (see ::playSubstep).
+    void playSubstep(HeldKeys held);
 
     // Every poll made so far, the start-up poll included.
     std::uint64_t polls() const;

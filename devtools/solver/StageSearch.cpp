@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <unordered_map>
 
+#include "devtools/solver/BestFirst.h"
 #include "devtools/solver/DistanceField.h"
 #include "game/GameState.h"
 
@@ -22,14 +23,8 @@ constexpr std::array<HeldKeys, 9> Patterns = {
     HoldRight | HoldDown,
 };
 
-// One move of the search: the keys held, and the position it came from.
-struct Move {
-    std::uint32_t parent;
-    HeldKeys held;
-    std::uint64_t polls;
-};
-
-constexpr std::uint32_t NoParent = 0xFFFFFFFF;
+// Falling costs as much as moving sideways, climbing twice that: about the time each takes.
+constexpr MoveWeights DefaultWeights{.fall = 2, .sideways = 2, .climb = 4};
 
 struct Position {
     Snapshot snapshot;
@@ -51,36 +46,42 @@ std::uint64_t likeness(const GameState& g) {
            part(g.kick + 100, 20) << 30 | part(g.glide + 1, 1) << 40 | part(g.hover, 1) << 42;
 }
 
-std::vector<RouteStep> routeTo(const std::vector<Move>& moves, std::uint32_t last) {
-    std::vector<RouteStep> steps;
-    for (std::uint32_t at = last; at != NoParent; at = moves[at].parent) {
-        const Move& move = moves[at];
-        if (!steps.empty() && steps.back().held == move.held) {
-            steps.back().polls += move.polls;
-        } else {
-            steps.push_back({move.held, move.polls});
-        }
+// The `width` best by score, the earlier found first among equals. Only indices are sorted: a
+// position carries a whole snapshot of the game.
+std::vector<Position> bestOf(std::vector<Position> grown, std::size_t width) {
+    const std::vector<std::uint32_t> ranks =
+        bestFirst(grown.size(), width, [&grown](std::uint32_t a, std::uint32_t b) {
+            const Position& first = grown[a];
+            const Position& second = grown[b];
+            return first.score != second.score ? first.score < second.score
+                                               : first.order < second.order;
+        });
+    std::vector<Position> best;
+    best.reserve(ranks.size());
+    for (const std::uint32_t rank : ranks) {
+        best.push_back(std::move(grown[rank]));
     }
-    std::reverse(steps.begin(), steps.end());
-    return steps;
+    return best;
 }
 
 }  // namespace
 
 StageRoute searchStage(SolverSession& session, const SearchLimits& limits) {
     const Snapshot start = session.capture();
-    const DistanceField field(gameState.map);
+    const DistanceField field(gameState.map, DefaultWeights);
     StageRoute route;
     std::int64_t bestScore = scoreOf(field, gameState);
     route.bestX = gameState.ballX;
     route.bestY = gameState.ballY;
 
-    std::vector<Move> moves;
+    RouteTree moves;
     std::vector<Position> beam;
-    beam.push_back({start, NoParent, bestScore, 0});
+    beam.push_back({start, RouteTree::Root, bestScore, 0});
     while (!beam.empty() && route.positions < limits.positions) {
         std::vector<Position> grown;
+        grown.reserve(beam.size() * Patterns.size());
         std::unordered_map<std::uint64_t, std::size_t> alike;
+        alike.reserve(beam.size() * Patterns.size());
         for (const Position& from : beam) {
             for (const HeldKeys held : Patterns) {
                 session.restore(from.snapshot);
@@ -94,11 +95,11 @@ StageRoute searchStage(SolverSession& session, const SearchLimits& limits) {
                 if (g.ballLost != 0 || end == FrameEnd::Escape || end == FrameEnd::Closed) {
                     continue;
                 }
-                moves.push_back({from.move, held, session.polls() - from.snapshot.keys.polls});
-                const auto move = static_cast<std::uint32_t>(moves.size() - 1);
+                const std::uint32_t move =
+                    moves.add(from.move, held, session.polls() - from.snapshot.keys.polls);
                 if (g.stageCleared != 0) {
                     route.cleared = true;
-                    route.steps = routeTo(moves, move);
+                    route.steps = moves.routeTo(move);
                     route.substeps = session.polls() - start.keys.polls;
                     session.restore(start);
                     return route;
@@ -118,13 +119,7 @@ StageRoute searchStage(SolverSession& session, const SearchLimits& limits) {
                 }
             }
         }
-        const std::size_t kept = std::min(grown.size(), limits.beamWidth);
-        std::partial_sort(grown.begin(), grown.begin() + static_cast<std::ptrdiff_t>(kept),
-                          grown.end(), [](const Position& a, const Position& b) {
-                              return a.score != b.score ? a.score < b.score : a.order < b.order;
-                          });
-        grown.resize(kept);
-        beam = std::move(grown);
+        beam = bestOf(std::move(grown), limits.beamWidth);
     }
     session.restore(start);
     return route;

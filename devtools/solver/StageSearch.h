@@ -7,18 +7,14 @@
 #include <vector>
 
 #include "devtools/solver/HeldKeys.h"
+#include "devtools/solver/RouteTree.h"
 #include "devtools/solver/SolverSession.h"
 
 struct SearchLimits {
     // Positions (one pattern played from one position) the stage may cost at most.
     std::uint64_t positions = 4'000'000;
-    std::size_t beamWidth = 400;
+    std::size_t beamWidth = 250;
     int framesPerMove = 2;
-};
-
-struct RouteStep {
-    HeldKeys held = 0;
-    std::uint64_t polls = 0;
 };
 
 struct StageRoute {

@@ -5,8 +5,10 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <climits>
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,15 +25,21 @@ namespace {
 constexpr std::string_view Epilogue =
     "The script is in the replay tool's format and plays from start-up through the title and the\n"
     "stage cards. With --stages ending at 20 it goes on through the ending and closes it. A\n"
-    "position is one pattern of keys played from one point of a stage. Progress\n"
-    "goes to standard error, one line per stage solved, then a summary. --lead is needed when\n"
-    "the first stage is past 1, and only then: a key script that gets play there (such as an\n"
-    "earlier output); its polls from that stage's play on are dropped.\n";
+    "position is one pattern of keys played from one point of a stage. Progress goes to\n"
+    "standard error, one line per stage solved, then what a replay of the whole script gives.\n"
+    "--fastest searches each stage for its fewest substeps, a substep at a time; its lines give\n"
+    "each stage's lower bound (\"at least\"), and a line every few seconds while a stage is\n"
+    "searched. --lead is needed when the first stage is past 1, and only then: a key script\n"
+    "that gets play there (such as an earlier output); its polls from that stage's play on are\n"
+    "dropped.\n";
 
 struct Arguments {
     std::string output;
     std::string lead;
     SolveOptions options;
+    // Over the chosen search's defaults.
+    std::optional<std::uint64_t> budget;
+    std::optional<std::size_t> beam;
 };
 
 // "A-B" with 1 <= A <= B <= 20, or one stage N for N-N.
@@ -53,7 +61,6 @@ bool readStages(std::string_view text, SolveOptions& options, std::string& probl
 }
 
 CommandLineResult readArguments(int argc, char** argv, Arguments& arguments) {
-    SearchLimits& limits = arguments.options.limits;
     const ProgramDescription program{
         .name = "tilebounce-solve",
         .operands = "",
@@ -69,12 +76,23 @@ CommandLineResult readArguments(int argc, char** argv, Arguments& arguments) {
                      }},
                     {"lead", "SCRIPT", "how play reaches the first stage when it is past 1",
                      text(arguments.lead)},
-                    {"budget", "N", "positions each stage may cost at most (default 4000000)",
-                     wholeNumber(limits.positions, 1, INT_MAX)},
-                    {"beam", "W", "positions kept between moves (default 400)",
-                     wholeNumber(limits.beamWidth, 1, 1'000'000)}},
+                    {"budget", "N",
+                     "positions each stage may cost at most (default 4000000; with --fastest "
+                     "120000000)",
+                     wholeNumber(arguments.budget, 1, INT_MAX)},
+                    {"beam", "W", "positions kept between moves (default 250; with --fastest 4000)",
+                     wholeNumber(arguments.beam, 1, 1'000'000)},
+                    {"fastest", "",
+                     "search each stage for its fewest substeps, one substep at a time",
+                     setting(arguments.options.fastest, true)}},
         .takeWord = {}};
     CommandLineResult result = readCommandLine(argc, argv, program);
+    SearchLimits& limits = arguments.options.limits;
+    if (arguments.options.fastest) {
+        limits = FastestLimits;
+    }
+    limits.positions = arguments.budget.value_or(limits.positions);
+    limits.beamWidth = arguments.beam.value_or(limits.beamWidth);
     if (result.verdict == CommandLineResult::Verdict::Run &&
         (arguments.options.firstStage > 1) != !arguments.lead.empty()) {
         result = {CommandLineResult::Verdict::Refused, "",
@@ -151,6 +169,44 @@ class ScriptOutput {
     std::optional<OutputFile> file_;
 };
 
+// The fastest search's progress on standard error every few seconds, and its outer safety: a
+// stage that has run this long on the wall clock is given up.
+class FastestProgress {
+  public:
+    bool operator()(const SearchProgress& progress) {
+        using Clock = std::chrono::steady_clock;
+        const Clock::time_point now = Clock::now();
+        if (progress.stage != stage_) {
+            stage_ = progress.stage;
+            began_ = now;
+            told_ = now;
+        }
+        const std::chrono::duration<double> running = now - began_;
+        if (now - told_ >= TellEvery || running >= GiveUpAfter) {
+            told_ = now;
+            std::fprintf(stderr,
+                         "stage %d: searching, %llu substeps deep, %llu positions, closest "
+                         "(%d, %d), %.0f s\n",
+                         progress.stage, static_cast<unsigned long long>(progress.substeps),
+                         static_cast<unsigned long long>(progress.positions), progress.bestX,
+                         progress.bestY, running.count());
+        }
+        if (running >= GiveUpAfter) {
+            std::fprintf(stderr, "stage %d: given up after %.0f s on the wall clock\n",
+                         progress.stage, running.count());
+            return false;
+        }
+        return true;
+    }
+
+  private:
+    static constexpr std::chrono::seconds TellEvery{3};
+    static constexpr std::chrono::minutes GiveUpAfter{30};
+    std::int32_t stage_ = 0;
+    std::chrono::steady_clock::time_point began_;
+    std::chrono::steady_clock::time_point told_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -167,18 +223,19 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "tilebounce-solve: %s\n", error.c_str());
         return 1;
     }
-    std::uint64_t substeps = 0;
     std::uint64_t positions = 0;
     double seconds = 0;
     SolveResult result;
     {
         const QuietStdout quiet;
+        FastestProgress progress;
+        arguments.options.progress = std::ref(progress);
         result = solve(arguments.options, [&](const StageSolved& stage) {
-            std::fprintf(stderr, "stage %d: %llu substeps, %d lives lost, %llu positions, %.2f s\n",
-                         stage.stage, static_cast<unsigned long long>(stage.substeps),
-                         stage.livesLost, static_cast<unsigned long long>(stage.positions),
-                         stage.seconds);
-            substeps += stage.substeps;
+            const std::string atLeast =
+                stage.atLeast ? " (at least " + std::to_string(*stage.atLeast) + ")" : "";
+            std::fprintf(stderr, "stage %d: %llu substeps%s, %llu positions, %.2f s\n", stage.stage,
+                         static_cast<unsigned long long>(stage.substeps), atLeast.c_str(),
+                         static_cast<unsigned long long>(stage.positions), stage.seconds);
             positions += stage.positions;
             seconds += stage.seconds;
         });
@@ -188,10 +245,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::fprintf(stderr,
-                 "solved stages %d-%d: %llu substeps, 0 lives lost, %llu positions in %.1f s "
-                 "(%.0f positions/s)\n",
+                 "solved stages %d-%d: replayed, %llu substeps and %d lives left; %llu positions "
+                 "in %.1f s (%.0f positions/s)\n",
                  arguments.options.firstStage, arguments.options.lastStage,
-                 static_cast<unsigned long long>(substeps),
+                 static_cast<unsigned long long>(result.substeps), result.lives,
                  static_cast<unsigned long long>(positions), seconds,
                  seconds > 0 ? static_cast<double>(positions) / seconds : 0.0);
     if (std::string error; !output.write(result.script, error)) {

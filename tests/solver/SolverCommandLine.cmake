@@ -26,8 +26,10 @@ file(WRITE ${WORK}/bad-lead.keys "1 -\n1 Sideways\n")
 expect(2 "lead script: bad script, line 2: unknown key 'Sideways'" --stages 2 --lead
        ${WORK}/bad-lead.keys)
 file(REMOVE ${WORK}/unsolved.keys)
-expect(1 "stage 1 not cleared after a beam of 400 positions.* up to 20 positions; the closest"
+expect(1 "stage 1 not cleared after a beam of 250 positions.* up to 20 positions; the closest"
        --stages 1 --budget 20 --output ${WORK}/unsolved.keys)
+expect(1 "stage 1 not cleared after the fastest search: .* up to 20 positions; the closest"
+       --stages 1 --fastest --budget 20 --output ${WORK}/unsolved.keys)
 if(EXISTS ${WORK}/unsolved.keys)
     string(APPEND failures "a script was written for an unsolved stage\n")
 endif()

@@ -6,12 +6,14 @@
 #include <vector>
 
 #include "devtools/solver/DistanceField.h"
+#include "devtools/solver/ReplayedStages.h"
 #include "devtools/solver/Solver.h"
 #include "devtools/solver/SolverSession.h"
 #include "game/Cues.h"
 #include "game/GameState.h"
 #include "game/RunGame.h"
 #include "game/StageTable.h"
+#include "keyscript/KeyScriptFile.h"
 #include "keyscript/KeyScriptReader.h"
 #include "programs/replay/Replay.h"
 #include "programs/replay/TraceWriter.h"
@@ -82,10 +84,13 @@ TEST(Solver, SolvedStageReplaysToAClearAndTheSameEachTime) {
         solve(options, [&](const StageSolved& stage) { stages.push_back(stage); });
     ASSERT_TRUE(result.solved) << result.failure;
     ASSERT_EQ(stages.size(), 1u);
-    EXPECT_EQ(stages[0].livesLost, 0);
+    // The stage's comment gives what the replay of the script shows.
     EXPECT_NE(result.script.find("# stage 1: " + std::to_string(stages[0].substeps) +
-                                 " substeps, 0 lives lost, polls 3 to "),
+                                 " substeps, polls 3 to " + std::to_string(2 + stages[0].substeps) +
+                                 ", 12 lives left\n"),
               std::string::npos);
+    EXPECT_EQ(result.substeps, stages[0].substeps);
+    EXPECT_EQ(result.lives, 12);
 
     std::string text = result.script;
     std::FILE* in = fmemopen(text.data(), text.size(), "r");
@@ -119,6 +124,43 @@ TEST(Solver, SaysWhyAStageWasNotSolved) {
     EXPECT_EQ(result.failure, "the lead script does not reach stage 3");
 }
 
+// The golden replay that loses a ball in stage 2, then a route the search finds for the stage's
+// second attempt: the replay counts both attempts' substeps and the life lost.
+TEST(ReplayedStages, CountEveryAttemptAndTheLivesLeft) {
+    KeyScriptFile file;
+    std::string error;
+    ASSERT_TRUE(file.open(TB_REPLAYS_DIR "/lost-ball.keys", error)) << error;
+    KeyScriptReader reader(file.stream(), file.name());
+    KeyLines script;
+    for (KeyScriptLine line; reader.next(line);) {
+        script.push_back(line);
+    }
+    // Its last line waits in the second card; Right ends the card instead.
+    script.back() = {1, HoldRight, 0};
+    const ReplayedStages lost = replayStages(script);
+    SolverSession session(script);
+    std::uint64_t routeSubsteps = 0;
+    session.run([&] {
+        if (routeSubsteps != 0) {
+            return;
+        }
+        const StageRoute route = searchStage(session, {.beamWidth = 60});
+        ASSERT_TRUE(route.cleared);
+        routeSubsteps = route.substeps;
+        for (const RouteStep& step : route.steps) {
+            script.push_back({static_cast<std::uint32_t>(step.polls), step.held, 0});
+        }
+    });
+    const ReplayedStages replayed = replayStages(script);
+    EXPECT_TRUE(replayed[1].cleared);
+    EXPECT_EQ(replayed[1].livesLeft, 12);
+    EXPECT_FALSE(lost[2].cleared);
+    EXPECT_TRUE(replayed[2].cleared);
+    EXPECT_EQ(replayed[2].livesLeft, 11);
+    EXPECT_EQ(replayed[2].substeps, lost[2].substeps + routeSubsteps);
+    EXPECT_EQ(replayed[2].firstPoll, lost[2].firstPoll);
+}
+
 // Stage 6: the exit is reached along the lane of the RightLauncher in cell (3, 13), over the
 // open bottom rows; Mines line row 8.
 TEST(DistanceField, FollowsWhatTheBallCanDo) {
@@ -131,6 +173,20 @@ TEST(DistanceField, FollowsWhatTheBallCanDo) {
     // Gliding along the lane, the same square is close.
     EXPECT_LT(field.at(300, 432, true), onLauncher);
     EXPECT_EQ(field.at(300, 260, false), DistanceField::Unreachable);
+}
+
+// Stage 14 starts under a row of Blocks, whose far end is the right edge: a step up tests that row
+// for a wall to kick off, and each kick throws the ball 21 pixels on.
+TEST(DistanceField, CountsKicksAlongTheRowAboveWhenAsked) {
+    StageMap map = stageTable[14];
+    map[cellIndex(18, 1)] = Empty;  // its StartMarker, as loading the stage leaves it
+    const DistanceField kicking(map, {.kick = 1});
+    const DistanceField plain(map);
+    EXPECT_LT(kicking.at(576, 32, false), 5);
+    EXPECT_GT(plain.at(576, 32, false), 100);
+    // Inside the Blocks only kicks move the ball, and they carry it to the edge.
+    EXPECT_LT(kicking.at(300, 10, false), 30);
+    EXPECT_EQ(plain.at(300, 10, false), DistanceField::Unreachable);
 }
 
 }  // namespace

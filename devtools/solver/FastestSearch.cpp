@@ -1,0 +1,239 @@
+#include "devtools/solver/FastestSearch.h"
+
+#include <algorithm>
+#include <array>
+#include <numeric>
+#include <optional>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "devtools/solver/BestFirst.h"
+#include "devtools/solver/DistanceField.h"
+#include "devtools/solver/RouteTree.h"
+#include "game/GameState.h"
+#include "game/Random.h"
+
+namespace {
+
+// Every set of arrows: Up and Down draw from the random sequence as well as step the ball, so
+// each set leads to its own game. Space is left out: its hover needs more than 1000 substeps of
+// holding, longer than any stage takes.
+constexpr std::array<HeldKeys, 16> ArrowSets = [] {
+    std::array<HeldKeys, 16> sets{};
+    constexpr std::array<HeldKeys, 4> arrows = {HoldLeft, HoldUp, HoldRight, HoldDown};
+    for (std::size_t set = 0; set < sets.size(); ++set) {
+        for (std::size_t arrow = 0; arrow < arrows.size(); ++arrow) {
+            if ((set >> arrow & 1u) != 0) {
+                sets[set] = static_cast<HeldKeys>(sets[set] | arrows[arrow]);
+            }
+        }
+    }
+    return sets;
+}();
+
+// Two measures of how far a position still is from the open right edge: the time, roughly, that
+// each kind of move of a square costs the ball (it falls and moves sideways about as fast,
+// climbs at half that pace), wall kicks included, even through Blocks; and the default search's,
+// which never counts on a kick. Half of the beam is kept by each: the first finds the shortcuts,
+// the second keeps the search going where the first leads it into a place the ball cannot leave.
+constexpr MoveWeights TimeWeights{.fall = 2, .sideways = 2, .climb = 4, .kick = 1};
+constexpr MoveWeights SafeWeights{};
+
+// Everything a stage's future depends on, but for the Keyboard's pressed-or-held (play reads
+// only whether a key is down) and the trail (only drawn).
+struct Sameness {
+    std::uint64_t ball;
+    std::uint64_t draws;
+    bool operator==(const Sameness&) const = default;
+};
+
+struct SamenessHash {
+    std::size_t operator()(const Sameness& s) const {
+        return static_cast<std::size_t>(s.ball * 0x9E3779B97F4A7C15ull ^ s.draws);
+    }
+};
+
+std::uint64_t bricksLeft(const StageMap& map) {
+    return static_cast<std::uint64_t>(std::count(map.begin(), map.end(), Brick));
+}
+
+Sameness samenessOf(const GameState& g) {
+    const auto field = [](std::int32_t value, int shift) {
+        return static_cast<std::uint64_t>(static_cast<std::uint32_t>(value)) << shift;
+    };
+    // 10 bits of x, 9 of y, 8 of lift (to 196), 8 of kick (-100 to 100), 2 of glide, 1 of hover,
+    // 11 of hover charge (to 1001), 9 of Bricks left.
+    return {field(g.ballX, 0) | field(g.ballY, 10) | field(g.lift, 19) | field(g.kick + 100, 27) |
+                field(g.glide + 1, 35) | field(g.hover, 37) | field(g.hoverCharge, 38) |
+                bricksLeft(g.map) << 49,
+            randomState};
+}
+
+struct Position {
+    Snapshot snapshot;
+    std::uint32_t move;
+};
+
+// One position grown by one set of arrows, remembered without its snapshot: only those kept are
+// played again and captured.
+struct Grown {
+    std::uint32_t from;
+    HeldKeys held;
+    std::array<std::int32_t, 2> scores;
+    std::uint64_t likeness;
+};
+
+// Positions this alike (the ball within 2 pixels, the impulses within a few substeps) differ
+// mostly in their random draws; a few of them are kept, so that the beam does not fill with one
+// place.
+std::uint64_t likenessOf(const GameState& g) {
+    const auto part = [](std::int32_t value, std::int32_t step) {
+        return static_cast<std::uint64_t>(static_cast<std::uint32_t>(value / step) & 0x3FF);
+    };
+    return part(g.ballX, 2) | part(g.ballY, 2) << 10 | part(g.lift, 8) << 20 |
+           part(g.kick + 100, 20) << 30 | part(g.glide + 1, 1) << 40;
+}
+constexpr int KeptAlike = 3;
+
+// The best by each score in turn, the earlier grown first among equals: at most KeptAlike of a
+// kind while the beam is short of room, every one when all fit.
+std::vector<std::uint32_t> keptOf(const std::vector<Grown>& grown, std::size_t width) {
+    if (grown.size() <= width) {
+        std::vector<std::uint32_t> all(grown.size());
+        std::iota(all.begin(), all.end(), 0u);
+        return all;
+    }
+    std::array<std::vector<std::uint32_t>, 2> ranked;
+    for (std::size_t by = 0; by < ranked.size(); ++by) {
+        ranked[by] = bestFirst(grown.size(), grown.size(), [&](std::uint32_t a, std::uint32_t b) {
+            return grown[a].scores[by] != grown[b].scores[by]
+                       ? grown[a].scores[by] < grown[b].scores[by]
+                       : a < b;
+        });
+    }
+    std::vector<std::uint32_t> kept;
+    std::vector<bool> taken(grown.size());
+    std::unordered_map<std::uint64_t, int> ofKind;
+    std::array<std::size_t, 2> next{};
+    for (std::size_t by = 0; kept.size() < width; by = 1 - by) {
+        std::vector<std::uint32_t>& list = ranked[by];
+        while (next[by] < list.size() &&
+               (taken[list[next[by]]] || ofKind[grown[list[next[by]]].likeness] >= KeptAlike)) {
+            ++next[by];
+        }
+        if (next[by] == list.size()) {
+            if (next[1 - by] == ranked[1 - by].size()) {
+                break;
+            }
+            continue;
+        }
+        const std::uint32_t chosen = list[next[by]];
+        taken[chosen] = true;
+        ++ofKind[grown[chosen].likeness];
+        kept.push_back(chosen);
+    }
+    return kept;
+}
+
+// Of the clears in the same substep, the one that carries the most into the next stage (the
+// impulses do not stop at a stage's end): a kick to the right first, then the most lift.
+struct Clear {
+    std::uint32_t from;
+    HeldKeys held;
+    std::pair<std::int32_t, std::int32_t> carried;
+};
+
+std::pair<std::int32_t, std::int32_t> carriedOf(const GameState& g) {
+    return {g.kick, g.lift};
+}
+
+}  // namespace
+
+StageRoute searchFastest(SolverSession& session, const SearchLimits& limits,
+                         const ProgressCheck& progress, std::uint64_t lookFurther,
+                         std::vector<ClearFound>& clears) {
+    const Snapshot start = session.capture();
+    const std::array<DistanceField, 2> fields = {DistanceField(gameState.map, TimeWeights),
+                                                 DistanceField(gameState.map, SafeWeights)};
+    const auto scoresOf = [&fields](const GameState& g) {
+        return std::array<std::int32_t, 2>{fields[0].at(g.ballX, g.ballY, g.glide != 0),
+                                           fields[1].at(g.ballX, g.ballY, g.glide != 0)};
+    };
+    StageRoute route;
+    route.bestX = gameState.ballX;
+    route.bestY = gameState.ballY;
+    std::int32_t bestScore = scoresOf(gameState)[0];
+
+    RouteTree moves;
+    std::vector<Position> beam{{start, RouteTree::Root}};
+    std::optional<std::pair<std::int32_t, std::int32_t>> mostCarried;
+    for (std::uint64_t substeps = 1; !beam.empty() && route.positions < limits.positions &&
+                                     (!route.cleared || substeps <= route.substeps + lookFurther);
+         ++substeps) {
+        std::vector<Grown> grown;
+        std::unordered_map<Sameness, std::uint32_t, SamenessHash> seen;
+        std::optional<Clear> cleared;
+        for (std::uint32_t from = 0; from < beam.size(); ++from) {
+            for (const HeldKeys held : ArrowSets) {
+                session.restore(beam[from].snapshot);
+                session.playSubstep(held);
+                ++route.positions;
+                const GameState& g = gameState;
+                if (g.ballLost != 0) {
+                    continue;
+                }
+                if (g.stageCleared != 0) {
+                    if (!cleared || carriedOf(g) > cleared->carried) {
+                        cleared = Clear{from, held, carriedOf(g)};
+                    }
+                    continue;
+                }
+                if (!seen.try_emplace(samenessOf(g), from).second) {
+                    continue;
+                }
+                const std::array<std::int32_t, 2> scores = scoresOf(g);
+                if (scores[0] < bestScore) {
+                    bestScore = scores[0];
+                    route.bestX = g.ballX;
+                    route.bestY = g.ballY;
+                }
+                grown.push_back({from, held, scores, likenessOf(g)});
+            }
+        }
+        if (cleared && (!mostCarried || cleared->carried > *mostCarried)) {
+            mostCarried = cleared->carried;
+            StageRoute found = route;
+            found.cleared = true;
+            found.steps = moves.routeTo(moves.add(beam[cleared->from].move, cleared->held, 1));
+            found.substeps = substeps;
+            session.restore(beam[cleared->from].snapshot);
+            session.playSubstep(cleared->held);
+            clears.push_back({found, session.capture()});
+            if (!route.cleared) {
+                route = found;
+            }
+        }
+        const std::vector<std::uint32_t> kept = keptOf(grown, limits.beamWidth);
+        std::vector<Position> next;
+        next.reserve(kept.size());
+        for (const std::uint32_t rank : kept) {
+            const Grown& chosen = grown[rank];
+            session.restore(beam[chosen.from].snapshot);
+            session.playSubstep(chosen.held);
+            next.push_back({session.capture(), moves.add(beam[chosen.from].move, chosen.held, 1)});
+        }
+        beam = std::move(next);
+        if (progress && !progress({0, substeps, route.positions, route.bestX, route.bestY})) {
+            break;
+        }
+    }
+    session.restore(start);
+    return route;
+}
+
+std::string describeFastest(const SearchLimits& limits) {
+    return "the fastest search: a beam of " + std::to_string(limits.beamWidth) +
+           " positions one substep apart, each grown by " + std::to_string(ArrowSets.size()) +
+           " sets of held arrows, up to " + std::to_string(limits.positions) + " positions";
+}

@@ -1,0 +1,262 @@
+#include "devtools/solver/LowerBound.h"
+
+#include <array>
+#include <vector>
+
+namespace {
+
+constexpr std::int32_t Width = GridColumns * CellSize;
+constexpr std::int32_t Height = GridRows * CellSize;
+constexpr std::int32_t RightEdge = Width - 1;
+constexpr std::int32_t BottomEdge = Height - 1;
+// The real moveBall's reach: the probe's lead, the kick's wall distance and jump.
+constexpr std::int32_t ProbeLead = 5;
+constexpr std::int32_t KickReach = 7;
+constexpr std::int32_t KickJump = 21;
+
+// The ball of the easier game: where it is, and which impulses are open to it.
+struct Ball {
+    std::int32_t x;
+    std::int32_t y;
+    std::int32_t glide;  // -1, 0, +1
+    std::int32_t kick;   // -1, 0, +1: the kick's calls go this way
+    bool lift;
+};
+
+constexpr std::size_t Kinds = 3 * 3 * 2;
+constexpr std::size_t Places = static_cast<std::size_t>(Width * Height);
+
+std::uint32_t indexOf(const Ball& b) {
+    const auto kind = static_cast<std::uint32_t>((b.glide + 1) * 6 + (b.kick + 1) * 2 + b.lift);
+    return (kind * Height + static_cast<std::uint32_t>(b.y)) * Width +
+           static_cast<std::uint32_t>(b.x);
+}
+
+Ball ballAt(std::uint32_t index) {
+    const std::uint32_t kind = index / static_cast<std::uint32_t>(Places);
+    const std::uint32_t place = index % static_cast<std::uint32_t>(Places);
+    return {static_cast<std::int32_t>(place % Width), static_cast<std::int32_t>(place / Width),
+            static_cast<std::int32_t>(kind / 6) - 1, static_cast<std::int32_t>(kind / 2 % 3) - 1,
+            kind % 2 != 0};
+}
+
+struct Offset {
+    std::int32_t dx;
+    std::int32_t dy;
+};
+
+// One call's possible ends, with the real call's rules for the tile probed and for kicks.
+class Calls {
+  public:
+    explicit Calls(const StageMap& map) : map_(map) {}
+
+    template <typename Take>
+    void make(const Ball& b, Offset o, Take take) const {
+        const std::int32_t newX = b.x + o.dx;
+        const std::int32_t newY = b.y + o.dy;
+        const std::int32_t column = (newX + ProbeLead * o.dx) / CellSize;
+        const std::int32_t row = (newY + ProbeLead * o.dy) / CellSize;
+        const std::int32_t top = row * CellSize;
+        const bool above = b.y < top;
+        const Ball moved{newX, newY, b.glide, b.kick, b.lift};
+        switch (tile(column, row)) {
+            case -1:
+            case Empty:
+                kicked(moved, newX, newY, take);
+                break;
+            case Block:
+                kicked(above ? Ball{b.x, top - 8, b.glide, b.kick, true} : b, newX, newY, take);
+                break;
+            case Brick:
+                kicked(above ? Ball{b.x, top - 8, b.glide, b.kick, true} : b, newX, newY, take);
+                kicked(moved, newX, newY, take);
+                break;
+            case Mine:
+                break;
+            case Spring:
+                kicked(above ? Ball{b.x, top - 10, b.glide, b.kick, true} : b, newX, newY, take);
+                break;
+            case LeftLauncher:
+                kicked(above ? Ball{column * CellSize, top + CellSize / 2, -1, b.kick, b.lift} : b,
+                       newX, newY, take);
+                break;
+            case RightLauncher:
+                kicked(above ? Ball{column * CellSize + CellSize, top + CellSize / 2, 1, b.kick,
+                                    b.lift}
+                             : b,
+                       newX, newY, take);
+                break;
+            default:
+                kicked(b, newX, newY, take);
+                break;
+        }
+    }
+
+  private:
+    std::int32_t tile(std::int32_t column, std::int32_t row) const {
+        if (column < 0 || column >= GridColumns || row < 0 || row >= GridRows) {
+            return -1;
+        }
+        return map_[cellIndex(column, row)];
+    }
+
+    template <typename Take>
+    void kicked(Ball after, std::int32_t newX, std::int32_t newY, Take take) const {
+        const std::int32_t row = newY / CellSize;
+        clamped(after, take);
+        if (tile((newX + KickReach) / CellSize, row) == Block) {
+            clamped({newX - KickJump, after.y, after.glide, -1, after.lift}, take);
+        }
+        if (tile((newX - KickReach) / CellSize, row) == Block) {
+            clamped({newX + KickJump, after.y, after.glide, 1, after.lift}, take);
+        }
+    }
+
+    template <typename Take>
+    static void clamped(Ball b, Take take) {
+        b.x = b.x < 0 ? 0 : (b.x > RightEdge ? RightEdge : b.x);
+        b.y = b.y < 0 ? 0 : (b.y > BottomEdge ? BottomEdge : b.y);
+        if (b.y != BottomEdge) {
+            take(b);
+        }
+    }
+
+    const StageMap& map_;
+};
+
+std::vector<Offset> jitters() {
+    std::vector<Offset> all;
+    for (std::int32_t dy = -1; dy <= 1; ++dy) {
+        for (std::int32_t dx = -1; dx <= 1; ++dx) {
+            all.push_back({dx, dy});
+        }
+    }
+    return all;
+}
+
+// The offsets of one call for this ball: the lift's and kick's calls only with their impulse
+// open, the lift's sideways call at the glide's pace.
+std::vector<Offset> offsetsOf(int call, const Ball& b, bool gliding) {
+    static const std::vector<Offset> jitter = jitters();
+    if (gliding) {
+        if (call < 3) {
+            return {{b.glide, 0}, {0, 0}};
+        }
+        return b.kick != 0 ? std::vector<Offset>{{b.kick, -1}, {b.kick, -2}}
+                           : std::vector<Offset>{};
+    }
+    switch (call) {
+        case 0:
+            return {{0, 1}};
+        case 1:
+            return jitter;
+        case 2:
+            return {{0, -1}};
+        case 3:
+            return {{0, 1}};
+        case 4:
+            return {{-1, 0}};
+        case 5:
+            return {{1, 0}};
+        case 6:
+            return b.lift ? std::vector<Offset>{{b.glide, 0}} : std::vector<Offset>{};
+        case 7:
+            return b.lift ? std::vector<Offset>{{0, -2}, {0, -1}} : std::vector<Offset>{};
+        default:
+            return b.kick != 0 ? std::vector<Offset>{{b.kick, -1}, {b.kick, -2}}
+                               : std::vector<Offset>{};
+    }
+}
+
+constexpr int NormalCalls = 9;
+constexpr int GlideCalls = 4;
+
+}  // namespace
+
+std::optional<std::uint64_t> substepsAtLeast(const StageMap& map, const BoundStart& start,
+                                             std::uint64_t limit) {
+    const Calls calls(map);
+    // Balls seen at the start of a substep, and after each call of either kind of substep.
+    std::array<std::vector<bool>, 1 + NormalCalls + GlideCalls> seen;
+    for (std::vector<bool>& balls : seen) {
+        balls.assign(Kinds * Places, false);
+    }
+    std::vector<std::uint32_t> starts;
+    const auto sign = [](std::int32_t value) { return value > 0 ? 1 : (value < 0 ? -1 : 0); };
+    for (std::int32_t glide = -1; glide <= 1; ++glide) {
+        for (std::int32_t kick = -1; kick <= 1; ++kick) {
+            for (const bool lift : {false, true}) {
+                if (!start.anyImpulses && (glide != start.glide || kick != sign(start.kick) ||
+                                           lift != (start.lift > 0))) {
+                    continue;
+                }
+                const std::uint32_t index = indexOf({start.x, start.y, glide, kick, lift});
+                seen[0][index] = true;
+                starts.push_back(index);
+            }
+        }
+    }
+    for (std::uint64_t substep = 1; substep <= limit && !starts.empty(); ++substep) {
+        bool cleared = false;
+        std::vector<std::uint32_t> nextStarts;
+        const auto keepStart = [&](Ball b) {
+            const std::uint32_t index = indexOf(b);
+            if (!seen[0][index]) {
+                seen[0][index] = true;
+                nextStarts.push_back(index);
+            }
+        };
+        for (const bool gliding : {false, true}) {
+            std::vector<std::uint32_t> balls;
+            for (const std::uint32_t index : starts) {
+                Ball b = ballAt(index);
+                if ((b.glide != 0) == gliding) {
+                    balls.push_back(index);
+                }
+            }
+            const int callCount = gliding ? GlideCalls : NormalCalls;
+            for (int call = 0; call < callCount && !cleared; ++call) {
+                std::vector<bool>& seenAfter =
+                    seen[static_cast<std::size_t>(1 + call + (gliding ? NormalCalls : 0))];
+                std::vector<std::uint32_t> after;
+                const auto keep = [&](const Ball& b) {
+                    if (b.x == RightEdge) {
+                        cleared = true;
+                    }
+                    const std::uint32_t index = indexOf(b);
+                    if (!seenAfter[index]) {
+                        seenAfter[index] = true;
+                        after.push_back(index);
+                    }
+                };
+                for (const std::uint32_t index : balls) {
+                    Ball b = ballAt(index);
+                    if (gliding && call == 0) {
+                        b.lift = false;  // a glide stops the lift
+                    }
+                    // Every call but the jitter may be left out (gravity too: the hover).
+                    if (call != 1 || gliding) {
+                        keep(b);
+                    }
+                    for (const Offset o : offsetsOf(call, b, gliding)) {
+                        calls.make(b, o, keep);
+                    }
+                }
+                balls = std::move(after);
+            }
+            for (const std::uint32_t index : balls) {
+                Ball b = ballAt(index);
+                keepStart(b);
+                if (gliding) {
+                    b.glide = 0;
+                    keepStart(b);
+                }
+            }
+        }
+        if (cleared) {
+            return substep;
+        }
+        starts = std::move(nextStarts);
+    }
+    return std::nullopt;
+}

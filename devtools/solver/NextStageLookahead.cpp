@@ -1,0 +1,47 @@
+#include "devtools/solver/NextStageLookahead.h"
+
+#include <limits>
+
+#include "game/GameState.h"
+#include "game/Stage.h"
+#include "game/Trail.h"
+
+namespace {
+
+// Narrow, to judge the next stage quickly; its clear is only an estimate, which can miss the
+// full search's by tens of substeps either way.
+constexpr SearchLimits QuickLimits{.positions = 6'000'000, .beamWidth = 300};
+constexpr std::uint64_t EstimateMargin = 100;
+
+// The next stage's substeps from the game at a clear, entered as runGame enters it: the flag
+// cleared, the map loaded with the ball on its start, the trail reset; the impulses stay.
+std::uint64_t nextStageFrom(SolverSession& session, const Snapshot& end) {
+    session.restore(end);
+    GameState& g = gameState;
+    g.stage += 1;
+    g.stageCleared = 0;
+    loadStage(g.stage);
+    resetTrail();
+    std::vector<ClearFound> unused;
+    const StageRoute next = searchFastest(session, QuickLimits, {}, 0, unused);
+    return next.cleared ? next.substeps : std::numeric_limits<std::uint32_t>::max();
+}
+
+}  // namespace
+
+StageRoute chooseByNextStage(SolverSession& session, const std::vector<ClearFound>& clears) {
+    const Snapshot start = session.capture();
+    std::uint64_t fewest = std::numeric_limits<std::uint64_t>::max();
+    const StageRoute* chosen = nullptr;
+    for (const ClearFound& clear : clears) {
+        const std::uint64_t both = clear.route.substeps + nextStageFrom(session, clear.end);
+        // Past the fastest clear, only a clear the estimate finds well ahead is taken.
+        const std::uint64_t margin = chosen == nullptr ? 0 : EstimateMargin;
+        if (both + margin < fewest) {
+            fewest = both;
+            chosen = &clear.route;
+        }
+    }
+    session.restore(start);
+    return *chosen;
+}

@@ -1,0 +1,158 @@
+// The fastest search and the lower bound against the truth on small hand-made maps: each map is
+// set into the game at stage 1's first frame, and an exhaustive search written here (every set
+// of held arrows at every substep, each distinct game once) finds the true fewest substeps.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <vector>
+
+#include "devtools/solver/FastestSearch.h"
+#include "devtools/solver/LowerBound.h"
+#include "devtools/solver/SolverSession.h"
+#include "game/GameState.h"
+#include "game/Random.h"
+
+namespace {
+
+// Rows from the top; '.' Empty, a digit that tile code. The ball starts at `x`, `y`.
+struct HandMadeMap {
+    std::string_view name;
+    std::vector<std::string_view> rows;
+    std::int32_t x;
+    std::int32_t y;
+};
+
+StageMap mapOf(const HandMadeMap& made) {
+    StageMap map{};
+    for (std::size_t row = 0; row < made.rows.size(); ++row) {
+        for (std::size_t column = 0; column < GridColumns; ++column) {
+            const char cell = made.rows[row][column];
+            map[row * GridColumns + column] = cell == '.' ? Empty : cell - '0';
+        }
+    }
+    return map;
+}
+
+// Everything that decides the future of play on a map without Bricks.
+using Game =
+    std::tuple<std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::uint32_t>;
+
+Game gameNow() {
+    const GameState& g = gameState;
+    return {g.ballX, g.ballY, g.lift, g.kick, g.glide, randomState};
+}
+
+// Breadth first over every set of the four arrows (Space only starts to matter after 1000
+// substeps), each game once: the fewest substeps to a clear with the ball kept, up to `limit`.
+std::optional<std::uint64_t> exhaustiveMinimum(SolverSession& session, std::uint64_t limit) {
+    std::vector<Snapshot> layer{session.capture()};
+    std::set<Game> seen{gameNow()};
+    for (std::uint64_t substeps = 1; substeps <= limit; ++substeps) {
+        std::vector<Snapshot> next;
+        for (const Snapshot& from : layer) {
+            for (HeldKeys held = 0; held < 16; ++held) {
+                session.restore(from);
+                const auto arrows = static_cast<HeldKeys>(
+                    ((held & 1) != 0 ? HoldLeft : 0) | ((held & 2) != 0 ? HoldUp : 0) |
+                    ((held & 4) != 0 ? HoldRight : 0) | ((held & 8) != 0 ? HoldDown : 0));
+                session.playSubstep(arrows);
+                if (gameState.ballLost != 0) {
+                    continue;
+                }
+                if (gameState.stageCleared != 0) {
+                    return substeps;
+                }
+                if (seen.insert(gameNow()).second) {
+                    next.push_back(session.capture());
+                }
+            }
+        }
+        layer = std::move(next);
+    }
+    return std::nullopt;
+}
+
+struct Findings {
+    std::optional<std::uint64_t> minimum;
+    std::optional<std::uint64_t> bound;
+    StageRoute fastest;
+};
+
+Findings findingsOn(const HandMadeMap& made) {
+    const KeyLines toFirstStage = {{1, 0, 0}, {1, HoldEnter, 0}, {1, HoldRight, 0}};
+    SolverSession session(toFirstStage);
+    Findings findings;
+    session.run([&] {
+        GameState& g = gameState;
+        g.map = mapOf(made);
+        g.ballX = made.x;
+        g.ballY = made.y;
+        const Snapshot start = session.capture();
+        findings.bound = substepsAtLeast(
+            g.map, {.x = g.ballX, .y = g.ballY, .glide = g.glide, .kick = g.kick, .lift = g.lift},
+            1000);
+        std::vector<ClearFound> clears;
+        findings.fastest = searchFastest(session, FastestLimits, {}, 0, clears);
+        findings.minimum = exhaustiveMinimum(session, 30);
+        session.restore(start);
+    });
+    return findings;
+}
+
+// Rows 0 to 14 of a map: `top`, then Empty rows, then `bottom` rows.
+std::vector<std::string_view> rowsOf(std::vector<std::string_view> top,
+                                     std::vector<std::string_view> bottom) {
+    std::vector<std::string_view> rows = std::move(top);
+    while (rows.size() + bottom.size() < GridRows) {
+        rows.push_back("....................");
+    }
+    rows.insert(rows.end(), bottom.begin(), bottom.end());
+    return rows;
+}
+
+const std::vector<HandMadeMap> maps = {
+    // Bounces along a floor.
+    {"floor", rowsOf({}, {"11111111111111111111"}), 618, 430},
+    // Falls onto a RightLauncher and glides to the edge.
+    {"launcher",
+     rowsOf({"....................", "....................", "....................",
+             "....................", "....................", "....................",
+             "....................", "....................", "....................",
+             "....................", "..................6."},
+            {"11111111111111111111"}),
+     584, 312},
+    // Kicks off a wall, over a row of Mines.
+    {"wall",
+     rowsOf({"....................", "....................", "....................",
+             "....................", "....................", "....................",
+             "....................", "....................", "....................",
+             "....................", "..................1.", "..................1."},
+            {"33333333333333333333"}),
+     614, 350},
+};
+
+class FastestOnHandMadeMaps : public testing::TestWithParam<HandMadeMap> {};
+
+TEST_P(FastestOnHandMadeMaps, BoundAndFastestMeetTheTrueMinimum) {
+    const Findings found = findingsOn(GetParam());
+    ASSERT_TRUE(found.minimum.has_value());
+    ASSERT_TRUE(found.bound.has_value());
+    const std::string figures =
+        "bound " + std::to_string(*found.bound) + ", minimum " + std::to_string(*found.minimum);
+    EXPECT_LE(*found.bound, *found.minimum) << figures;
+    EXPECT_GE(*found.bound * 2, *found.minimum) << figures;
+    ASSERT_TRUE(found.fastest.cleared);
+    EXPECT_EQ(found.fastest.substeps, *found.minimum);
+}
+
+INSTANTIATE_TEST_SUITE_P(Maps, FastestOnHandMadeMaps, testing::ValuesIn(maps),
+                         [](const testing::TestParamInfo<HandMadeMap>& param) {
+                             return std::string(param.param.name);
+                         });
+
+}  // namespace

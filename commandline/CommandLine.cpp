@@ -1,11 +1,14 @@
 #include "commandline/CommandLine.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <initializer_list>
 
 #include "commandline/QuotedText.h"
+#include "platform/FileIdentity.h"
 #include "platform/SdlVersion.h"
 
 namespace {
@@ -49,7 +52,8 @@ std::string usageText(const ProgramDescription& program) {
 
 CommandLineResult refusal(const ProgramDescription& program, const std::string& problem) {
     return {CommandLineResult::Verdict::Refused, "",
-            std::string(program.name) + ": " + problem + "\n" + usageText(program)};
+            std::string(program.name) + ": " + problem + "\n" + usageText(program),
+            std::string(program.name)};
 }
 
 const CommandLineOption* findOption(const ProgramDescription& program, std::string_view name) {
@@ -85,10 +89,11 @@ CommandLineResult readCommandLine(int argc, const char* const* argv,
             return {CommandLineResult::Verdict::Answered,
                     std::string(program.summary) + "\n\n" + usageText(program) +
                         (program.epilogue.empty() ? "" : join({"\n", program.epilogue})),
-                    ""};
+                    "", std::string(program.name)};
         }
         if (word == "--version") {
-            return {CommandLineResult::Verdict::Answered, versionText(program.name), ""};
+            return {CommandLineResult::Verdict::Answered, versionText(program.name), "",
+                    std::string(program.name)};
         }
         const std::size_t equals = word.find('=');
         const std::string_view name = word.substr(2, equals == word.npos ? word.npos : equals - 2);
@@ -131,6 +136,21 @@ std::function<bool(std::string_view, std::string&)> atMostOneWord(std::optional<
     };
 }
 
+std::string sameFileClash(
+    std::initializer_list<std::pair<std::string_view, std::string_view>> optionPaths) {
+    for (auto first = optionPaths.begin(); first != optionPaths.end(); ++first) {
+        for (auto second = first + 1; second != optionPaths.end(); ++second) {
+            const auto& [option, path] = *first;
+            if (!path.empty() && path != "-" && !second->second.empty() &&
+                platform::sameFile(std::string(path), std::string(second->second))) {
+                return join({option, " and ", second->first, " name the same file ", path,
+                             ": nothing was written"});
+            }
+        }
+    }
+    return {};
+}
+
 std::string versionText(std::string_view programName) {
     return std::string(programName) + " " + TB_VERSION + "\n" + LicenceLine + "\n" +
            platform::sdlVersions() + "\n";
@@ -158,6 +178,11 @@ std::optional<int> stopAfter(const CommandLineResult& result) {
     std::fputs(result.err.c_str(), stderr);
     if (result.verdict == CommandLineResult::Verdict::Run) {
         return std::nullopt;
+    }
+    if (result.verdict == CommandLineResult::Verdict::Answered && std::fflush(stdout) != 0) {
+        std::fprintf(stderr, "%s: cannot write standard output: %s\n", result.program.c_str(),
+                     std::strerror(errno));
+        return 1;
     }
     return result.exitStatus();
 }

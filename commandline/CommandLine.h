@@ -3,9 +3,11 @@
 // (--name VALUE or --name=VALUE), words that are not options, and the --help and --version every
 // program answers alike. Reading never prints: the caller gets the text for each stream.
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 struct CommandLineOption {
@@ -29,8 +31,9 @@ struct ProgramDescription {
 
 struct CommandLineResult {
     enum class Verdict { Run, Answered, Refused } verdict = Verdict::Run;
-    std::string out;  // --help or --version's answer
-    std::string err;  // one line naming what was refused, then the usage
+    std::string out;      // --help or --version's answer
+    std::string err;      // one line naming what was refused, then the usage
+    std::string program;  // the program's name, for a message when the answer cannot be written
     // The status to exit with when the program does not run: 0 after an answer, 2 after a refusal.
     int exitStatus() const { return verdict == Verdict::Refused ? 2 : 0; }
 };
@@ -42,6 +45,12 @@ CommandLineResult readCommandLine(int argc, const char* const* argv,
 // "more than one WHAT".
 std::function<bool(std::string_view, std::string&)> atMostOneWord(std::optional<std::string>& word,
                                                                   std::string_view what);
+
+// Empty, or a refusal when two of the paths given lead to one file, through any links: an
+// output that is an input would destroy it, two outputs would overwrite each other. Each path
+// comes with the option that gave it ("--trace"); empty paths and "-" are none.
+std::string sameFileClash(
+    std::initializer_list<std::pair<std::string_view, std::string_view>> optionPaths);
 
 // "NAME VERSION", the licence, and the SDL versions the program was built with and runs on, one
 // a line.
@@ -55,7 +64,8 @@ bool readWholeNumber(std::string_view value, int low, int high, int& number, std
 std::string notOneOf(std::string_view value, std::string_view names);
 
 // Prints what reading the command line gave to say, if anything, on standard output or error.
-// The status to exit with when the program is not to run; none when it is.
+// The status to exit with when the program is not to run; none when it is. An answer that cannot
+// be written is named on standard error, with exit status 1.
 std::optional<int> stopAfter(const CommandLineResult& result);
 
 // Takes for the common options: a switch that sets `field` to `value`, a value kept as text, a

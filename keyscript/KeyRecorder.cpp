@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/Clock.h"
+#include "platform/WriteStream.h"
 
 namespace {
 
@@ -24,9 +25,10 @@ KeyRecorder::~KeyRecorder() {
 
 bool KeyRecorder::open(const std::string& path, std::int32_t startStage, std::string& error) {
     path_ = path;
-    file_ = std::fopen(path.c_str(), "w");
+    std::string reason;
+    file_ = platform::openWriteStream(path, reason);
     if (file_ == nullptr) {
-        error = "cannot write the recording " + path + ": " + std::strerror(errno);
+        error = "cannot write the recording " + path + ": " + reason;
         return false;
     }
     if (startStage != 1) {

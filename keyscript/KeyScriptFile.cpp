@@ -61,9 +61,27 @@ bool KeyScriptFile::open(const std::string& path, std::string& error) {
         return false;
     }
     stream_ = rereadable ? in : kept_;
+    if (rereadable) {
+        checked_ = stampOf(in);
+    }
     if (std::fseek(stream_, start, SEEK_SET) != 0) {
         error = failure("rewind", name_);
         return false;
     }
     return true;
+}
+
+std::string KeyScriptFile::changed() const {
+    if (!checked_ || stampOf(stream_) == checked_) {
+        return {};
+    }
+    return "the script " + name_ + " changed while it was played";
+}
+
+std::optional<KeyScriptFile::Stamp> KeyScriptFile::stampOf(std::FILE* file) {
+    struct stat status {};
+    if (fstat(fileno(file), &status) != 0) {
+        return std::nullopt;
+    }
+    return Stamp{static_cast<long long>(status.st_size), static_cast<long long>(status.st_mtime)};
 }

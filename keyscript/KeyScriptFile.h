@@ -3,6 +3,7 @@
 // it is found before anything plays, then read again from its start. Input that cannot be read
 // twice (a pipe, a terminal) is kept in an unnamed temporary file as it is read the first time.
 #include <cstdio>
+#include <optional>
 #include <string>
 
 class KeyScriptFile {
@@ -20,10 +21,21 @@ class KeyScriptFile {
     std::FILE* stream() const { return stream_; }
     // How messages name the script: its path, or "standard input".
     const std::string& name() const { return name_; }
+    // Empty while the file read is as it was when checked; else a message saying that it
+    // changed (was overwritten) since, so that what was played cannot be trusted.
+    std::string changed() const;
 
   private:
     std::FILE* opened_ = nullptr;  // the file at the path, closed at the end
     std::FILE* kept_ = nullptr;    // the copy of input that cannot be read twice
     std::FILE* stream_ = nullptr;
     std::string name_;
+    // The checked file's size and time of change; none for a copy kept of a stream.
+    struct Stamp {
+        long long size = 0;
+        long long modified = 0;
+        bool operator==(const Stamp&) const = default;
+    };
+    std::optional<Stamp> checked_;
+    static std::optional<Stamp> stampOf(std::FILE* file);
 };

@@ -22,6 +22,8 @@ class ScriptKeySource : public platform::KeySource {
     std::uint64_t polls() const { return polls_; }
     // Every poll of the script has been made (or the reading stopped at a fault).
     bool exhausted() const { return exhausted_; }
+    // Ends the script here, as if it had run out: for a run whose output can no longer be written.
+    void stop() { exhausted_ = true; }
 
   private:
     KeyScriptReader& script_;

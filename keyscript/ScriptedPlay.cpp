@@ -2,12 +2,20 @@
 
 #include <cstdio>
 
+#include "commandline/CommandLine.h"
+
 ScriptedPlay::ScriptedPlay()
     : recorder_([](const std::string& problem) {
           std::fprintf(stderr, "tilebounce: %s\n", problem.c_str());
       }) {}
 
 bool ScriptedPlay::prepare(const ScriptedPlayOptions& options, std::string& error, int& status) {
+    error = sameFileClash({{"--record", options.recordPath.value_or("")},
+                           {"--playback", options.playbackPath.value_or("")}});
+    if (!error.empty()) {
+        status = 2;
+        return false;
+    }
     if (options.playbackPath) {
         if (!playbackFile_.open(*options.playbackPath, error)) {
             status = 2;
@@ -40,4 +48,11 @@ void ScriptedPlay::install(platform::KeySource& liveKeys, platform::WindowEvents
 
 std::optional<std::int32_t> ScriptedPlay::startStage() {
     return playbackReader_ ? playbackReader_->startStage() : std::nullopt;
+}
+
+std::string ScriptedPlay::playbackFault() const {
+    if (!playbackReader_) {
+        return {};
+    }
+    return !playbackReader_->fault().empty() ? playbackReader_->fault() : playbackFile_.changed();
 }

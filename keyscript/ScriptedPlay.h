@@ -28,7 +28,8 @@ class ScriptedPlay {
 
     // Reads the script to play back whole, checking it, and creates the recording. False with
     // the message in `error` and the exit status for it in `status`: 2 for a bad script (the
-    // replay tool's message), 1 for a recording that cannot be written.
+    // replay tool's message) or a recording that would overwrite it, 1 for a recording that
+    // cannot be written.
     bool prepare(const ScriptedPlayOptions& options, std::string& error, int& status);
 
     // Installs the key source and window events the options call for around the live ones,
@@ -44,6 +45,10 @@ class ScriptedPlay {
     // Ends the recording with how the game ended as its last line, a comment; false when any
     // of it could not be written (told on stderr already).
     bool finish(const std::string& endLine) { return recorder_.finish(endLine); }
+
+    // Empty, or why the script played back could not be played as it was checked: it failed
+    // to read, or it was overwritten while it played.
+    std::string playbackFault() const;
 
   private:
     KeyScriptFile playbackFile_;

@@ -38,6 +38,9 @@ HRESULT HeadlessWindow::present(const PictureView& picture) {
         return E_INVALIDARG;
     }
     ++presentCount_;
+    if (!placed_ && !fullScreen_) {
+        placed_ = clientBounds();
+    }
     if (!keepsPictures_) {
         return S_OK;
     }

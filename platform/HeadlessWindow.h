@@ -3,6 +3,7 @@
 // the replay tool's screenshots.
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 #include "platform/Window.h"
@@ -20,6 +21,8 @@ class HeadlessWindow : public Window {
     // Windowed, the client area sits at the screen's top-left corner until moved.
     RECT clientBounds() const override;
     RECT screenBounds() const override;
+    // No desktop moves it: placed where it stood at its first present in a window.
+    std::optional<RECT> placedBounds() const override { return placed_; }
     // Keeps a copy of the picture as it is, unscaled, unless told to keep none.
     HRESULT present(const PictureView& picture) override;
     // Whether present keeps the picture; it does until told otherwise. One that keeps none only
@@ -43,6 +46,7 @@ class HeadlessWindow : public Window {
     std::uint32_t clientWidth_ = 0;
     std::uint32_t clientHeight_ = 0;
     bool fullScreen_ = false;
+    std::optional<RECT> placed_;
     bool keepsPictures_ = true;
     std::vector<std::uint16_t> picture_;
     std::uint32_t pictureWidth_ = 0;

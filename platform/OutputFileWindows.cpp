@@ -11,12 +11,13 @@
 #include <system_error>
 #include <utility>
 
+#include "platform/PartFiles.h"
+
 // Windows has no streams over one's own write function: the stream writes to the file itself,
-// and a failed write shows in its error flag.
+// and a failed write shows in its error flag. Its outputs are files: a folder at the path is
+// refused, and temporary files of programs killed outright stay.
 OutputFile::OutputFile(std::string path, std::string what)
-    : path_(std::move(path)),
-      what_(std::move(what)),
-      temporaryPath_(path_ + "." + std::to_string(_getpid()) + ".part") {}
+    : path_(std::move(path)), what_(std::move(what)) {}
 
 OutputFile::~OutputFile() {
     if (stream_ != nullptr) {
@@ -25,17 +26,26 @@ OutputFile::~OutputFile() {
     if (!completed_ && !temporaryPath_.empty()) {
         std::remove(temporaryPath_.c_str());
     }
+    platform::forgetPartFile(partSlot_);
 }
 
 bool OutputFile::open(std::string& error) {
+    const DWORD attributes = GetFileAttributesA(path_.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        error = "cannot write " + what_ + " " + path_ + ": it is a folder";
+        return false;
+    }
+    const std::string temporary = path_ + "." + std::to_string(_getpid()) + ".part";
     descriptor_ =
-        _open(temporaryPath_.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
+        _open(temporary.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
               _S_IREAD | _S_IWRITE);
     if (descriptor_ < 0) {
         error = failure(errno);
-        temporaryPath_.clear();  // not ours to remove
         return false;
     }
+    temporaryPath_ = temporary;
+    partSlot_ = platform::watchPartFile(temporary.c_str());
+    target_ = path_;
     stream_ = _fdopen(descriptor_, "wb");
     if (stream_ == nullptr) {
         error = failure(errno);
@@ -45,11 +55,19 @@ bool OutputFile::open(std::string& error) {
     return true;
 }
 
+bool OutputFile::sync(std::string& error) {
+    if (std::fflush(stream_) != 0 || std::ferror(stream_) != 0 || _commit(descriptor_) != 0) {
+        error = failure(EIO);
+        return false;
+    }
+    return true;
+}
+
 bool OutputFile::complete(std::string& error) {
-    const bool flushed = std::fflush(stream_) == 0 && std::ferror(stream_) == 0;
+    const bool synced = sync(error);
     const bool closed = std::fclose(stream_) == 0;
     stream_ = nullptr;
-    if (!flushed || !closed) {
+    if (!synced || !closed) {
         error = failure(EIO);
         return false;
     }

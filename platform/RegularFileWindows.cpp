@@ -4,6 +4,9 @@
 
 #include <memory>
 #include <string>
+#include <system_error>
+
+#include "platform/WidePath.h"
 
 namespace platform {
 namespace {
@@ -17,22 +20,17 @@ struct HandleCloser {
 };
 using Handle = std::unique_ptr<void, HandleCloser>;
 
-std::optional<std::wstring> widePath(const char* path) {
-    const int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path, -1, nullptr, 0);
-    if (length <= 0) {
-        return std::nullopt;
-    }
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path, -1, wide.data(), length);
-    wide.pop_back();  // the terminator the count included
-    return wide;
+std::string systemReason() {
+    return std::system_category().message(static_cast<int>(GetLastError()));
 }
 
 }  // namespace
 
-std::optional<std::vector<std::uint8_t>> readRegularFile(const char* path, std::size_t maxBytes) {
+std::optional<std::vector<std::uint8_t>> readRegularFile(const char* path, std::size_t maxBytes,
+                                                         std::string& problem) {
     const auto wide = widePath(path);
     if (!wide) {
+        problem = "its name is not UTF-8";
         return std::nullopt;
     }
     // Without backup semantics a folder does not open; a pipe or device opens without waiting
@@ -41,9 +39,17 @@ std::optional<std::vector<std::uint8_t>> readRegularFile(const char* path, std::
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size{};
-    if (file.get() == INVALID_HANDLE_VALUE || GetFileType(file.get()) != FILE_TYPE_DISK ||
-        !GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||
+    if (file.get() == INVALID_HANDLE_VALUE) {
+        problem = systemReason();
+        return std::nullopt;
+    }
+    if (GetFileType(file.get()) != FILE_TYPE_DISK) {
+        problem = "it is not a file";
+        return std::nullopt;
+    }
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||
         static_cast<std::uint64_t>(size.QuadPart) > maxBytes) {
+        problem = tooLarge(maxBytes);
         return std::nullopt;
     }
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size.QuadPart));
@@ -52,6 +58,7 @@ std::optional<std::vector<std::uint8_t>> readRegularFile(const char* path, std::
         DWORD got = 0;
         if (!ReadFile(file.get(), bytes.data() + filled, static_cast<DWORD>(bytes.size() - filled),
                       &got, nullptr)) {
+            problem = systemReason();
             return std::nullopt;
         }
         if (got == 0) {

@@ -49,11 +49,23 @@ void SdlWindow::showWindowed(std::uint32_t clientWidth, std::uint32_t clientHeig
     SDL_SetWindowSize(window_, static_cast<int>(clientWidth), static_cast<int>(clientHeight));
     keepTopLeftInWorkArea();
     showAgain();
+    if (!shownAtMs_) {
+        shownAtMs_ = SDL_GetTicks();
+    }
+    notePlacement(SDL_GetTicks());
 }
 
 void SdlWindow::moveTo(std::int32_t x, std::int32_t y) {
     SDL_SetWindowPosition(window_, x, y);
     keepTopLeftInWorkArea();
+    notePlacement(SDL_GetTicks());
+}
+
+void SdlWindow::notePlacement(std::uint32_t atMs) {
+    constexpr std::uint32_t PlacingMs = 2000;
+    if (shownAtMs_ && atMs - *shownAtMs_ <= PlacingMs && !isFullScreen()) {
+        placed_ = clientBounds();
+    }
 }
 
 // Runs as SDL queues each event, on the thread that pumps them. A frame presented while the
@@ -62,6 +74,12 @@ void SdlWindow::moveTo(std::int32_t x, std::int32_t y) {
 // having started watching first, has already taken in the new size.
 int SdlWindow::watch(void* self, SDL_Event* event) {
     auto& window = *static_cast<SdlWindow*>(self);
+    if (event->type == SDL_WINDOWEVENT &&
+        event->window.windowID == SDL_GetWindowID(window.window_) &&
+        (event->window.event == SDL_WINDOWEVENT_MOVED ||
+         event->window.event == SDL_WINDOWEVENT_SIZE_CHANGED)) {
+        window.notePlacement(event->window.timestamp);
+    }
     if (event->type == SDL_WINDOWEVENT &&
         event->window.windowID == SDL_GetWindowID(window.window_) &&
         (event->window.event == SDL_WINDOWEVENT_EXPOSED ||

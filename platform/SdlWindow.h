@@ -7,6 +7,7 @@
 // again, scaled anew, whenever the window changes size or mode or the desktop uncovers it,
 // because a still screen (the title) is presented only once.
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,9 @@ class SdlWindow : public Window {
     bool isFullScreen() const override;
     RECT clientBounds() const override;
     RECT screenBounds() const override;
+    // As asked, and as the desktop moved or sized it within two seconds of its first showing
+    // in a window: a player cannot have moved it so soon.
+    std::optional<RECT> placedBounds() const override { return placed_; }
     HRESULT present(const PictureView& picture) override;
     // The first half of present, apart so that it can be measured: the picture kept, and scaled
     // and converted into the window's surface. E_INVALIDARG without pixels, E_FAIL when SDL
@@ -53,6 +57,9 @@ class SdlWindow : public Window {
     SdlWindow(SDL_Window* window, SDL_Renderer* renderer);
     static int watch(void* self, SDL_Event* event);
     void keepTopLeftInWorkArea();
+    // Notes the bounds as the desktop's placement when `atMs` (SDL's ticks) is soon enough after
+    // the first showing in a window.
+    void notePlacement(std::uint32_t atMs);
     // The uploaded picture on the screen again; a black frame before the first upload.
     void showAgain();
     // The picture (the one kept from the last upload when null) scaled onto the window's surface
@@ -77,6 +84,8 @@ class SdlWindow : public Window {
     Scaling scaling_ = Scaling::Sharp;
     bool wholeMultiples_ = false;
     int fullScreenRestores_ = 0;
+    std::optional<std::uint32_t> shownAtMs_;  // the first showing in a window
+    std::optional<RECT> placed_;
 };
 
 // The window for the game's shell: an SdlWindow with the given title (UTF-8), the mouse cursor

@@ -2,6 +2,7 @@
 // The presenter seam: the window the display presents into, standing where the game's window
 // handle stood. The SDL window shows pictures on the desktop; the headless one keeps them.
 #include <cstdint>
+#include <optional>
 
 #include "winapi/HResult.h"
 #include "winapi/WinTypes.h"
@@ -33,6 +34,10 @@ class Window {
     virtual RECT clientBounds() const = 0;
     // (0, 0, screen width, screen height).
     virtual RECT screenBounds() const = 0;
+    // The client area as the desktop placed it when the window was first shown windowed: where
+    // it was asked to be, with the desktop's own moves and sizes that answered the showing (its
+    // placement, its frame). Nothing before then. Any later difference is the player's doing.
+    virtual std::optional<RECT> placedBounds() const = 0;
     // Shows the picture scaled to fit with its aspect kept and black bars, in a window as at
     // full screen.
     virtual HRESULT present(const PictureView& picture) = 0;

@@ -15,13 +15,6 @@ void DesktopWindow::setFullScreen(bool fullScreen) {
     shown().setFullScreen(fullScreen && choice_.fullScreen);
 }
 
-HRESULT DesktopWindow::present(const platform::PictureView& picture) {
-    if (!shownBounds_ && !shown().isFullScreen()) {
-        shownBounds_ = shown().clientBounds();
-    }
-    return ForwardingWindow::present(picture);
-}
-
 void DesktopWindow::toggleFullScreen() {
     const bool wasFullScreen = shown().isFullScreen();
     if (!wasFullScreen) {
@@ -34,8 +27,9 @@ void DesktopWindow::toggleFullScreen() {
 WindowChoice DesktopWindow::choice() const {
     const std::optional<RECT> bounds =
         shown().isFullScreen() ? lastBounds_ : std::optional(shown().clientBounds());
+    const std::optional<RECT> placed = shown().placedBounds();
     WindowChoice now = choice_;
-    if (shownBounds_ && bounds && bounds != shownBounds_) {
+    if (placed && bounds && bounds != placed) {
         const RECT& r = *bounds;
         now.width = static_cast<std::uint32_t>(r.right - r.left);
         now.height = static_cast<std::uint32_t>(r.bottom - r.top);

@@ -27,18 +27,15 @@ class DesktopWindow final : public ForwardingWindow {
     void showWindowed(std::uint32_t clientWidth, std::uint32_t clientHeight) override;
     // The game's full screen, granted only when the player wants full screen.
     void setFullScreen(bool fullScreen) override;
-    // The first present in a window also notes where the window stands before the player can
-    // move it (the desktop may place it after it was shown).
-    HRESULT present(const platform::PictureView& picture) override;
 
     // The player's Alt+Enter: the other mode, kept as the player's choice.
     void toggleFullScreen();
     // The choice as it stands: the mode last chosen and, once the player has moved or resized
-    // the window, its size and place as last seen in a window.
+    // the window (it differs from where the desktop placed it), its size and place as last seen
+    // in a window.
     WindowChoice choice() const;
 
   private:
     WindowChoice choice_;
-    std::optional<RECT> shownBounds_;  // at the first present in a window
-    std::optional<RECT> lastBounds_;   // when the player last left the window for full screen
+    std::optional<RECT> lastBounds_;  // when the player last left the window for full screen
 };

@@ -18,6 +18,7 @@ class ForwardingWindow : public platform::Window {
     bool isFullScreen() const override { return shown_->isFullScreen(); }
     RECT clientBounds() const override { return shown_->clientBounds(); }
     RECT screenBounds() const override { return shown_->screenBounds(); }
+    std::optional<RECT> placedBounds() const override { return shown_->placedBounds(); }
     HRESULT present(const platform::PictureView& picture) override {
         return shown_->present(picture);
     }

@@ -14,18 +14,6 @@
 #include "devtools/solver/SolverSession.h"
 #include "devtools/solver/StageSearch.h"
 
-// Where a search stands after a round.
-struct SearchProgress {
-    std::int32_t stage = 0;  // filled in by the solver
-    std::uint64_t substeps = 0;
-    std::uint64_t positions = 0;
-    std::int32_t bestX = 0;
-    std::int32_t bestY = 0;
-};
-
-// Called after each round; false gives the search up.
-using ProgressCheck = std::function<bool(const SearchProgress&)>;
-
 // The fastest search's own defaults.
 inline constexpr SearchLimits FastestLimits{.positions = 120'000'000, .beamWidth = 4'000};
 

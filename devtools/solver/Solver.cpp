@@ -170,8 +170,9 @@ class Solving {
             atLeast = substepsAtLeast(g.map, {.x = g.ballX, .y = g.ballY, .anyImpulses = true},
                                       BoundLimit);
         }
-        const StageRoute route =
-            options_.fastest ? fastestRoute() : searchStage(session_, options_.limits);
+        const StageRoute route = options_.fastest
+                                     ? fastestRoute()
+                                     : searchStage(session_, options_.limits, progressOfStage());
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - began;
         if (!route.cleared) {
             failure_ = "stage " + std::to_string(nextStage_) + " not cleared after " +

@@ -25,6 +25,7 @@ constexpr std::array<HeldKeys, 9> Patterns = {
 
 // Falling costs as much as moving sideways, climbing twice that: about the time each takes.
 constexpr MoveWeights DefaultWeights{.fall = 2, .sideways = 2, .climb = 4};
+constexpr std::uint64_t ProgressEvery = 16384;
 
 struct Position {
     Snapshot snapshot;
@@ -66,7 +67,8 @@ std::vector<Position> bestOf(std::vector<Position> grown, std::size_t width) {
 
 }  // namespace
 
-StageRoute searchStage(SolverSession& session, const SearchLimits& limits) {
+StageRoute searchStage(SolverSession& session, const SearchLimits& limits,
+                       const ProgressCheck& progress) {
     const Snapshot start = session.capture();
     const DistanceField field(gameState.map, DefaultWeights);
     StageRoute route;
@@ -90,7 +92,12 @@ StageRoute searchStage(SolverSession& session, const SearchLimits& limits) {
                      ++frame) {
                     end = session.playFrame(held);
                 }
-                ++route.positions;
+                if (++route.positions % ProgressEvery == 0 && progress &&
+                    !progress({0, session.polls() - start.keys.polls, route.positions, route.bestX,
+                               route.bestY})) {
+                    session.restore(start);
+                    return route;
+                }
                 const GameState& g = gameState;
                 if (g.ballLost != 0 || end == FrameEnd::Escape || end == FrameEnd::Closed) {
                     continue;
@@ -123,6 +130,15 @@ StageRoute searchStage(SolverSession& session, const SearchLimits& limits) {
     }
     session.restore(start);
     return route;
+}
+
+std::uint64_t searchBytes(const SearchLimits& limits) {
+    // A position kept in the beam or grown from it, with its entry in the table of alike ones;
+    // a move of the route tree (its parent, keys and polls).
+    constexpr std::uint64_t PositionBytes = sizeof(Position) + 4 * sizeof(void*) + 16;
+    constexpr std::uint64_t MoveBytes = 16;
+    const std::uint64_t positionsHeld = limits.beamWidth * (1 + Patterns.size());
+    return positionsHeld * PositionBytes + limits.positions * MoveBytes;
 }
 
 std::string describeSearch(const SearchLimits& limits) {

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <optional>
@@ -28,10 +29,14 @@ constexpr std::string_view Epilogue =
     "position is one pattern of keys played from one point of a stage. Progress goes to\n"
     "standard error, one line per stage solved, then what a replay of the whole script gives.\n"
     "--fastest searches each stage for its fewest substeps, a substep at a time; its lines give\n"
-    "each stage's lower bound (\"at least\"), and a line every few seconds while a stage is\n"
-    "searched. --lead is needed when the first stage is past 1, and only then: a key script\n"
-    "that gets play there (such as an earlier output); its polls from that stage's play on are\n"
-    "dropped.\n";
+    "each stage's lower bound (\"at least\"). Either search gives a line every few seconds while\n"
+    "a stage is searched; a default search whose beam and budget would take more than 1 GiB\n"
+    "(estimated before it starts) is refused. --lead is needed when the first stage is past 1,\n"
+    "and only then: a key script that gets play there (such as an earlier output); its polls\n"
+    "from that stage's play on are dropped.\n";
+
+// What a search may take at most, by its estimate before it starts.
+constexpr std::uint64_t MaxSearchBytes = std::uint64_t{1} << 30;
 
 struct Arguments {
     std::string output;
@@ -93,11 +98,22 @@ CommandLineResult readArguments(int argc, char** argv, Arguments& arguments) {
     }
     limits.positions = arguments.budget.value_or(limits.positions);
     limits.beamWidth = arguments.beam.value_or(limits.beamWidth);
-    if (result.verdict == CommandLineResult::Verdict::Run &&
-        (arguments.options.firstStage > 1) != !arguments.lead.empty()) {
-        result = {CommandLineResult::Verdict::Refused, "",
-                  "tilebounce-solve: --lead goes with --stages starting after 1, and only with "
-                  "it\n"};
+    if (result.verdict != CommandLineResult::Verdict::Run) {
+        return result;
+    }
+    std::string refused;
+    if ((arguments.options.firstStage > 1) != !arguments.lead.empty()) {
+        refused = "--lead goes with --stages starting after 1, and only with it";
+    } else if (const std::uint64_t bytes = searchBytes(limits);
+               !arguments.options.fastest && bytes > MaxSearchBytes) {
+        refused = "a beam of " + std::to_string(limits.beamWidth) + " with a budget of " +
+                  std::to_string(limits.positions) + " positions would take about " +
+                  std::to_string(bytes >> 20) + " MiB, more than the " +
+                  std::to_string(MaxSearchBytes >> 20) + " MiB a search may take";
+    }
+    if (!refused.empty()) {
+        result = {CommandLineResult::Verdict::Refused, "", "tilebounce-solve: " + refused + "\n",
+                  "tilebounce-solve"};
     }
     return result;
 }
@@ -169,8 +185,8 @@ class ScriptOutput {
     std::optional<OutputFile> file_;
 };
 
-// The fastest search's progress on standard error every few seconds, and its outer safety: a
-// stage that has run this long on the wall clock is given up.
+// A search's progress on standard error every few seconds, and its outer safety: a stage that
+// has run this long on the wall clock is given up.
 class FastestProgress {
   public:
     bool operator()(const SearchProgress& progress) {
@@ -214,6 +230,12 @@ int main(int argc, char** argv) {
     Arguments arguments;
     if (const std::optional<int> status = stopAfter(readArguments(argc, argv, arguments))) {
         return *status;
+    }
+    if (const std::string clash =
+            sameFileClash({{"--output", arguments.output}, {"--lead", arguments.lead}});
+        !clash.empty()) {
+        std::fprintf(stderr, "tilebounce-solve: %s\n", clash.c_str());
+        return 2;
     }
     if (!arguments.lead.empty() && !readLead(arguments.lead, arguments.options.lead)) {
         return 2;

@@ -107,7 +107,8 @@ std::optional<BmpFile> BmpFile::load(const BitmapName& name) {
     if (name.path() == nullptr) {
         return check(findResource(ResourceKind::Bitmap, name.id()));
     }
-    auto content = platform::readRegularFile(name.path(), MaxBytes);
+    std::string unread;  // the loaders' callers say only that the bitmap failed
+    auto content = platform::readRegularFile(name.path(), MaxBytes, unread);
     if (!content) {
         return std::nullopt;
     }

@@ -49,6 +49,10 @@ ReplayOutcome replay(KeyScriptReader& script, const ReplayOptions& options) {
         if (trace) {
             const std::optional<int> wave = cues.waveSinceLatestPoll();
             trace->writeSubstep(keys.polls() - 1, wave ? cueNameOfWave(*wave) : "");
+            // A trace that can no longer be written ends the replay now, not after the script.
+            if (std::ferror(options.trace) != 0) {
+                keys.stop();
+            }
         }
         if (options.checkInvariants && outcome.brokenInvariant.empty()) {
             if (std::string broken = brokenInvariant(); !broken.empty()) {

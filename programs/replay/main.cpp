@@ -115,6 +115,14 @@ int main(int argc, char** argv) {
     if (const std::optional<int> status = stopAfter(parseArguments(argc, argv, arguments))) {
         return *status;
     }
+    if (const std::string clash =
+            sameFileClash({{"SCRIPT", arguments.scriptPath.value_or("")},
+                           {"--trace", arguments.tracePath.value_or("")},
+                           {"--screenshot", arguments.screenshotPath.value_or("")}});
+        !clash.empty()) {
+        complain(clash);
+        return 2;
+    }
     KeyScriptFile scriptFile;
     std::string error;
     if (!scriptFile.open(arguments.scriptPath.value_or("-"), error)) {

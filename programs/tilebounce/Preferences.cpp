@@ -49,5 +49,5 @@ Settings settingsAfter(const Settings& read, const WindowChoice& started,
         kept.windowX = ended.x;
         kept.windowY = ended.y;
     }
-    return kept;
+    return withinBounds(kept);
 }

@@ -22,6 +22,6 @@ Preferences preferencesFor(const Settings& settings, const GameOptions& options)
 
 // The settings to keep after a run whose window started as `started` and ended as `ended`:
 // those read, with what the player changed during the run (and only that: the command line's
-// choices are for one run).
+// choices are for one run), held to the settings' bounds.
 Settings settingsAfter(const Settings& read, const WindowChoice& started,
                        const WindowChoice& ended);

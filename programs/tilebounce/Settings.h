@@ -1,7 +1,9 @@
 #pragma once
 // The player's settings, kept between runs in an INI file. Reading never fails: what cannot be
 // read keeps its default and is reported. Writing replaces the file atomically, and a file that
-// could not be read whole is first renamed aside, so nothing the player wrote is lost.
+// could not be read whole is kept aside once the new one is safely written, so nothing the
+// player wrote is lost.
+#include <cstddef>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -9,6 +11,15 @@
 #include <vector>
 
 #include "platform/Scaling.h"
+
+// The bounds every value is held to, at reading and at saving: a window at most 8 × 640 × 480,
+// its place within the coordinates X keeps a window's place in (Windows accepts these too).
+inline constexpr int MaxWindowWidth = 8 * 640;
+inline constexpr int MaxWindowHeight = 8 * 480;
+inline constexpr int MinWindowPosition = -32768;
+inline constexpr int MaxWindowPosition = 32767;
+// A larger file is not read at all: no settings file the game writes comes near it.
+inline constexpr std::size_t MaxSettingsBytes = 64 * 1024;
 
 struct Settings {
     bool fullScreen = true;
@@ -28,11 +39,14 @@ struct Settings {
     bool operator==(const Settings&) const = default;
 };
 
+// The settings with every value brought within its bounds.
+Settings withinBounds(Settings settings);
+
 struct SettingsFile {
     std::filesystem::path path;
     Settings settings;
-    // "PATH:LINE: what went wrong" (or "PATH: ..." when it could not be opened); empty when the
-    // file was read whole or is not there.
+    // "PATH:LINE: what went wrong" (or "PATH cannot be read: why"); empty when the file was read
+    // whole or is not there.
     std::string damage;
 };
 
@@ -40,9 +54,12 @@ struct SettingsFile {
 // unset or not absolute; empty when neither it nor HOME is set.
 std::filesystem::path settingsPath();
 
+// Reads only a regular file of at most MaxSettingsBytes, opened without waiting on anything.
 SettingsFile readSettings(const std::filesystem::path& path);
 
-// Writes `settings` to the file that was read, creating its folder, through a temporary file
-// renamed over it. A damaged file is renamed to PATH.damaged (or .damaged.2, ...) first. False,
-// with the reason in `error`, when anything fails; the file that was there is then untouched.
+// Writes `settings` (held to the bounds) to the file that was read, creating its folder, through
+// a temporary file renamed over it; through a symbolic link, the link's target is replaced and
+// the link stays. Only a regular file (or none) is replaced. A damaged file is renamed to
+// PATH.damaged (or .damaged.2, ...) once the new one is safely on the disk. False, with the reason
+// in `error`, when anything fails; every file is then as it was.
 bool writeSettings(const SettingsFile& read, const Settings& settings, std::string& error);

@@ -138,5 +138,9 @@ int main(int argc, char** argv) {
                      std::strerror(consoleWriteError()));
         status = 1;
     }
+    if (const std::string fault = scripted.playbackFault(); !fault.empty()) {
+        std::fprintf(stderr, "tilebounce: %s\n", fault.c_str());
+        status = 2;
+    }
     return status;
 }

@@ -1,14 +1,26 @@
-// The settings file: read back as written, damage reported by line and never overwritten, writes
-// that replace the file whole, and where the file lives.
+// The settings file: read back as written (any settings, long key lists included), damage
+// reported by line with values escaped, bounds held, only regular files read and replaced (a
+// symbolic link stays one), the old file kept aside only once the new one is safely written,
+// and where the file lives.
+#include <SDL.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 
+#include "keyscript/GameKeys.h"
+#include "platform/KeyNames.h"
 #include "programs/tilebounce/Settings.h"
+#include "programs/tilebounce/SettingsText.h"
 
 namespace {
 
@@ -20,25 +32,169 @@ class SettingsFileTest : public ::testing::Test {
         std::string pattern = (fs::temp_directory_path() / "tb_settings_XXXXXX").string();
         folder = ::mkdtemp(pattern.data());
         path = folder / "tilebounce" / "settings.ini";
+        fs::create_directories(path.parent_path());
     }
     ~SettingsFileTest() override { fs::remove_all(folder); }
 
-    void put(const std::string& text) const {
-        fs::create_directories(path.parent_path());
-        std::ofstream(path) << text;
-    }
+    void put(const std::string& text) const { std::ofstream(path) << text; }
     static std::string contents(const fs::path& file) {
         return {std::istreambuf_iterator(std::ifstream(file).rdbuf()), {}};
     }
-    std::size_t filesInFolder() const {
-        return static_cast<std::size_t>(
-            std::distance(fs::directory_iterator(path.parent_path()), fs::directory_iterator()));
+    std::vector<std::string> filesInFolder() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(path.parent_path())) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::ranges::sort(names);
+        return names;
     }
 
     fs::path folder;
     fs::path path;
 };
 
+// Every key name SDL knows, as it spells it.
+std::vector<std::string> allKeyNames() {
+    std::vector<std::string> names;
+    for (int scancode = 1; scancode < SDL_NUM_SCANCODES; ++scancode) {
+        const std::string name = SDL_GetScancodeName(static_cast<SDL_Scancode>(scancode));
+        if (!name.empty() && platform::canonicalKeyName(name) == name &&
+            std::ranges::find(names, name) == names.end()) {
+            names.push_back(name);
+        }
+    }
+    return names;
+}
+
+Settings randomSettings(std::mt19937& random, const std::vector<std::string>& keyNames) {
+    const auto within = [&random](int low, int high) {
+        return std::uniform_int_distribution(low, high)(random);
+    };
+    Settings s;
+    s.fullScreen = within(0, 1) == 1;
+    s.integerScale = within(0, 1) == 1;
+    s.scaling = within(0, 1) == 1 ? platform::Scaling::Sharp : platform::Scaling::Nearest;
+    s.volume = within(0, 100);
+    if (within(0, 1) == 1) {
+        s.windowWidth = within(1, MaxWindowWidth);
+        s.windowHeight = within(1, MaxWindowHeight);
+    }
+    if (within(0, 1) == 1) {
+        s.windowX = within(MinWindowPosition, MaxWindowPosition);
+        s.windowY = within(MinWindowPosition, MaxWindowPosition);
+    }
+    // Each key name bound to one game key at most; some lists run to dozens of names.
+    std::vector<std::string> unbound = keyNames;
+    std::ranges::shuffle(unbound, random);
+    for (const GameKey& key : GameKeys) {
+        const int count = within(-3, 60);
+        for (int i = 0; i < count && !unbound.empty(); ++i) {
+            s.keys[std::string(key.name)].push_back(unbound.back());
+            unbound.pop_back();
+        }
+    }
+    return s;
+}
+
+TEST(SettingsText, AnySettingsReadBackAsWritten) {
+    const std::vector<std::string> keyNames = allKeyNames();
+    ASSERT_GT(keyNames.size(), 200u);
+    std::mt19937 random(20261207);
+    std::size_t longestLine = 0;
+    for (int round = 0; round < 300; ++round) {
+        const Settings written = randomSettings(random, keyNames);
+        const std::string text = settingsText(written);
+        const SettingsText read = parseSettings(text);
+        ASSERT_EQ(read.damage, "") << text;
+        ASSERT_EQ(read.settings, written) << text;
+        for (std::size_t start = 0, end = 0; start < text.size(); start = end + 1) {
+            end = text.find('\n', start);
+            longestLine = std::max(longestLine, end - start);
+        }
+    }
+    EXPECT_GT(longestLine, 500u) << "long key lists were tried";
+}
+
+// Values past the bounds are damage at reading and are brought within them at saving.
+TEST(SettingsText, SizesAndPlacesAreHeldToTheirBounds) {
+    for (const auto& [text, message] : {
+             std::pair{"[window]\nwidth = 32768\n",
+                       "2: [window] width = '32768' is not a whole number from 1 to 5120"},
+             std::pair{"[window]\nheight = 3841\n",
+                       "2: [window] height = '3841' is not a whole number from 1 to 3840"},
+             std::pair{"[window]\nx = -32769\n",
+                       "2: [window] x = '-32769' is not a whole number from -32768 to 32767"},
+             std::pair{"[window]\n\ny = 99999999999\n",
+                       "3: [window] y = '99999999999' is not a whole number from -32768 to 32767"},
+         }) {
+        const SettingsText read = parseSettings(text);
+        EXPECT_EQ(read.damage, message);
+        EXPECT_EQ(read.settings, Settings{}) << "the default stands";
+    }
+    EXPECT_EQ(
+        parseSettings("[window]\nwidth = 5120\nheight = 3840\nx = -32768\ny = 32767\n").damage, "");
+
+    Settings huge;
+    huge.windowWidth = 10000;
+    huge.windowHeight = 10000;
+    huge.windowX = 100000;
+    huge.windowY = -100000;
+    const SettingsText saved = parseSettings(settingsText(huge));
+    EXPECT_EQ(saved.damage, "");
+    EXPECT_EQ(saved.settings, withinBounds(huge));
+    EXPECT_EQ(saved.settings.windowWidth, MaxWindowWidth);
+    EXPECT_EQ(saved.settings.windowY, MinWindowPosition);
+}
+
+// The first bad line is named by its number; what could be read is kept.
+TEST(SettingsText, DamageIsNamedByItsLineWithValuesEscaped) {
+    const SettingsText read = parseSettings(
+        "[window]\nfullscreen = false\n[sound]\nvolume = loud\n[keys]\n"
+        "Left = Nosuchkey\nRight = D\ngarbage\n");
+    EXPECT_EQ(read.damage, "4: [sound] volume = 'loud' is not a whole number from 0 to 100");
+    EXPECT_FALSE(read.settings.fullScreen);
+    EXPECT_EQ(read.settings.volume, 100);
+    EXPECT_FALSE(read.settings.keys.contains("Left"));
+    EXPECT_EQ(read.settings.keys.at("Right"), (std::vector<std::string>{"D"}));
+
+    for (const auto& [text, message] : {
+             std::pair{"[window]\nwidth = 0\n",
+                       "2: [window] width = '0' is not a whole number from 1 to 5120"},
+             std::pair{"[keys]\nUp = \"Keypad ,\" A\n",
+                       "2: [keys] Up = '\"Keypad ,\" A' has a quoted key name that does not end "
+                       "where its name does"},
+             std::pair{"[window]\r\nfullscreen = maybe\r\n",
+                       "2: [window] fullscreen = 'maybe' is not true or false"},
+             std::pair{"[window]\nscaling = smooth\n",
+                       "2: [window] scaling = 'smooth' is not sharp or nearest"},
+             std::pair{"[nosuchsection]\nx = 1\n", "2: [nosuchsection] x = '1' is not a setting"},
+             std::pair{"[keys]\nJump = Space\n", "2: [keys] Jump = 'Space' is not a setting"},
+             std::pair{"[keys]\nUp = W,\n", "2: [keys] Up = 'W,' names no key: ''"},
+             std::pair{"[window\n", "1: '[window' is not a setting"},
+             std::pair{"# fine\n\ngarbage\n", "3: 'garbage' is not a setting"},
+             std::pair{"[keys]\nLeft = A\nRight = Space, a\n",
+                       "3: [keys] Right = 'Space, a' binds A, which stands for Left already"},
+         }) {
+        EXPECT_EQ(parseSettings(text).damage, message) << text;
+    }
+    const std::string withNul("[sound]\nvolume = 5\0 junk\n", 24);
+    EXPECT_EQ(parseSettings(withNul).damage, "2: the line holds a NUL byte");
+
+    const SettingsText hostile = parseSettings("[keys]\nUp = \x1b]0;PWNED\a\x1b[2J\n");
+    EXPECT_EQ(hostile.damage,
+              "2: [keys] Up = '\\x1b]0;PWNED\\x07\\x1b[2J' names no key: "
+              "'\\x1b]0;PWNED\\x07\\x1b[2J'");
+    const SettingsText long_ = parseSettings("[sound]\nvolume = " + std::string(5000, '9') + "\n");
+    EXPECT_LT(long_.damage.size(), 200u) << "a huge value is cut in the message";
+
+    const SettingsText spelt =
+        parseSettings("[window]\nfullscreen = no\n[keys]\nUp = w, keypad 8, W\n; c\n");
+    EXPECT_EQ(spelt.damage, "");
+    EXPECT_EQ(spelt.settings.keys.at("Up"), (std::vector<std::string>{"W", "Keypad 8"}))
+        << "spelt as SDL spells them, each once";
+}
+
+// A list longer than any line the old reader took (199 bytes) reads back whole.
 TEST_F(SettingsFileTest, ReadsBackWhatItWroteAndDefaultsWithoutAFile) {
     const SettingsFile absent = readSettings(path);
     EXPECT_EQ(absent.settings, Settings{});
@@ -46,54 +202,75 @@ TEST_F(SettingsFileTest, ReadsBackWhatItWroteAndDefaultsWithoutAFile) {
 
     Settings s;
     s.fullScreen = false;
-    s.integerScale = true;
-    s.scaling = platform::Scaling::Nearest;
-    s.volume = 35;
     s.windowWidth = 1280;
     s.windowHeight = 960;
     s.windowX = -20;
     s.windowY = 40;
-    s.keys["Left"] = {"Left", "A"};
-    s.keys["Space"] = {"Keypad Enter"};
+    s.keys["Left"] = {"Left", "A", "Keypad 4", "J", "Home", "End", "Insert", "Delete"};
+    s.keys["Right"] = {
+        "Right",    "D",        "Keypad 6",    "L",          "PageUp",    "PageDown",
+        "Keypad 9", "Keypad 3", "Right Shift", "Right Ctrl", "Right Alt", "Keypad Enter",
+        "Keypad .", "Keypad +", "Keypad -",    "Keypad *",   "Keypad ,",  ","};
     std::string error;
     ASSERT_TRUE(writeSettings(absent, s, error)) << error;
     const SettingsFile read = readSettings(path);
     EXPECT_EQ(read.damage, "");
     EXPECT_EQ(read.settings, s);
-    EXPECT_EQ(filesInFolder(), 1u) << "no temporary file left behind";
-
-    put("[window]\nfullscreen = no\n[keys]\nUp = w, keypad 8\n; a comment\n");
-    const SettingsFile spelt = readSettings(path);
-    EXPECT_EQ(spelt.damage, "");
-    EXPECT_FALSE(spelt.settings.fullScreen);
-    EXPECT_EQ(spelt.settings.keys.at("Up"), (std::vector<std::string>{"W", "Keypad 8"}));
+    EXPECT_EQ(filesInFolder(), std::vector<std::string>{"settings.ini"}) << "nothing left behind";
 }
 
-// What could be read is kept, what could not keeps its default; the file is set aside, never
-// overwritten, when new settings are written.
-TEST_F(SettingsFileTest, ADamagedFileIsReportedByLineAndSetAsideBeforeAWrite) {
-    const std::string damaged =
-        "[window]\nfullscreen = false\n[sound]\nvolume = loud\n[keys]\nLeft = Nosuchkey\n"
-        "Right = D\ngarbage\n";
-    put(damaged);
+// Only a regular file of at most 64 KiB is read, opened without waiting: anything else is named
+// with its reason, and the defaults stand. Only a regular file is replaced.
+TEST_F(SettingsFileTest, OnlyARegularFileOfBoundedSizeIsReadOrReplaced) {
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    SettingsFile fifo = readSettings(path);
+    EXPECT_EQ(fifo.damage, path.string() + " cannot be read: it is a FIFO, not a file");
+    EXPECT_EQ(fifo.settings, Settings{});
+    std::string error;
+    EXPECT_FALSE(writeSettings(fifo, Settings{}, error));
+    EXPECT_EQ(error, path.string() + " is not a regular file, and only one is replaced");
+    fs::remove(path);
+
+    fs::create_symlink("/dev/zero", path);
+    EXPECT_EQ(readSettings(path).damage,
+              path.string() + " cannot be read: it is a device, not a file");
+    fs::remove(path);
+
+    fs::create_directory(path);
+    EXPECT_EQ(readSettings(path).damage,
+              path.string() + " cannot be read: it is a folder, not a file");
+    fs::remove(path);
+
+    put(std::string(MaxSettingsBytes + 1, '#'));
+    EXPECT_EQ(readSettings(path).damage,
+              path.string() + " cannot be read: it is larger than 65536 bytes");
+    put(std::string(MaxSettingsBytes - 1, '#') + "\n");
+    EXPECT_EQ(readSettings(path).damage, "");
+}
+
+// Through a symbolic link (a dotfile manager's), the link's target is replaced and the link
+// stays; a damaged file is kept aside beside its target.
+TEST_F(SettingsFileTest, ASymbolicLinkStaysALink) {
+    const fs::path kept = folder / "dotfiles" / "settings.ini";
+    fs::create_directories(kept.parent_path());
+    std::ofstream(kept) << "[sound]\nvolume = loud\n";
+    fs::create_symlink(kept, path);
     const SettingsFile read = readSettings(path);
-    EXPECT_EQ(read.damage, path.string() + ":4: [sound] volume = loud is not understood");
-    EXPECT_FALSE(read.settings.fullScreen);
-    EXPECT_EQ(read.settings.volume, 100);
-    EXPECT_FALSE(read.settings.keys.contains("Left"));
-    EXPECT_EQ(read.settings.keys.at("Right"), (std::vector<std::string>{"D"}));
+    ASSERT_NE(read.damage, "");
+    Settings quieter;
+    quieter.volume = 20;
+    std::string error;
+    ASSERT_TRUE(writeSettings(read, quieter, error)) << error;
+    EXPECT_TRUE(fs::is_symlink(path));
+    EXPECT_EQ(readSettings(path).settings, quieter);
+    EXPECT_EQ(contents(kept.string() + ".damaged"), "[sound]\nvolume = loud\n");
+}
 
-    for (const auto& [text, line] :
-         {std::pair{"[window]\nwidth = 0\n", ":2: "},
-          std::pair{"[window]\nscaling = smooth\n", ":2: "},
-          std::pair{"[sound]\nvolume = 101\n", ":2: "},
-          std::pair{"[nosuchsection]\nx = 1\n", ":2: "},
-          std::pair{"[keys]\nJump = Space\n", ":2: "}, std::pair{"[window\n", ":1: "}}) {
-        put(text);
-        EXPECT_NE(readSettings(path).damage.find(line), std::string::npos) << text;
-    }
-
+// What could not be read is kept aside, never overwritten, once the new file is written.
+TEST_F(SettingsFileTest, ADamagedFileIsSetAsideOnlyAfterTheNewOneIsWritten) {
+    const std::string damaged = "# mine\n[sound]\nvolume = loud\n";
     put(damaged);
+    SettingsFile read = readSettings(path);
     std::string error;
     ASSERT_TRUE(writeSettings(read, read.settings, error)) << error;
     EXPECT_EQ(contents(path.string() + ".damaged"), damaged);
@@ -102,10 +279,27 @@ TEST_F(SettingsFileTest, ADamagedFileIsReportedByLineAndSetAsideBeforeAWrite) {
     ASSERT_TRUE(writeSettings(read, read.settings, error)) << error;
     EXPECT_EQ(contents(path.string() + ".damaged.2"), damaged);
     EXPECT_EQ(contents(path.string() + ".damaged"), damaged);
+
+    // A disk too full for the new file: everything stays as it was, and the reason is given.
+    fs::remove(path.string() + ".damaged");
+    fs::remove(path.string() + ".damaged.2");
+    put(damaged);
+    read = readSettings(path);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+    rlimit small = limit;
+    small.rlim_cur = 16;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = writeSettings(read, Settings{}, error);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(error, "cannot write the settings file " + path.string() + ": File too large");
+    EXPECT_EQ(contents(path), damaged);
+    EXPECT_EQ(filesInFolder(), std::vector<std::string>{"settings.ini"});
 }
 
-// The new file takes the old one's name in one step: a reader holding the old file still reads
-// it whole, and a write that cannot happen leaves the old file as it was.
 TEST_F(SettingsFileTest, WritesReplaceTheFileWholeOrNotAtAll) {
     put("[sound]\nvolume = 10\n");
     std::ifstream old(path);
@@ -115,7 +309,7 @@ TEST_F(SettingsFileTest, WritesReplaceTheFileWholeOrNotAtAll) {
     ASSERT_TRUE(writeSettings(readSettings(path), louder, error)) << error;
     EXPECT_EQ(std::string(std::istreambuf_iterator(old.rdbuf()), {}), "[sound]\nvolume = 10\n");
     EXPECT_EQ(readSettings(path).settings.volume, 90);
-    EXPECT_EQ(filesInFolder(), 1u);
+    EXPECT_EQ(filesInFolder(), std::vector<std::string>{"settings.ini"});
 
     const fs::path blocked = folder / "a-file" / "settings.ini";
     std::ofstream(folder / "a-file") << "in the way";

@@ -22,6 +22,18 @@ expect(1 "cannot write the script .*no-such-folder/out.keys" --stages 1
 expect(2 "--lead goes with --stages starting after 1" --stages 2-3)
 expect(2 "--lead goes with --stages starting after 1" --lead ${WORK}/none.keys)
 expect(2 "lead script: cannot read the script .*none.keys" --stages 2-3 --lead ${WORK}/none.keys)
+# A search too big for memory is refused before it starts; an output that is the lead is refused.
+expect(2 "a beam of 1000000 with a budget of 4000000 positions would take about [0-9]+ MiB, more than the 1024 MiB"
+       --beam 1000000)
+expect(2 "a beam of [0-9]+ with a budget of 2147483647 positions would take about"
+       --budget 2147483647)
+file(WRITE ${WORK}/lead.keys "1 -\n")
+expect(2 "--output and --lead name the same file .*lead.keys" --stages 2 --lead ${WORK}/lead.keys
+       --output ${WORK}/lead.keys)
+file(READ ${WORK}/lead.keys lead)
+if(NOT lead STREQUAL "1 -\n")
+    string(APPEND failures "the lead script was overwritten: ${lead}\n")
+endif()
 file(WRITE ${WORK}/bad-lead.keys "1 -\n1 Sideways\n")
 expect(2 "lead script: bad script, line 2: unknown key 'Sideways'" --stages 2 --lead
        ${WORK}/bad-lead.keys)

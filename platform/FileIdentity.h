@@ -1,0 +1,12 @@
+#pragma once
+// Whether two paths name one file: an output that is also an input is refused before anything
+// is written to it.
+#include <string>
+
+namespace platform {
+
+// True when both paths lead, through any links, to the same file (the same device and inode,
+// or volume and file index on Windows); false when either is not there.
+bool sameFile(const std::string& first, const std::string& second);
+
+}  // namespace platform

@@ -1,0 +1,80 @@
+#include "platform/PartFiles.h"
+
+#include <array>
+#include <csignal>
+#include <cstring>
+
+#ifdef _WIN32
+#include <io.h>
+#define unlink _unlink
+#else
+#include <unistd.h>
+#endif
+
+namespace platform {
+namespace {
+
+// A handful of outputs at most are open at once; the handler reads only these fixed buffers.
+constexpr std::size_t Slots = 8;
+constexpr std::size_t MaxPathBytes = 4096;
+
+struct Slot {
+    std::array<char, MaxPathBytes> path{};
+    volatile std::sig_atomic_t watched = 0;
+};
+std::array<Slot, Slots> slots;
+
+#ifdef SIGHUP
+constexpr std::array EndingSignals{SIGINT, SIGTERM, SIGHUP};
+#else
+constexpr std::array EndingSignals{SIGINT, SIGTERM};
+#endif
+
+extern "C" void removeAndEnd(int signal) {
+    for (Slot& slot : slots) {
+        if (slot.watched != 0) {
+            unlink(slot.path.data());
+        }
+    }
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+void handleEndingSignals() {
+    static bool handled = false;
+    if (handled) {
+        return;
+    }
+    handled = true;
+    for (const int signal : EndingSignals) {
+        const auto previous = std::signal(signal, removeAndEnd);
+        if (previous != SIG_DFL && previous != SIG_ERR) {
+            std::signal(signal, previous);
+        }
+    }
+}
+
+}  // namespace
+
+int watchPartFile(const char* path) {
+    handleEndingSignals();
+    if (std::strlen(path) >= MaxPathBytes) {
+        return -1;
+    }
+    for (std::size_t i = 0; i < Slots; ++i) {
+        if (slots[i].watched == 0) {
+            std::strcpy(slots[i].path.data(), path);
+            slots[i].watched = 1;
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+void forgetPartFile(int slot) {
+    if (slot >= 0 && static_cast<std::size_t>(slot) < Slots) {
+        slots[static_cast<std::size_t>(slot)].watched = 0;
+    }
+}
+
+}  // namespace platform

@@ -1,0 +1,12 @@
+#pragma once
+// The temporary files of outputs being written ("NAME.PID.part"), removed when SIGINT, SIGTERM
+// or SIGHUP ends the program. A signal the program already handles or ignores (the game's SDL,
+// nohup) is left as it is.
+namespace platform {
+
+// Starts watching `path`; a slot number for forgetPartFile, or -1 when every slot is taken (the
+// file is then removed only by the program's own cleanup).
+int watchPartFile(const char* path);
+void forgetPartFile(int slot);
+
+}  // namespace platform

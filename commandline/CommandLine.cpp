@@ -142,7 +142,8 @@ std::string sameFileClash(
         for (auto second = first + 1; second != optionPaths.end(); ++second) {
             const auto& [option, path] = *first;
             if (!path.empty() && path != "-" && !second->second.empty() &&
-                platform::sameFile(std::string(path), std::string(second->second))) {
+                (path == second->second ||
+                 platform::sameFile(std::string(path), std::string(second->second)))) {
                 return join({option, " and ", second->first, " name the same file ", path,
                              ": nothing was written"});
             }

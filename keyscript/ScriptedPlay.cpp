@@ -36,7 +36,8 @@ bool ScriptedPlay::prepare(const ScriptedPlayOptions& options, std::string& erro
 void ScriptedPlay::install(platform::KeySource& liveKeys, platform::WindowEvents& liveEvents) {
     platform::KeySource* keys = &liveKeys;
     if (playbackReader_) {
-        keys = &playbackKeys_.emplace(*playbackReader_, &liveKeys);
+        keys = &checkedPlayback_.emplace(playbackKeys_.emplace(*playbackReader_, &liveKeys),
+                                         playbackFile_);
         platform::installWindowEvents(playbackEvents_.emplace(*playbackKeys_, &liveEvents));
     }
     if (recording_) {
@@ -44,6 +45,14 @@ void ScriptedPlay::install(platform::KeySource& liveKeys, platform::WindowEvents
         keys = &recorder_;
     }
     platform::installKeySource(*keys);
+}
+
+void ScriptedPlay::CheckedPlayback::poll(platform::KeyReport& reported) {
+    constexpr std::uint32_t PollsBetweenLooks = 30;
+    keys_.poll(reported);
+    if (++polls_ % PollsBetweenLooks == 0 && !file_.changed().empty()) {
+        keys_.stop();
+    }
 }
 
 std::optional<std::int32_t> ScriptedPlay::startStage() {

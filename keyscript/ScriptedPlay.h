@@ -51,9 +51,27 @@ class ScriptedPlay {
     std::string playbackFault() const;
 
   private:
+    // The played-back keys, with the script's file looked at every few polls: a script
+    // overwritten while it plays ends there.
+    class CheckedPlayback : public platform::KeySource {
+      public:
+        CheckedPlayback(ScriptKeySource& keys, const KeyScriptFile& file)
+            : keys_(keys), file_(file) {}
+        void poll(platform::KeyReport& reported) override;
+        platform::KeyReport tappedAtLatestPoll() const override {
+            return keys_.tappedAtLatestPoll();
+        }
+
+      private:
+        ScriptKeySource& keys_;
+        const KeyScriptFile& file_;
+        std::uint32_t polls_ = 0;
+    };
+
     KeyScriptFile playbackFile_;
     std::optional<KeyScriptReader> playbackReader_;
     std::optional<ScriptKeySource> playbackKeys_;
+    std::optional<CheckedPlayback> checkedPlayback_;
     std::optional<ScriptWindowEvents> playbackEvents_;
     bool recording_ = false;
     KeyRecorder recorder_;

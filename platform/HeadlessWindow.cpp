@@ -33,13 +33,19 @@ RECT HeadlessWindow::screenBounds() const {
     return screen_;
 }
 
+void HeadlessWindow::setFullScreen(bool fullScreen) {
+    placing_ = placing_ || (fullScreen_ && !fullScreen);
+    fullScreen_ = fullScreen;
+}
+
 HRESULT HeadlessWindow::present(const PictureView& picture) {
     if (picture.pixels == nullptr) {
         return E_INVALIDARG;
     }
     ++presentCount_;
-    if (!placed_ && !fullScreen_) {
+    if (placing_ && !fullScreen_) {
         placed_ = clientBounds();
+        placing_ = false;
     }
     if (!keepsPictures_) {
         return S_OK;

@@ -16,12 +16,12 @@ class HeadlessWindow : public Window {
 
     void showWindowed(std::uint32_t clientWidth, std::uint32_t clientHeight) override;
     void moveTo(std::int32_t x, std::int32_t y) override;
-    void setFullScreen(bool fullScreen) override { fullScreen_ = fullScreen; }
+    void setFullScreen(bool fullScreen) override;
     bool isFullScreen() const override { return fullScreen_; }
     // Windowed, the client area sits at the screen's top-left corner until moved.
     RECT clientBounds() const override;
     RECT screenBounds() const override;
-    // No desktop moves it: placed where it stood at its first present in a window.
+    // No desktop moves it: placed where it stood at its first present after it became a window.
     std::optional<RECT> placedBounds() const override { return placed_; }
     // Keeps a copy of the picture as it is, unscaled, unless told to keep none.
     HRESULT present(const PictureView& picture) override;
@@ -47,6 +47,7 @@ class HeadlessWindow : public Window {
     std::uint32_t clientHeight_ = 0;
     bool fullScreen_ = false;
     std::optional<RECT> placed_;
+    bool placing_ = true;  // until the next present in a window
     bool keepsPictures_ = true;
     std::vector<std::uint16_t> picture_;
     std::uint32_t pictureWidth_ = 0;

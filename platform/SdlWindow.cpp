@@ -49,9 +49,6 @@ void SdlWindow::showWindowed(std::uint32_t clientWidth, std::uint32_t clientHeig
     SDL_SetWindowSize(window_, static_cast<int>(clientWidth), static_cast<int>(clientHeight));
     keepTopLeftInWorkArea();
     showAgain();
-    if (!shownAtMs_) {
-        shownAtMs_ = SDL_GetTicks();
-    }
     notePlacement(SDL_GetTicks());
 }
 
@@ -63,7 +60,7 @@ void SdlWindow::moveTo(std::int32_t x, std::int32_t y) {
 
 void SdlWindow::notePlacement(std::uint32_t atMs) {
     constexpr std::uint32_t PlacingMs = 2000;
-    if (shownAtMs_ && atMs - *shownAtMs_ <= PlacingMs && !isFullScreen()) {
+    if (windowedAtMs_ && atMs - *windowedAtMs_ <= PlacingMs && !isFullScreen()) {
         placed_ = clientBounds();
     }
 }
@@ -125,6 +122,9 @@ void SdlWindow::keepTopLeftInWorkArea() {
 }
 
 void SdlWindow::setFullScreen(bool fullScreen) {
+    if (!fullScreen && (!windowedAtMs_ || isFullScreen())) {
+        windowedAtMs_ = SDL_GetTicks();
+    }
     SDL_SetWindowFullscreen(window_, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
     fullScreenRestores_ = 0;
     showAgain();

@@ -36,8 +36,8 @@ class SdlWindow : public Window {
     bool isFullScreen() const override;
     RECT clientBounds() const override;
     RECT screenBounds() const override;
-    // As asked, and as the desktop moved or sized it within two seconds of its first showing
-    // in a window: a player cannot have moved it so soon.
+    // As asked, and as the desktop moved or sized it within two seconds of its becoming a
+    // window: a player can hardly have moved it so soon.
     std::optional<RECT> placedBounds() const override { return placed_; }
     HRESULT present(const PictureView& picture) override;
     // The first half of present, apart so that it can be measured: the picture kept, and scaled
@@ -58,7 +58,7 @@ class SdlWindow : public Window {
     static int watch(void* self, SDL_Event* event);
     void keepTopLeftInWorkArea();
     // Notes the bounds as the desktop's placement when `atMs` (SDL's ticks) is soon enough after
-    // the first showing in a window.
+    // the window became one.
     void notePlacement(std::uint32_t atMs);
     // The uploaded picture on the screen again; a black frame before the first upload.
     void showAgain();
@@ -84,7 +84,7 @@ class SdlWindow : public Window {
     Scaling scaling_ = Scaling::Sharp;
     bool wholeMultiples_ = false;
     int fullScreenRestores_ = 0;
-    std::optional<std::uint32_t> shownAtMs_;  // the first showing in a window
+    std::optional<std::uint32_t> windowedAtMs_;  // when it last became a window
     std::optional<RECT> placed_;
 };
 

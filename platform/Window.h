@@ -34,9 +34,10 @@ class Window {
     virtual RECT clientBounds() const = 0;
     // (0, 0, screen width, screen height).
     virtual RECT screenBounds() const = 0;
-    // The client area as the desktop placed it when the window was first shown windowed: where
-    // it was asked to be, with the desktop's own moves and sizes that answered the showing (its
-    // placement, its frame). Nothing before then. Any later difference is the player's doing.
+    // The client area as the desktop placed it when the window last became a window (shown
+    // windowed, or back from full screen): where it was asked to be, with the desktop's own moves
+    // and sizes that answered (its placement, its frame). Nothing before the first time. Any
+    // later difference is the player's doing.
     virtual std::optional<RECT> placedBounds() const = 0;
     // Shows the picture scaled to fit with its aspect kept and black bars, in a window as at
     // full screen.

@@ -18,23 +18,25 @@ void DesktopWindow::setFullScreen(bool fullScreen) {
 void DesktopWindow::toggleFullScreen() {
     const bool wasFullScreen = shown().isFullScreen();
     if (!wasFullScreen) {
-        lastBounds_ = shown().clientBounds();
+        // Kept now: back in a window, the desktop places it anew.
+        choice_ = withPlayersChange(choice_);
     }
     choice_.fullScreen = !wasFullScreen;
     shown().setFullScreen(choice_.fullScreen);
 }
 
 WindowChoice DesktopWindow::choice() const {
-    const std::optional<RECT> bounds =
-        shown().isFullScreen() ? lastBounds_ : std::optional(shown().clientBounds());
+    return shown().isFullScreen() ? choice_ : withPlayersChange(choice_);
+}
+
+WindowChoice DesktopWindow::withPlayersChange(WindowChoice choice) const {
     const std::optional<RECT> placed = shown().placedBounds();
-    WindowChoice now = choice_;
-    if (placed && bounds && bounds != placed) {
-        const RECT& r = *bounds;
-        now.width = static_cast<std::uint32_t>(r.right - r.left);
-        now.height = static_cast<std::uint32_t>(r.bottom - r.top);
-        now.x = r.left;
-        now.y = r.top;
+    const RECT r = shown().clientBounds();
+    if (placed && r != *placed) {
+        choice.width = static_cast<std::uint32_t>(r.right - r.left);
+        choice.height = static_cast<std::uint32_t>(r.bottom - r.top);
+        choice.x = r.left;
+        choice.y = r.top;
     }
-    return now;
+    return choice;
 }

@@ -36,6 +36,9 @@ class DesktopWindow final : public ForwardingWindow {
     WindowChoice choice() const;
 
   private:
+    // `choice` with the window's size and place, when the player moved or resized it away from
+    // where the desktop placed it.
+    WindowChoice withPlayersChange(WindowChoice choice) const;
+
     WindowChoice choice_;
-    std::optional<RECT> lastBounds_;  // when the player last left the window for full screen
 };

@@ -4,6 +4,7 @@
 
 #include "platform/HeadlessWindow.h"
 #include "shell/DesktopWindow.h"
+#include "shell/ForwardingWindow.h"
 
 namespace {
 
@@ -55,6 +56,42 @@ TEST(DesktopWindow, KeepsTheModeTheSizeAndThePlaceThePlayerChose) {
     opened.window->toggleFullScreen();
     EXPECT_EQ(opened.window->choice(), (WindowChoice{true, 800, 600, 5, 6}))
         << "the window as last seen";
+}
+
+// A desktop that puts the window where it likes each time it becomes a window, as a window
+// manager does after the game has asked for its place.
+class PlacingDesktop final : public ForwardingWindow {
+  public:
+    using ForwardingWindow::ForwardingWindow;
+    void setFullScreen(bool fullScreen) override {
+        ForwardingWindow::setFullScreen(fullScreen);
+        if (!fullScreen) {
+            shown().moveTo(200, 100);
+            placed_ = shown().clientBounds();
+        }
+    }
+    std::optional<RECT> placedBounds() const override { return placed_; }
+
+  private:
+    std::optional<RECT> placed_;
+};
+
+TEST(DesktopWindow, TheDesktopsPlacementIsNotThePlayersChangeButAMoveBeforeFullScreenIs) {
+    auto headless = std::make_unique<platform::HeadlessWindow>(1920, 1080);
+    platform::HeadlessWindow& shown = *headless;
+    DesktopWindow window(std::make_unique<PlacingDesktop>(std::move(headless)),
+                         {false, 0, 0, {}, {}});
+    window.showWindowed(640, 480);
+    window.setFullScreen(true);
+    window.present(Picture);
+    EXPECT_EQ(shown.clientBounds(), (RECT{200, 100, 840, 580}));
+    EXPECT_EQ(window.choice(), (WindowChoice{false, 0, 0, {}, {}})) << "the desktop placed it";
+
+    shown.moveTo(5, 6);  // the player moves it, then goes full screen and back
+    window.toggleFullScreen();
+    window.toggleFullScreen();
+    EXPECT_EQ(shown.clientBounds(), (RECT{200, 100, 840, 580})) << "placed anew";
+    EXPECT_EQ(window.choice(), (WindowChoice{false, 640, 480, 5, 6}));
 }
 
 }  // namespace

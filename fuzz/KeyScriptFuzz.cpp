@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "fuzz/TameMessage.h"
 #include "keyscript/KeyScriptReader.h"
 
 namespace {
@@ -17,18 +18,6 @@ void requireRoundTrip(const KeyScriptLine& line) {
     if (parseKeyScriptLine(formatKeyScriptLine(line), again, problem) != LineMeaning::Polls ||
         !(again == line)) {
         std::abort();
-    }
-}
-
-void requireTameMessage(const std::string& message) {
-    if (message.size() > 300) {
-        std::abort();
-    }
-    for (const char c : message) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7f) {
-            std::abort();
-        }
     }
 }
 

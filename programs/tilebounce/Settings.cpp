@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string_view>
 
+#include "platform/ConfigFolder.h"
 #include "platform/OutputFile.h"
 #include "platform/RegularFile.h"
 #include "programs/tilebounce/SettingsText.h"
@@ -40,16 +40,8 @@ Settings withinBounds(Settings s) {
 }
 
 std::filesystem::path settingsPath() {
-    std::filesystem::path base;
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    if (config != nullptr && config[0] == '/') {
-        base = config;
-    } else if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') {
-        base = std::filesystem::path(home) / ".config";
-    } else {
-        return {};
-    }
-    return base / "tilebounce" / "settings.ini";
+    const std::filesystem::path base = platform::userConfigFolder();
+    return base.empty() ? base : base / "tilebounce" / "settings.ini";
 }
 
 SettingsFile readSettings(const std::filesystem::path& path) {

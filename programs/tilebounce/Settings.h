@@ -50,8 +50,8 @@ struct SettingsFile {
     std::string damage;
 };
 
-// $XDG_CONFIG_HOME/tilebounce/settings.ini, or ~/.config/tilebounce/settings.ini when that is
-// unset or not absolute; empty when neither it nor HOME is set.
+// tilebounce/settings.ini in the user's folder for settings: $XDG_CONFIG_HOME, or ~/.config
+// when that is unset or not absolute (%APPDATA% on Windows); empty when none is set.
 std::filesystem::path settingsPath();
 
 // Reads only a regular file of at most MaxSettingsBytes, opened without waiting on anything.

@@ -147,9 +147,10 @@ int main(int argc, char** argv) {
         complain("broken: " + outcome.brokenInvariant);
         status = 3;
     }
-    if (!script.fault().empty()) {
-        // The script changed or failed after it was checked.
-        complain(script.fault());
+    // The script changed or failed after it was checked.
+    if (const std::string fault = !script.fault().empty() ? script.fault() : scriptFile.changed();
+        !fault.empty()) {
+        complain(fault);
         status = 2;
     }
     std::fprintf(stderr, "%s\n", endLine(outcome).c_str());

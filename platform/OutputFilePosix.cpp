@@ -212,9 +212,14 @@ ssize_t OutputFile::writeOut(void* self, const char* bytes, std::size_t size) {
     return static_cast<ssize_t>(size);
 }
 
+// A stream that cannot seek (a pipe) fails a writer that must: that, too, is a failed write.
 int OutputFile::seek(void* self, off64_t* offset, int whence) {
-    const off64_t moved = ::lseek64(static_cast<OutputFile*>(self)->descriptor_, *offset, whence);
+    auto& file = *static_cast<OutputFile*>(self);
+    const off64_t moved = ::lseek64(file.descriptor_, *offset, whence);
     if (moved < 0) {
+        if (file.firstWriteError_ == 0) {
+            file.firstWriteError_ = errno;
+        }
         return -1;
     }
     *offset = moved;

@@ -26,14 +26,20 @@ std::string asideName(const std::string& file) {
 }  // namespace
 
 Settings withinBounds(Settings s) {
-    if (s.windowWidth > 0 || s.windowHeight > 0) {
-        s.windowWidth = std::clamp(s.windowWidth, 1, MaxWindowWidth);
-        s.windowHeight = std::clamp(s.windowHeight, 1, MaxWindowHeight);
+    // A size or a place is a pair: half of one is none.
+    if (s.windowWidth > 0 && s.windowHeight > 0) {
+        s.windowWidth = std::min(s.windowWidth, MaxWindowWidth);
+        s.windowHeight = std::min(s.windowHeight, MaxWindowHeight);
+    } else {
+        s.windowWidth = 0;
+        s.windowHeight = 0;
     }
-    for (std::optional<int>* position : {&s.windowX, &s.windowY}) {
-        if (*position) {
-            **position = std::clamp(**position, MinWindowPosition, MaxWindowPosition);
-        }
+    if (s.windowX && s.windowY) {
+        s.windowX = std::clamp(*s.windowX, MinWindowPosition, MaxWindowPosition);
+        s.windowY = std::clamp(*s.windowY, MinWindowPosition, MaxWindowPosition);
+    } else {
+        s.windowX.reset();
+        s.windowY.reset();
     }
     s.volume = std::clamp(s.volume, 0, 100);
     return s;

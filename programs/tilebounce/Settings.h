@@ -39,7 +39,8 @@ struct Settings {
     bool operator==(const Settings&) const = default;
 };
 
-// The settings with every value brought within its bounds.
+// The settings with every value brought within its bounds, and half a size or place (a width
+// without a height, x without y) dropped, as the game has no use for it.
 Settings withinBounds(Settings settings);
 
 struct SettingsFile {

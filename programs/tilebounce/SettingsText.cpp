@@ -259,6 +259,7 @@ SettingsText parseSettings(std::string_view text) {
             read.damage = std::to_string(number) + ": " + problem;
         }
     }
+    read.settings = withinBounds(read.settings);
     return read;
 }
 

@@ -133,6 +133,8 @@ TEST(SettingsText, SizesAndPlacesAreHeldToTheirBounds) {
     }
     EXPECT_EQ(
         parseSettings("[window]\nwidth = 5120\nheight = 3840\nx = -32768\ny = 32767\n").damage, "");
+    EXPECT_EQ(parseSettings("[window]\nwidth = 1280\nx = 5\n").settings, Settings{})
+        << "half a size or a place is none";
 
     Settings huge;
     huge.windowWidth = 10000;

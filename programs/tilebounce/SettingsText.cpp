@@ -51,7 +51,11 @@ IniLine readIniLine(std::string_view line) {
 }
 
 std::string inQuotes(std::string_view text) {
-    return "'" + quotedForMessage(text) + "'";
+    // Built by appending: mingw's GCC 12 warns, wrongly, of an overlap in "'" + a temporary.
+    std::string quoted(1, '\'');
+    quoted += quotedForMessage(text);
+    quoted += '\'';
+    return quoted;
 }
 
 bool readFlag(std::string_view value, bool& flag, std::string& problem) {
@@ -227,8 +231,9 @@ std::string readLine(std::string_view line, std::string& section, Settings& s) {
     if (take(s, section, ini, problem)) {
         return {};
     }
-    return "[" + quotedForMessage(section) + "] " + quotedForMessage(ini.name) + " = " +
-           inQuotes(ini.value) + " " + problem;
+    std::string setting(1, '[');
+    setting += quotedForMessage(section) + "] " + quotedForMessage(ini.name) + " = ";
+    return setting + inQuotes(ini.value) + " " + problem;
 }
 
 // The text's lines, ended as SimpleIni ends them: by "\n", "\r\n" or a lone "\r".

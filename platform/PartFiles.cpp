@@ -25,7 +25,7 @@ struct Slot {
 std::array<Slot, Slots> slots;
 
 #ifdef SIGHUP
-constexpr std::array EndingSignals{SIGINT, SIGTERM, SIGHUP};
+constexpr std::array EndingSignals{SIGINT, SIGTERM, SIGHUP, SIGPIPE};
 #else
 constexpr std::array EndingSignals{SIGINT, SIGTERM};
 #endif

@@ -1,7 +1,7 @@
 #pragma once
-// The temporary files of outputs being written ("NAME.PID.part"), removed when SIGINT, SIGTERM
-// or SIGHUP ends the program. A signal the program already handles or ignores (the game's SDL,
-// nohup) is left as it is.
+// The temporary files of outputs being written ("NAME.PID.part"), removed when SIGINT, SIGTERM,
+// SIGHUP or SIGPIPE (progress lines piped into a reader that left) ends the program. A signal
+// the program already handles or ignores (the game's SDL, nohup) is left as it is.
 namespace platform {
 
 // Starts watching `path`; a slot number for forgetPartFile, or -1 when every slot is taken (the

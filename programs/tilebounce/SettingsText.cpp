@@ -277,7 +277,9 @@ std::string settingsText(const Settings& settings) {
         "[window]\n";
     out += std::string("fullscreen = ") + (s.fullScreen ? "true" : "false") + "\n";
     out += std::string("integer_scale = ") + (s.integerScale ? "true" : "false") + "\n";
-    out += "scaling = " + std::string(platform::scalingName(s.scaling)) + "\n";
+    out += "scaling = ";
+    out += platform::scalingName(s.scaling);
+    out += "\n";
     if (s.windowWidth > 0 && s.windowHeight > 0) {
         out += "width = " + std::to_string(s.windowWidth) + "\n";
         out += "height = " + std::to_string(s.windowHeight) + "\n";

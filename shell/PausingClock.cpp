@@ -15,19 +15,18 @@ void PausingClock::holdWhileHeld() {
     if (tick_) {
         tick_();
     }
-    if (!layer_.holding()) {
-        return;
-    }
-    const std::uint64_t from = inner_.nowNs();
-    while (layer_.holding()) {
+    // Counted as it goes, so that the game's time reads the same all through the hold.
+    for (std::uint64_t last = inner_.nowNs(); layer_.holding();) {
         if (!awaitDesktop_(HeldWakeMs)) {
             layer_.resume();
         }
+        const std::uint64_t now = inner_.nowNs();
+        heldNs_ += now - last;
+        last = now;
         if (tick_) {
             tick_();
         }
     }
-    heldNs_ += inner_.nowNs() - from;
 }
 
 std::uint64_t PausingClock::nowNs() {

@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "platform/Overlay.h"
-#include "platform/WinTypes.h"
+#include "winapi/WinTypes.h"
 
 struct SDL_Renderer;
 typedef struct _TTF_Font TTF_Font;

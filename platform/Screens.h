@@ -2,7 +2,7 @@
 // The desktop's screens, for placing a window on them.
 #include <vector>
 
-#include "platform/WinTypes.h"
+#include "winapi/WinTypes.h"
 
 namespace platform {
 

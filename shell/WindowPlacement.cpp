@@ -49,17 +49,22 @@ WindowChoice fittedOnScreens(const WindowChoice& choice, std::span<const RECT> s
     const RECT window = placed ? RECT{*choice.x, *choice.y, *choice.x + width, *choice.y + height}
                                : RECT{0, 0, width, height};
     const RECT& screen = placed ? nearest(window, screens) : screens.front();
-    const std::int32_t roomWidth = screen.right - screen.left;
-    const std::int32_t roomHeight = screen.bottom - screen.top;
-    if (width > roomWidth || height > roomHeight) {
+    // A window that has to be made smaller leaves a tenth of the screen for its frame, centred.
+    const std::int32_t screenWidth = screen.right - screen.left;
+    const std::int32_t screenHeight = screen.bottom - screen.top;
+    const bool fits = width <= screenWidth && height <= screenHeight;
+    const std::int32_t roomWidth = fits ? screenWidth : screenWidth - screenWidth / 10;
+    const std::int32_t roomHeight = fits ? screenHeight : screenHeight - screenHeight / 10;
+    if (!fits) {
         fitted.width = static_cast<std::uint32_t>(std::min(width, roomWidth));
         fitted.height = static_cast<std::uint32_t>(std::min(height, roomHeight));
     }
-    if (placed) {
-        const auto fittedWidth = static_cast<std::int32_t>(std::min(width, roomWidth));
-        const auto fittedHeight = static_cast<std::int32_t>(std::min(height, roomHeight));
-        fitted.x = std::clamp(*choice.x, screen.left, screen.right - fittedWidth);
-        fitted.y = std::clamp(*choice.y, screen.top, screen.bottom - fittedHeight);
+    if (placed && !fits) {
+        fitted.x = screen.left + (screenWidth - roomWidth) / 2;
+        fitted.y = screen.top + (screenHeight - roomHeight) / 2;
+    } else if (placed) {
+        fitted.x = std::clamp(*choice.x, screen.left, screen.right - width);
+        fitted.y = std::clamp(*choice.y, screen.top, screen.bottom - height);
     }
     return fitted;
 }

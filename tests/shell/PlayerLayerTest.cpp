@@ -124,7 +124,7 @@ TEST(WindowPlacement, AKeptWindowIsFittedOntoTheNearestScreen) {
 
     const WindowChoice tooLarge{false, 2560, 1600, 10, 10};
     EXPECT_EQ(fittedOnScreens(tooLarge, screens, 640, 480),
-              (WindowChoice{false, 1920, 1080, 1280, 0}))
+              (WindowChoice{false, 1728, 972, 1376, 54}))
         << "onto the screen that showed most of it";
     const WindowChoice goneScreen{true, 800, 600, 5000, 2000};
     EXPECT_EQ(fittedOnScreens(goneScreen, screens, 640, 480),
@@ -133,7 +133,7 @@ TEST(WindowPlacement, AKeptWindowIsFittedOntoTheNearestScreen) {
     const WindowChoice unplaced{false, 0, 0, std::nullopt, std::nullopt};
     EXPECT_EQ(fittedOnScreens(unplaced, screens, 640, 480), unplaced);
     EXPECT_EQ(fittedOnScreens(unplaced, screens, 2000, 1000),
-              (WindowChoice{false, 1280, 720, std::nullopt, std::nullopt}))
+              (WindowChoice{false, 1152, 648, std::nullopt, std::nullopt}))
         << "the main screen";
     EXPECT_EQ(fittedOnScreens(tooLarge, {}, 640, 480), tooLarge) << "no screens known";
 }

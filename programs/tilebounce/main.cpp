@@ -48,14 +48,22 @@ namespace {
 constexpr std::uint32_t GameWidth = 640;
 constexpr std::uint32_t GameHeight = 480;
 
-// The desktop window as the player set it up, with the game's icon and the player's layer drawn
-// over its pictures; its presents logged when TILEBOUNCE_PRESENT_LOG names a file. A log that
-// cannot be written is named once on stderr; the game goes on.
+// The game's window as made: the player's window and the SDL window under it.
 struct WindowsMade {
     DesktopWindow* desktop = nullptr;
     platform::SdlWindow* shown = nullptr;
 };
 
+// Forgets the windows made as it ends, just after they are destroyed: the player's actions may
+// still come while SDL winds down.
+struct ForgetWindows {
+    WindowsMade& made;
+    ~ForgetWindows() { made = {}; }
+};
+
+// The desktop window as the player set it up, with the game's icon and the player's layer drawn
+// over its pictures; its presents logged when TILEBOUNCE_PRESENT_LOG names a file. A log that
+// cannot be written is named once on stderr; the game goes on.
 void installWindows(const Preferences& preferences, const WindowChoice& choice, PlayerLayer& layer,
                     platform::OverlayPainter& painter, WindowsMade& made) {
     WindowFactory windows = [&](const char* title, std::string& error) {
@@ -81,6 +89,35 @@ void installWindows(const Preferences& preferences, const WindowChoice& choice, 
         });
     }
     installWindowFactory(std::move(windows));
+}
+
+// The player's layer of this run: it shows its overlays again in the window made, and pauses and
+// sets the sound there is.
+PlayerLayerSetUp playerLayerSetUp(const Preferences& preferences, const Settings& settings,
+                                  const WindowsMade& windows,
+                                  std::optional<platform::SdlAudio>& audio) {
+    return {.volume = preferences.volume,
+            .muted = preferences.muted,
+            .furthestStage = preferences.furthestStage,
+            .keys = shownKeys(settings),
+            .redraw =
+                [&windows] {
+                    if (windows.shown != nullptr) {
+                        windows.shown->showAgain();
+                    }
+                },
+            .pauseSound =
+                [&audio](bool paused) {
+                    if (audio) {
+                        audio->setPaused(paused);
+                    }
+                },
+            .setVolume =
+                [&audio](int volume) {
+                    if (audio) {
+                        audio->setVolume(volume);
+                    }
+                }};
 }
 
 // The stage in play, for the furthest reached: none on the title, or after the ending.
@@ -137,29 +174,7 @@ int main(int argc, char** argv) {
     }
 
     WindowsMade windows;
-    PlayerLayer layer({.volume = preferences.volume,
-                       .muted = preferences.muted,
-                       .furthestStage = preferences.furthestStage,
-                       .keys = shownKeys(settings.settings),
-                       .redraw =
-                           [&windows] {
-                               if (windows.shown != nullptr) {
-                                   windows.shown->showAgain();
-                               }
-                           },
-                       .pauseSound =
-                           [&audio](bool paused) {
-                               if (audio) {
-                                   audio->setPaused(paused);
-                               }
-                           },
-                       .setVolume =
-                           [&audio](int volume) {
-                               if (audio) {
-                                   audio->setVolume(volume);
-                               }
-                           }},
-                      clock);
+    PlayerLayer layer(playerLayerSetUp(preferences, settings.settings, windows, audio), clock);
     keys.onPlayerAction([&layer](platform::PlayerAction action) { layer.act(action); });
     keys.onFullScreenToggle([&windows] {
         if (windows.desktop != nullptr) {
@@ -201,6 +216,7 @@ int main(int argc, char** argv) {
 
     std::uint64_t substeps = 0;
     observeSubsteps([&substeps] { ++substeps; });
+    const ForgetWindows forget{windows};
     const StartUp startUp;
     const GameEnd end = runGame(scripted.startStage().value_or(preferences.stage));
     if (end == GameEnd::NoWindow) {

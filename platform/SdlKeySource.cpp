@@ -31,7 +31,8 @@ void SdlKeySource::focusChanged(std::uint8_t windowEvent) {
     if (windowEvent == SDL_WINDOWEVENT_FOCUS_GAINED) {
         focused_ = true;
     } else if ((windowEvent == SDL_WINDOWEVENT_FOCUS_LOST ||
-                windowEvent == SDL_WINDOWEVENT_MINIMIZED) &&
+                windowEvent == SDL_WINDOWEVENT_MINIMIZED ||
+                windowEvent == SDL_WINDOWEVENT_HIDDEN) &&
                focused_) {
         focused_ = false;
         act(PlayerAction::FocusLost);

@@ -37,8 +37,9 @@ class SdlKeySource : public KeySource {
     void toggleAsAsked();
 
     // Called as each of the player's actions happens, while SDL takes in its events (also while
-    // nobody polls). The focus counts as lost only when the window had it: a window that never
-    // had the focus is not paused.
+    // nobody polls). The focus counts as lost (to another window, the window minimised or hidden,
+    // as a browser's tab is) only when the window had it: a window that never had it is not
+    // paused.
     void onPlayerAction(std::function<void(PlayerAction)> act) { act_ = std::move(act); }
 
   private:

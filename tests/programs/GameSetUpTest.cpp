@@ -60,6 +60,9 @@ TEST(GameCommandLine, ABadValueIsNamedWithTheUsageAndStatus2) {
     EXPECT_EQ(help.exitStatus(), 0);
     EXPECT_NE(help.out.find("Alt+Enter"), std::string::npos);
     EXPECT_NE(help.out.find("settings.ini"), std::string::npos);
+    for (const char* listed : {"--continue", "P or Pause", "F1", "M, - and +", "Y pauses"}) {
+        EXPECT_NE(help.out.find(listed), std::string::npos) << listed;
+    }
 }
 
 TEST(Preferences, TheCommandLineWinsOverTheSettingsFile) {

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <array>
 
 #include "platform/KeyNames.h"
 #include "platform/VirtualKeys.h"
@@ -19,6 +20,15 @@ const PlayerKeyBindings& defaultKeys() {
         {PlayerAction::VolumeUp, {SDL_SCANCODE_EQUALS, SDL_SCANCODE_KP_PLUS}},
     };
     return defaults;
+}
+
+// The codes of the game's seven keys.
+constexpr std::array<int, 7> GameKeyCodes = {VK_RETURN, VK_ESCAPE, VK_SPACE, VK_LEFT,
+                                             VK_UP,     VK_RIGHT,  VK_DOWN};
+
+// A key that gives one of the game's keys, by its own place or by the settings, is the game's.
+bool givesGameKey(int scancode) {
+    return std::ranges::find(GameKeyCodes, virtualKeyOf(scancode)) != GameKeyCodes.end();
 }
 
 PlayerKeyBindings& boundActions() {
@@ -41,7 +51,7 @@ void bindPlayerKeys(const PlayerKeyBindings& bindings) {
 }
 
 PlayerAction playerActionOf(int scancode) {
-    if (scancode <= 0 || scancode >= ScancodeCount || boundToGameKey(scancode)) {
+    if (scancode <= 0 || scancode >= ScancodeCount || givesGameKey(scancode)) {
         return PlayerAction::None;
     }
     for (const auto& [action, scancodes] : boundActions()) {
@@ -66,7 +76,7 @@ std::vector<std::pair<int, PlayerAction>> playerKeysTakenByGame() {
     std::vector<std::pair<int, PlayerAction>> taken;
     for (const auto& [action, scancodes] : boundActions()) {
         for (const int scancode : scancodes) {
-            if (boundToGameKey(scancode)) {
+            if (givesGameKey(scancode)) {
                 taken.emplace_back(scancode, action);
             }
         }

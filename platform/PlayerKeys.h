@@ -1,7 +1,7 @@
 #pragma once
 // The player's own keys, beside the game's: pause, help and the volume. They act around the game
-// and never reach it. Each has default keys that the settings may replace; a key that the
-// settings bind to one of the game's keys stays the game's.
+// and never reach it. Each has default keys that the settings may replace; a key that gives one
+// of the game's seven keys, by its own place or by the settings' bindings, stays the game's.
 #include <array>
 #include <map>
 #include <string>
@@ -36,13 +36,13 @@ using PlayerKeyBindings = std::map<PlayerAction, std::vector<int>>;
 // game's own bindings (bindKeys), before keys are read.
 void bindPlayerKeys(const PlayerKeyBindings& bindings);
 
-// The action of the key at an SDL scancode; None when it has none or the game's bindings take it.
+// The action of the key at an SDL scancode; None when it has none or gives one of the game's keys.
 PlayerAction playerActionOf(int scancode);
 
 // The scancodes that give the action now.
 std::vector<int> scancodesOf(PlayerAction action);
 
-// The keys bound to a player's action that the game's bindings take, with that action.
+// The keys bound to a player's action that give one of the game's keys instead, with that action.
 std::vector<std::pair<int, PlayerAction>> playerKeysTakenByGame();
 
 // The keys that give the action, by SDL's names joined by " / ", e.g. "P / Pause".

@@ -95,11 +95,6 @@ int virtualKeyOf(int scancode) {
     return boundKeys[at] >= 0 ? boundKeys[at] : VirtualKeys[at];
 }
 
-bool boundToGameKey(int scancode) {
-    return scancode >= 0 && scancode < ScancodeCount &&
-           boundKeys[static_cast<std::size_t>(scancode)] > 0;
-}
-
 int bothSidesKeyOf(int virtualKey) {
     // Left and right pairs run VK_LSHIFT, VK_RSHIFT, VK_LCONTROL ... as the sideless codes do.
     if (virtualKey < VK_LSHIFT || virtualKey > VK_RMENU) {

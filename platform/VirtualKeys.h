@@ -35,10 +35,6 @@ void bindKeys(const KeyBindings& bindings);
 // none or the number names no scancode.
 int virtualKeyOf(int scancode);
 
-// True when the bindings give the key at the scancode a code: the player made it one of the
-// game's keys.
-bool boundToGameKey(int scancode);
-
 // For a one-sided modifier code (VK_LSHIFT .. VK_RMENU) the code that stands for both sides
 // (VK_SHIFT, VK_CONTROL, VK_MENU); 0 for every other code.
 int bothSidesKeyOf(int virtualKey);

@@ -72,8 +72,7 @@ std::vector<std::string> keyClashes() {
         const auto* key =
             std::ranges::find(platform::PlayerKeys, action, &platform::PlayerKey::action);
         clashes.push_back(platform::keyNameOf(scancode) +
-                          " is bound to one of the game's keys in the settings, so it no longer "
-                          "gives " +
+                          " gives one of the game's keys, so it does not give " +
                           std::string(key->name));
     }
     return clashes;

@@ -31,8 +31,9 @@ Preferences preferencesFor(const Settings& settings, const GameOptions& options)
 // them, the player's keys as bound now (bindPlayerKeys).
 ShownKeys shownKeys(const Settings& settings);
 
-// One line for each of the player's keys that the settings give to one of the game's keys
-// instead, once bindKeys and bindPlayerKeys are made: "M is bound to one of the game's keys...".
+// One line for each key bound to one of the player's actions that gives one of the game's keys
+// instead (by the settings or its own place), once bindKeys and bindPlayerKeys are made:
+// "M gives one of the game's keys, so it does not give Mute".
 std::vector<std::string> keyClashes();
 
 // What a run changes that is kept: the window, the sound as the player set it, the progress.

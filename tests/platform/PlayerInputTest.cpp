@@ -63,7 +63,7 @@ TEST_F(PlayerInputTest, ThePlayersKeysActAndNeverReachTheGame) {
     EXPECT_EQ(sent, (std::vector<std::uintptr_t>{37, 0x71})) << "nor to the window: Left and F2";
 }
 
-TEST_F(PlayerInputTest, AKeyTheSettingsGiveToTheGameIsTheGames) {
+TEST_F(PlayerInputTest, AKeyThatGivesOneOfTheGamesKeysIsTheGames) {
     platform::bindKeys({{VK_LEFT, {SDL_SCANCODE_M}}});
     platform::bindPlayerKeys({{PlayerAction::Pause, {SDL_SCANCODE_Q}}});
     pushKey(SDL_SCANCODE_M, Key::Down);
@@ -73,6 +73,11 @@ TEST_F(PlayerInputTest, AKeyTheSettingsGiveToTheGameIsTheGames) {
     EXPECT_EQ(acted, std::vector{PlayerAction::Pause});
     EXPECT_EQ(platform::keyNamesOf(PlayerAction::Pause), "Q");
     EXPECT_EQ(platform::keyNamesOf(PlayerAction::Mute), "") << "M is the game's Left";
+
+    platform::bindPlayerKeys({{PlayerAction::Help, {SDL_SCANCODE_ESCAPE, SDL_SCANCODE_H}}});
+    EXPECT_EQ(platform::playerActionOf(SDL_SCANCODE_ESCAPE), PlayerAction::None)
+        << "the game's own Escape keeps its meaning";
+    EXPECT_EQ(platform::playerActionOf(SDL_SCANCODE_H), PlayerAction::Help);
 }
 
 TEST_F(PlayerInputTest, OnlyAWindowThatHadTheFocusIsPausedWhenItLosesIt) {

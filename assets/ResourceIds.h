@@ -28,7 +28,9 @@ constexpr int StageClearWave = 112;
 constexpr int IconImage = 1;
 constexpr int IconGroup = 116;
 
-// The lettering of the stage card.
+// The lettering of the stage card, and the English lines drawn over the picture.
 constexpr int DefaultFont = 1;
+// The Korean lines drawn over the picture.
+constexpr int HangulFont = 2;
 
 }  // namespace resource

@@ -68,7 +68,10 @@ void GamepadKeys::handle(const SDL_Event& event) {
             break;
         case SDL_CONTROLLERBUTTONDOWN:
         case SDL_CONTROLLERBUTTONUP:
-            if (const int key = keyOfButton(event.cbutton.button); key != 0) {
+            if (event.type == SDL_CONTROLLERBUTTONDOWN &&
+                event.cbutton.button == SDL_CONTROLLER_BUTTON_Y) {
+                pause_();
+            } else if (const int key = keyOfButton(event.cbutton.button); key != 0) {
                 set({event.cbutton.which, event.cbutton.button}, key,
                     event.type == SDL_CONTROLLERBUTTONDOWN);
             }

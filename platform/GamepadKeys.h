@@ -1,6 +1,7 @@
 #pragma once
 // Gamepads as the game's keys, through SDL's GameController API: the D-pad and the left stick
-// act as the arrows, A (south) as Space, B (east) and Start as Enter, Back as Escape. Gamepads
+// act as the arrows, A (south) as Space, B (east) and Start as Enter, Back as Escape; Y (north),
+// which the game has no use for, is the player's pause button. Gamepads
 // are opened as they are plugged in, whenever that is, and let go when unplugged; the keys they
 // held are released then.
 #include <functional>
@@ -17,7 +18,9 @@ class GamepadKeys {
     // A key of the game going down or up.
     using Change = std::function<void(int virtualKey, bool down)>;
 
-    explicit GamepadKeys(Change change) : change_(std::move(change)) {}
+    // `pause`: the pause button pressed.
+    GamepadKeys(Change change, std::function<void()> pause)
+        : change_(std::move(change)), pause_(std::move(pause)) {}
     ~GamepadKeys();
     GamepadKeys(const GamepadKeys&) = delete;
     GamepadKeys& operator=(const GamepadKeys&) = delete;
@@ -35,6 +38,7 @@ class GamepadKeys {
     void unplugged(int instance);
 
     Change change_;
+    std::function<void()> pause_;
     bool started_ = false;
     std::map<int, _SDL_GameController*> open_;  // by instance
     std::map<Input, int> held_;                 // input → the key it holds down

@@ -12,8 +12,14 @@ int scancodeNamed(std::string_view name) {
 }
 
 std::string canonicalKeyName(std::string_view name) {
-    const int scancode = scancodeNamed(name);
-    return scancode == 0 ? "" : SDL_GetScancodeName(static_cast<SDL_Scancode>(scancode));
+    return keyNameOf(scancodeNamed(name));
+}
+
+std::string keyNameOf(int scancode) {
+    if (scancode <= 0 || scancode >= SDL_NUM_SCANCODES) {
+        return "";
+    }
+    return SDL_GetScancodeName(static_cast<SDL_Scancode>(scancode));
 }
 
 }  // namespace platform

@@ -12,4 +12,7 @@ int scancodeNamed(std::string_view name);
 // The name as SDL spells it; empty for a name SDL does not know.
 std::string canonicalKeyName(std::string_view name);
 
+// The name of the key at an SDL scancode; empty for a number that names none.
+std::string keyNameOf(int scancode);
+
 }  // namespace platform

@@ -11,6 +11,10 @@ TranslatedKey KeyTranslator::translate(int scancode, bool down, bool repeat, boo
     if (chord != Chord::Pass) {
         return {.toggleFullScreen = chord == Chord::HideAndToggle};
     }
+    if (const PlayerAction action = playerActionOf(scancode); action != PlayerAction::None) {
+        const bool steps = action == PlayerAction::VolumeDown || action == PlayerAction::VolumeUp;
+        return {.playerAction = down && (!repeat || steps) ? action : PlayerAction::None};
+    }
     const int virtualKey = virtualKeyOf(scancode);
     return {.virtualKey = virtualKey, .bothSidesKey = bothSidesKeyOf(virtualKey)};
 }

@@ -2,8 +2,10 @@
 // The one translation of SDL's key events, shared by the key state and the window's messages:
 // the scancode's virtual-key code, and the Alt+Enter chord. Alt+Enter belongs to the window,
 // which toggles full screen with it: the chord's Enter is kept from the game, from its press
-// through to its release.
+// through to its release. The player's keys (pause, help, volume) are kept from the game too.
 #include <array>
+
+#include "platform/PlayerKeys.h"
 
 namespace platform {
 
@@ -12,6 +14,8 @@ struct TranslatedKey {
     int virtualKey = 0;             // 0 when the key has no code or is the chord's Enter
     int bothSidesKey = 0;           // for a one-sided modifier the code of both sides, else 0
     bool toggleFullScreen = false;  // the press that makes the chord: toggle once
+    // The player's key pressed (a volume key also as it repeats); None on its release.
+    PlayerAction playerAction = PlayerAction::None;
 };
 
 // Each reader of the key events keeps one: it must see every event, in order, to follow the

@@ -22,21 +22,21 @@ SdlAudio::Waves builtInWaves() {
 }
 
 // Samples in the device's format, scaled once so that playing them costs nothing more.
-std::vector<std::uint8_t> atVolume(std::vector<std::uint8_t> samples, const SDL_AudioSpec& device,
-                                   int volume) {
+std::vector<std::uint8_t> atVolume(const std::vector<std::uint8_t>& samples, SDL_AudioFormat format,
+                                   Uint8 silence, int volume) {
     if (volume >= 100) {
         return samples;
     }
-    std::vector<std::uint8_t> quieter(samples.size(), device.silence);
-    SDL_MixAudioFormat(quieter.data(), samples.data(), device.format,
-                       static_cast<Uint32>(samples.size()), volume * SDL_MIX_MAXVOLUME / 100);
+    std::vector<std::uint8_t> quieter(samples.size(), silence);
+    SDL_MixAudioFormat(quieter.data(), samples.data(), format, static_cast<Uint32>(samples.size()),
+                       volume * SDL_MIX_MAXVOLUME / 100);
     return quieter;
 }
 
 // The samples of a whole .wav file in the device's format, or nothing when SDL cannot read it.
 // SDL_AudioCVT converts the whole buffer at once, so the tail of the sound is kept.
 std::optional<std::vector<std::uint8_t>> convertWave(std::span<const std::uint8_t> file,
-                                                     const SDL_AudioSpec& device, int volume) {
+                                                     const SDL_AudioSpec& device) {
     if (file.size() > INT_MAX) {
         return std::nullopt;
     }
@@ -58,7 +58,7 @@ std::optional<std::vector<std::uint8_t>> convertWave(std::span<const std::uint8_
         cvt.len = static_cast<int>(length);
         if (SDL_ConvertAudio(&cvt) == 0) {
             buffer.resize(static_cast<std::size_t>(cvt.len_cvt));
-            converted = atVolume(std::move(buffer), device, volume);
+            converted = std::move(buffer);
         }
     }
     SDL_FreeWAV(samples);
@@ -106,12 +106,28 @@ SdlAudio::SdlAudio(const Waves& waves, int volume) : alsa_(quietenAlsa()) {
     if (device_ == 0) {
         return;
     }
+    deviceFormat_ = obtained.format;
+    deviceSilence_ = obtained.silence;
     for (const auto& [id, file] : waves) {
-        if (auto samples = convertWave(file, obtained, volume)) {
-            converted_[id] = std::move(*samples);
+        if (auto samples = convertWave(file, obtained)) {
+            asRecorded_[id] = std::move(*samples);
         }
     }
+    setVolume(volume);
     SDL_PauseAudioDevice(device_, 0);
+}
+
+// Scaled once for every wave here, so that starting one still only queues ready samples.
+void SdlAudio::setVolume(int volume) {
+    for (const auto& [id, samples] : asRecorded_) {
+        converted_[id] = atVolume(samples, deviceFormat_, deviceSilence_, volume);
+    }
+}
+
+void SdlAudio::setPaused(bool paused) {
+    if (device_ != 0) {
+        SDL_PauseAudioDevice(device_, paused ? 1 : 0);
+    }
 }
 
 SdlAudio::~SdlAudio() {

@@ -25,6 +25,11 @@ class SdlAudio : public AudioOut {
     // Cuts off the sounding wave and starts this one; an id without a playable wave does nothing.
     void playWave(int resourceId) override;
 
+    // From now on, waves start at this volume (0 to 100); one sounding keeps its own.
+    void setVolume(int volume);
+    // Paused, the device stops taking samples; the wave sounding goes on where it stopped.
+    void setPaused(bool paused);
+
     bool canPlay(int resourceId) const;
     // Samples of the last started wave are still waiting for the device.
     bool sounding() const;
@@ -33,7 +38,10 @@ class SdlAudio : public AudioOut {
     void* alsa_ = nullptr;  // the ALSA library, held while its error reports are kept quiet
     bool subsystemStarted_ = false;
     std::uint32_t device_ = 0;
-    std::map<int, std::vector<std::uint8_t>> converted_;
+    std::uint16_t deviceFormat_ = 0;
+    std::uint8_t deviceSilence_ = 0;
+    std::map<int, std::vector<std::uint8_t>> asRecorded_;  // in the device's format
+    std::map<int, std::vector<std::uint8_t>> converted_;   // at the volume
 };
 
 }  // namespace platform

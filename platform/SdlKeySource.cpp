@@ -15,20 +15,43 @@ SdlKeySource::~SdlKeySource() {
 
 // Runs as SDL queues each event, so presses are latched even when nobody drains the queue in time.
 int SdlKeySource::watch(void* self, SDL_Event* event) {
-    static_cast<SdlKeySource*>(self)->gamepads_.handle(*event);
+    auto& source = *static_cast<SdlKeySource*>(self);
+    source.gamepads_.handle(*event);
     if (event->type == SDL_KEYDOWN || event->type == SDL_KEYUP) {
         const SDL_KeyboardEvent& key = event->key;
-        static_cast<SdlKeySource*>(self)->keyChanged(key.keysym.scancode, key.type == SDL_KEYDOWN,
-                                                     key.repeat != 0,
-                                                     (key.keysym.mod & KMOD_ALT) != 0);
+        source.keyChanged(key.keysym.scancode, key.type == SDL_KEYDOWN, key.repeat != 0,
+                          (key.keysym.mod & KMOD_ALT) != 0);
+    } else if (event->type == SDL_WINDOWEVENT) {
+        source.focusChanged(event->window.event);
     }
     return 0;
+}
+
+void SdlKeySource::focusChanged(std::uint8_t windowEvent) {
+    if (windowEvent == SDL_WINDOWEVENT_FOCUS_GAINED) {
+        focused_ = true;
+    } else if ((windowEvent == SDL_WINDOWEVENT_FOCUS_LOST ||
+                windowEvent == SDL_WINDOWEVENT_MINIMIZED ||
+                windowEvent == SDL_WINDOWEVENT_HIDDEN) &&
+               focused_) {
+        focused_ = false;
+        act(PlayerAction::FocusLost);
+    }
+}
+
+void SdlKeySource::act(PlayerAction action) {
+    if (act_) {
+        act_(action);
+    }
 }
 
 void SdlKeySource::keyChanged(int scancode, bool down, bool repeat, bool altHeld) {
     const TranslatedKey key = keys_.translate(scancode, down, repeat, altHeld);
     if (key.toggleFullScreen) {
         ++pendingToggles_;
+    }
+    if (key.playerAction != PlayerAction::None) {
+        act(key.playerAction);
     }
     if (key.virtualKey == 0) {
         return;
@@ -55,13 +78,17 @@ void SdlKeySource::count(int virtualKey, bool down) {
     }
 }
 
-void SdlKeySource::poll(KeyReport& reported) {
-    SDL_PumpEvents();
+void SdlKeySource::toggleAsAsked() {
     for (; pendingToggles_ > 0; --pendingToggles_) {
         if (toggle_) {
             toggle_();
         }
     }
+}
+
+void SdlKeySource::poll(KeyReport& reported) {
+    SDL_PumpEvents();
+    toggleAsAsked();
     for (std::size_t vk = 0; vk < reported.size(); ++vk) {
         reported[vk] = downCount_[vk] > 0 || pressedSincePoll_[vk];
         tapped_[vk] = downCount_[vk] == 0 && pressedSincePoll_[vk];

@@ -1,7 +1,9 @@
 #pragma once
 // The key state over SDL, with the meaning of the platform's asynchronous key state: a key reads
 // down at a poll when it is down now or was pressed since the previous poll, so a tap shorter
-// than the time between two polls is still seen, once. Gamepads press the game's keys too.
+// than the time between two polls is still seen, once. Gamepads press the game's keys too. The
+// player's keys, the gamepad's pause button and the window's lost focus are the player's actions,
+// told as they happen and never reported to the game.
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -31,11 +33,21 @@ class SdlKeySource : public KeySource {
     // Called by poll(), once for every Alt+Enter since the previous poll. The chord's Enter is
     // never reported.
     void onFullScreenToggle(std::function<void()> toggle) { toggle_ = std::move(toggle); }
+    // Toggles for the Alt+Enters since the last time, as poll() does: for while nobody polls.
+    void toggleAsAsked();
+
+    // Called as each of the player's actions happens, while SDL takes in its events (also while
+    // nobody polls). The focus counts as lost (to another window, the window minimised or hidden,
+    // as a browser's tab is) only when the window had it: a window that never had it is not
+    // paused.
+    void onPlayerAction(std::function<void(PlayerAction)> act) { act_ = std::move(act); }
 
   private:
     static int watch(void* self, SDL_Event* event);
     void keyChanged(int scancode, bool down, bool repeat, bool altHeld);
     void count(int virtualKey, bool down);
+    void focusChanged(std::uint8_t windowEvent);
+    void act(PlayerAction action);
 
     std::array<bool, ScancodeCount> scancodeDown_{};
     // How many keys hold each code down: both Enters give VK_RETURN, both Shifts VK_SHIFT.
@@ -45,7 +57,10 @@ class SdlKeySource : public KeySource {
     KeyReport tapped_{};
     int pendingToggles_ = 0;
     std::function<void()> toggle_;
-    GamepadKeys gamepads_{[this](int virtualKey, bool down) { count(virtualKey, down); }};
+    std::function<void(PlayerAction)> act_;
+    bool focused_ = false;
+    GamepadKeys gamepads_{[this](int virtualKey, bool down) { count(virtualKey, down); },
+                          [this] { act(PlayerAction::Pause); }};
 };
 
 }  // namespace platform

@@ -252,6 +252,9 @@ HRESULT SdlWindow::showUploaded() {
         SDL_FillRects(screen, bars, 4, 0);
         barsShown_ = true;
     }
+    if (drawOver_) {
+        drawOver_(renderer_, fit);
+    }
     SDL_RenderPresent(renderer_);
     return S_OK;
 }

@@ -6,6 +6,7 @@
 // off: the display's own pacing sets the speed. The picture last presented is kept and shown
 // again, scaled anew, whenever the window changes size or mode or the desktop uncovers it,
 // because a still screen (the title) is presented only once.
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -50,6 +51,15 @@ class SdlWindow : public Window {
     void scaleByWholeMultiples(bool wholeMultiples) { wholeMultiples_ = wholeMultiples; }
     void setScaling(Scaling scaling) { scaling_ = scaling; }
 
+    // Called after the picture is scaled into the window and before it is shown, with where it
+    // landed: what it draws lies over the picture, never in it.
+    void drawOver(std::function<void(SDL_Renderer*, const RECT& picture)> draw) {
+        drawOver_ = std::move(draw);
+    }
+    // The picture last uploaded on the screen again, drawn over anew; a black frame before the
+    // first upload.
+    void showAgain();
+
     SDL_Window* sdlWindow() const { return window_; }
     SDL_Renderer* sdlRenderer() const { return renderer_; }
 
@@ -60,8 +70,6 @@ class SdlWindow : public Window {
     // Notes the bounds as the desktop's placement when `atMs` (SDL's ticks) is soon enough after
     // the window became one.
     void notePlacement(std::uint32_t atMs);
-    // The uploaded picture on the screen again; a black frame before the first upload.
-    void showAgain();
     // The picture (the one kept from the last upload when null) scaled onto the window's surface
     // where it fits now.
     HRESULT scaleOntoScreen(const PictureView* picture);
@@ -86,6 +94,7 @@ class SdlWindow : public Window {
     int fullScreenRestores_ = 0;
     std::optional<std::uint32_t> windowedAtMs_;  // when it last became a window
     std::optional<RECT> placed_;
+    std::function<void(SDL_Renderer*, const RECT&)> drawOver_;
 };
 
 // The window for the game's shell: an SdlWindow with the given title (UTF-8), the mouse cursor

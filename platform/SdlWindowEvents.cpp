@@ -31,6 +31,13 @@ bool SdlWindowEvents::nextMessage(WindowMessage& out) {
     return true;
 }
 
+void SdlWindowEvents::takeInWaiting() {
+    SDL_Event event;
+    while (SDL_PollEvent(&event) != 0) {
+        translate(event);
+    }
+}
+
 void SdlWindowEvents::translate(const SDL_Event& event) {
     if (closed_) {
         return;  // the window is gone: nothing reaches it any more

@@ -17,6 +17,12 @@ class SdlWindowEvents : public WindowEvents {
     // Alt+F4, or the program being asked to quit) gives WM_DESTROY and then WM_QUIT, once.
     bool nextMessage(WindowMessage& out) override;
 
+    // Takes in every event SDL holds, their messages kept for nextMessage: while the game is held
+    // and does not pump, SDL's queue is emptied all the same, so that waiting on it rests.
+    void takeInWaiting();
+    // The window has been closed; its messages may still be waiting.
+    bool closed() const { return closed_; }
+
   private:
     void translate(const SDL_Event& event);
     void translateKey(const SDL_KeyboardEvent& key);

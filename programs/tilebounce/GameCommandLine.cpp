@@ -11,8 +11,11 @@ constexpr std::string_view Keys =
     "  Space (held)              hover\n"
     "  Escape                    quit during play\n"
     "  Alt+Enter                 switch between full screen and a window\n"
+    "  P or Pause                pause and go on (losing the window's focus pauses too)\n"
+    "  F1                        the keys, over the game, which waits meanwhile\n"
+    "  M, - and +                sound off and on, quieter, louder (the keypad's too)\n"
     "A gamepad plays too: D-pad or left stick as the arrows, A as Space, B and Start as Enter,\n"
-    "Back as Escape.\n"
+    "Back as Escape, Y pauses.\n"
     "\n"
     "Settings are kept in $XDG_CONFIG_HOME/tilebounce/settings.ini (~/.config/tilebounce/ by\n"
     "default); the options above win over them for one run.\n";
@@ -41,6 +44,8 @@ CommandLineResult readGameCommandLine(int argc, const char* const* argv, GameOpt
                 {"nosound", "", "play without sound", setting(options.sound, false)},
                 {"stage", "N", "practise: start at stage N (1 to 20) after the title",
                  wholeNumber(options.stage, FirstStage, LastStage)},
+                {"continue", "", "practise from the furthest stage reached (kept in the settings)",
+                 setting(options.continueRun, true)},
                 {"record", "FILE", "record every keyboard poll into FILE as a key script",
                  text(options.scripted.recordPath)},
                 {"playback", "FILE", "play the key script in FILE instead of the keyboard",

@@ -14,8 +14,9 @@ struct GameOptions {
     std::optional<bool> integerScale;
     std::optional<platform::Scaling> scaling;  // --scaling sharp|nearest
     bool sound = true;                         // false: --nosound
-    std::int32_t stage = 1;
-    ScriptedPlayOptions scripted;  // --record FILE, --playback FILE
+    std::optional<std::int32_t> stage;         // --stage N
+    ScriptedPlayOptions scripted;              // --record FILE, --playback FILE
+    bool continueRun = false;                  // --continue: from the furthest stage reached
 };
 
 inline constexpr int MaxScale = 8;

@@ -1,5 +1,7 @@
 #include "programs/tilebounce/Preferences.h"
 
+#include <algorithm>
+
 #include "keyscript/GameKeys.h"
 #include "platform/KeyNames.h"
 
@@ -7,6 +9,14 @@ namespace {
 
 constexpr std::uint32_t GameWidth = 640;
 constexpr std::uint32_t GameHeight = 480;
+
+std::string joined(const std::vector<std::string>& names) {
+    std::string out;
+    for (const std::string& name : names) {
+        out += (out.empty() ? "" : " / ") + name;
+    }
+    return out;
+}
 
 }  // namespace
 
@@ -25,29 +35,66 @@ Preferences preferencesFor(const Settings& settings, const GameOptions& options)
     p.integerScale = options.integerScale.value_or(settings.integerScale);
     p.scaling = options.scaling.value_or(settings.scaling);
     p.volume = options.volume.value_or(settings.volume);
+    p.muted = !options.volume && settings.muted;
     p.sound = options.sound;
-    p.stage = options.stage;
-    for (const auto& [gameKey, keyNames] : settings.keys) {
-        std::vector<int>& scancodes = p.keys[gameKeyNamed(gameKey)];
+    p.furthestStage = settings.furthestStage;
+    p.stage = options.stage.value_or(options.continueRun ? settings.furthestStage : 1);
+    for (const auto& [keyName, keyNames] : settings.keys) {
+        std::vector<int> scancodes;
         for (const std::string& name : keyNames) {
             scancodes.push_back(platform::scancodeNamed(name));
+        }
+        if (const int gameKey = gameKeyNamed(keyName); gameKey != 0) {
+            p.keys[gameKey] = std::move(scancodes);
+        } else {
+            p.playerKeys[platform::playerActionNamed(keyName)] = std::move(scancodes);
         }
     }
     return p;
 }
 
-Settings settingsAfter(const Settings& read, const WindowChoice& started,
-                       const WindowChoice& ended) {
+ShownKeys shownKeys(const Settings& settings) {
+    ShownKeys shown;
+    for (const GameKey& key : GameKeys) {
+        const auto bound = settings.keys.find(std::string(key.name));
+        shown[std::string(key.name)] =
+            bound != settings.keys.end() ? joined(bound->second) : std::string(key.name);
+    }
+    for (const platform::PlayerKey& key : platform::PlayerKeys) {
+        shown[std::string(key.name)] = platform::keyNamesOf(key.action);
+    }
+    return shown;
+}
+
+std::vector<std::string> keyClashes() {
+    std::vector<std::string> clashes;
+    for (const auto& [scancode, action] : platform::playerKeysTakenByGame()) {
+        const auto* key =
+            std::ranges::find(platform::PlayerKeys, action, &platform::PlayerKey::action);
+        clashes.push_back(platform::keyNameOf(scancode) +
+                          " gives one of the game's keys, so it does not give " +
+                          std::string(key->name));
+    }
+    return clashes;
+}
+
+Settings settingsAfter(const Settings& read, const RunState& started, const RunState& now) {
     Settings kept = read;
-    if (ended.fullScreen != started.fullScreen) {
+    const WindowChoice& ended = now.window;
+    if (ended.fullScreen != started.window.fullScreen) {
         kept.fullScreen = ended.fullScreen;
     }
-    if (ended.width != started.width || ended.height != started.height || ended.x != started.x ||
-        ended.y != started.y) {
+    if (ended.width != started.window.width || ended.height != started.window.height ||
+        ended.x != started.window.x || ended.y != started.window.y) {
         kept.windowWidth = static_cast<int>(ended.width);
         kept.windowHeight = static_cast<int>(ended.height);
         kept.windowX = ended.x;
         kept.windowY = ended.y;
     }
+    if (now.volume != started.volume || now.muted != started.muted) {
+        kept.volume = now.volume;
+        kept.muted = now.muted;
+    }
+    kept.furthestStage = std::max(read.furthestStage, now.furthestStage);
     return withinBounds(kept);
 }

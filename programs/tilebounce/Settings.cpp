@@ -42,6 +42,7 @@ Settings withinBounds(Settings s) {
         s.windowY.reset();
     }
     s.volume = std::clamp(s.volume, 0, 100);
+    s.furthestStage = std::clamp(s.furthestStage, 1, 20);
     return s;
 }
 

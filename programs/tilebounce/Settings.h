@@ -26,14 +26,17 @@ struct Settings {
     bool integerScale = false;
     platform::Scaling scaling = platform::Scaling::Sharp;
     int volume = 100;  // 0..100
+    bool muted = false;
+    // The furthest stage reached in play; --continue starts there.
+    int furthestStage = 1;
     // The window's client area; a size of 0 leaves it to the game (640 × 480 times the scale),
     // no position leaves it to the desktop.
     int windowWidth = 0;
     int windowHeight = 0;
     std::optional<int> windowX;
     std::optional<int> windowY;
-    // A game key's name (as in GameKeys) → the keys that stand for it instead of its own, by
-    // SDL's scancode names. A game key not listed keeps its own keys.
+    // A game key's name (as in GameKeys) or a player's key's (as in PlayerKeys) → the keys that
+    // stand for it instead of its own, by SDL's scancode names. A key not listed keeps its own.
     std::map<std::string, std::vector<std::string>> keys;
 
     bool operator==(const Settings&) const = default;

@@ -11,6 +11,7 @@
 #include "commandline/QuotedText.h"
 #include "keyscript/GameKeys.h"
 #include "platform/KeyNames.h"
+#include "platform/PlayerKeys.h"
 
 namespace {
 
@@ -203,7 +204,14 @@ bool take(Settings& s, std::string_view section, const IniLine& line, std::strin
     } else if (section == "sound") {
         if (line.name == "volume")
             return readNumber(value, 0, 100, s.volume, problem);
-    } else if (section == "keys" && gameKeyNamed(line.name) != 0) {
+        if (line.name == "muted")
+            return readFlag(value, s.muted, problem);
+    } else if (section == "progress") {
+        if (line.name == "furthest_stage")
+            return readNumber(value, 1, 20, s.furthestStage, problem);
+    } else if (section == "keys" &&
+               (gameKeyNamed(line.name) != 0 ||
+                platform::playerActionNamed(line.name) != platform::PlayerAction::None)) {
         return readKeyList(value, line.name, s, problem);
     }
     return false;
@@ -288,16 +296,24 @@ std::string settingsText(const Settings& settings) {
         out += "x = " + std::to_string(*s.windowX) + "\n";
         out += "y = " + std::to_string(*s.windowY) + "\n";
     }
-    out += "\n[sound]\nvolume = " + std::to_string(s.volume) + "\n\n[keys]\n";
-    for (const GameKey& key : GameKeys) {
-        const auto bound = s.keys.find(std::string(key.name));
+    out += "\n[sound]\nvolume = " + std::to_string(s.volume) + "\n";
+    out += std::string("muted = ") + (s.muted ? "true" : "false") + "\n";
+    out += "\n[progress]\nfurthest_stage = " + std::to_string(s.furthestStage) + "\n\n[keys]\n";
+    const auto writeKeys = [&out, &s](std::string_view name) {
+        const auto bound = s.keys.find(std::string(name));
         if (bound != s.keys.end()) {
-            out += std::string(key.name) + " =";
+            out += std::string(name) + " =";
             for (std::size_t i = 0; i < bound->second.size(); ++i) {
                 out += (i == 0 ? " " : ", ") + listed(bound->second[i]);
             }
             out += "\n";
         }
+    };
+    for (const GameKey& key : GameKeys) {
+        writeKeys(key.name);
+    }
+    for (const platform::PlayerKey& key : platform::PlayerKeys) {
+        writeKeys(key.name);
     }
     return out;
 }

@@ -120,4 +120,17 @@ TEST_F(Gamepad, PluggingInAndOutWhileTheGameRuns) {
     EXPECT_EQ(poll(), (Codes{32}));
 }
 
+// Y, which the game has no use for, pauses; the game never sees it.
+TEST_F(Gamepad, YIsThePlayersPauseButton) {
+    VirtualPad pad;
+    ASSERT_TRUE(pad.plugged()) << SDL_GetError();
+    std::vector<platform::PlayerAction> acted;
+    keys.onPlayerAction([&acted](platform::PlayerAction action) { acted.push_back(action); });
+    poll();
+    pad.button(SDL_CONTROLLER_BUTTON_Y, true);
+    pad.button(SDL_CONTROLLER_BUTTON_Y, false);
+    EXPECT_EQ(poll(), Codes{});
+    EXPECT_EQ(acted, std::vector{platform::PlayerAction::Pause});
+}
+
 }  // namespace

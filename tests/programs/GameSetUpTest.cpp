@@ -60,6 +60,9 @@ TEST(GameCommandLine, ABadValueIsNamedWithTheUsageAndStatus2) {
     EXPECT_EQ(help.exitStatus(), 0);
     EXPECT_NE(help.out.find("Alt+Enter"), std::string::npos);
     EXPECT_NE(help.out.find("settings.ini"), std::string::npos);
+    for (const char* listed : {"--continue", "P or Pause", "F1", "M, - and +", "Y pauses"}) {
+        EXPECT_NE(help.out.find(listed), std::string::npos) << listed;
+    }
 }
 
 TEST(Preferences, TheCommandLineWinsOverTheSettingsFile) {
@@ -102,24 +105,84 @@ TEST(Preferences, OnlyWhatThePlayerChangedDuringTheRunIsKept) {
     options.fullScreen = false;
     options.scale = 2;
     const Preferences run = preferencesFor(file, options);
-    EXPECT_EQ(settingsAfter(file, run.window, run.window), file)
+    EXPECT_EQ(settingsAfter(file, {run.window}, {run.window}), file)
         << "the command line is for one run";
 
     WindowChoice toggled = run.window;
     toggled.fullScreen = true;
-    EXPECT_EQ(settingsAfter(file, run.window, toggled), file) << "full screen, as the file had it";
+    EXPECT_EQ(settingsAfter(file, {run.window}, {toggled}), file)
+        << "full screen, as the file had it";
     Settings windowed = file;
     windowed.fullScreen = false;
-    EXPECT_EQ(settingsAfter(windowed, run.window, toggled), file);
+    EXPECT_EQ(settingsAfter(windowed, {run.window}, {toggled}), file);
 
     const WindowChoice moved{false, 800, 600, 7, 8};
-    const Settings kept = settingsAfter(file, run.window, moved);
+    const Settings kept = settingsAfter(file, {run.window}, {moved});
     EXPECT_EQ(kept.fullScreen, true);
     EXPECT_EQ(kept.windowWidth, 800);
     EXPECT_EQ(kept.windowHeight, 600);
     EXPECT_EQ(kept.windowX, 7);
     EXPECT_EQ(kept.windowY, 8);
     EXPECT_EQ(kept.volume, 40);
+}
+
+TEST(Preferences, TheSoundAsThePlayerSetItAndTheFurthestStageAreKept) {
+    Settings file;
+    file.volume = 40;
+    file.furthestStage = 7;
+    GameOptions options;
+    options.volume = 90;  // for this run only
+    const Preferences run = preferencesFor(file, options);
+    const RunState started{run.window, run.volume, run.muted, run.furthestStage};
+    EXPECT_EQ(settingsAfter(file, started, started), file);
+
+    RunState later = started;
+    later.furthestStage = 3;
+    EXPECT_EQ(settingsAfter(file, started, later).furthestStage, 7) << "the furthest ever";
+    later.furthestStage = 12;
+    later.volume = 80;
+    const Settings kept = settingsAfter(file, started, later);
+    EXPECT_EQ(kept.furthestStage, 12);
+    EXPECT_EQ(kept.volume, 80) << "changed by the player during the run";
+    later.volume = 90;
+    later.muted = true;
+    EXPECT_EQ(settingsAfter(file, started, later).volume, 90);
+    EXPECT_TRUE(settingsAfter(file, started, later).muted);
+}
+
+TEST(Preferences, ContinueStartsAtTheFurthestStageUnlessAStageIsGiven) {
+    Settings file;
+    file.furthestStage = 9;
+    GameOptions options;
+    EXPECT_EQ(preferencesFor(file, options).stage, 1);
+    options.continueRun = true;
+    EXPECT_EQ(preferencesFor(file, options).stage, 9);
+    options.stage = 4;
+    EXPECT_EQ(preferencesFor(file, options).stage, 4);
+    ASSERT_EQ(readGame({"--continue"}, options).verdict, CommandLineResult::Verdict::Run);
+}
+
+TEST(Preferences, APlayersKeyThatGivesAGameKeyIsTheGamesAndNamedOnce) {
+    Settings file;
+    file.keys["Left"] = {"Left", "M"};
+    file.keys["Pause"] = {"Space", "Q"};
+    const Preferences run = preferencesFor(file, {});
+    EXPECT_EQ(run.playerKeys,
+              (platform::PlayerKeyBindings{{platform::PlayerAction::Pause, {44, 20}}}));
+    platform::bindKeys(run.keys);
+    platform::bindPlayerKeys(run.playerKeys);
+    EXPECT_EQ(keyClashes(), (std::vector<std::string>{
+                                "Space gives one of the game's keys, so it does not give Pause",
+                                "M gives one of the game's keys, so it does not give Mute"}))
+        << "Space by its own place, M by the settings";
+    EXPECT_EQ(platform::playerActionOf(20), platform::PlayerAction::Pause) << "Q";
+    EXPECT_EQ(platform::playerActionOf(16), platform::PlayerAction::None) << "M: the game's Left";
+    const ShownKeys shown = shownKeys(file);
+    EXPECT_EQ(shown.at("Left"), "Left / M");
+    EXPECT_EQ(shown.at("Pause"), "Q");
+    EXPECT_EQ(shown.at("Enter"), "Enter");
+    platform::bindKeys({});
+    platform::bindPlayerKeys({});
 }
 
 }  // namespace

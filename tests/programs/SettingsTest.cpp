@@ -213,6 +213,10 @@ TEST_F(SettingsFileTest, ReadsBackWhatItWroteAndDefaultsWithoutAFile) {
         "Right",    "D",        "Keypad 6",    "L",          "PageUp",    "PageDown",
         "Keypad 9", "Keypad 3", "Right Shift", "Right Ctrl", "Right Alt", "Keypad Enter",
         "Keypad .", "Keypad +", "Keypad -",    "Keypad *",   "Keypad ,",  ","};
+    s.muted = true;
+    s.furthestStage = 17;
+    s.keys["Pause"] = {"Q"};
+    s.keys["VolumeUp"] = {"F12", "Keypad 5"};
     std::string error;
     ASSERT_TRUE(writeSettings(absent, s, error)) << error;
     const SettingsFile read = readSettings(path);

@@ -1,0 +1,51 @@
+#pragma once
+// The player's own keys, beside the game's: pause, help and the volume. They act around the game
+// and never reach it. Each has default keys that the settings may replace; a key that gives one
+// of the game's seven keys, by its own place or by the settings' bindings, stays the game's.
+#include <array>
+#include <map>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace platform {
+
+enum class PlayerAction { None, Pause, Help, Mute, VolumeDown, VolumeUp, FocusLost };
+
+struct PlayerKey {
+    std::string_view name;  // as the settings file's [keys] names it
+    PlayerAction action;
+};
+
+inline constexpr std::array<PlayerKey, 5> PlayerKeys = {{
+    {"Pause", PlayerAction::Pause},
+    {"Help", PlayerAction::Help},
+    {"Mute", PlayerAction::Mute},
+    {"VolumeDown", PlayerAction::VolumeDown},
+    {"VolumeUp", PlayerAction::VolumeUp},
+}};
+
+// The action of the player's key with that name; None for any other name.
+PlayerAction playerActionNamed(std::string_view name);
+
+// Action → the scancodes that give it instead of its default keys.
+using PlayerKeyBindings = std::map<PlayerAction, std::vector<int>>;
+
+// Lays the bindings over the defaults, in place of any laid before; made once at start, after the
+// game's own bindings (bindKeys), before keys are read.
+void bindPlayerKeys(const PlayerKeyBindings& bindings);
+
+// The action of the key at an SDL scancode; None when it has none or gives one of the game's keys.
+PlayerAction playerActionOf(int scancode);
+
+// The scancodes that give the action now.
+std::vector<int> scancodesOf(PlayerAction action);
+
+// The keys bound to a player's action that give one of the game's keys instead, with that action.
+std::vector<std::pair<int, PlayerAction>> playerKeysTakenByGame();
+
+// The keys that give the action, by SDL's names joined by " / ", e.g. "P / Pause".
+std::string keyNamesOf(PlayerAction action);
+
+}  // namespace platform

@@ -1,0 +1,22 @@
+#pragma once
+// The words the player's layer shows over the picture, in English and in Korean, with the keys
+// named as the player presses them.
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "platform/Overlay.h"
+
+// For each of the game's keys (by GameKeys' names) and the player's (by PlayerKeys' names), the
+// keys that give it, as shown: "Left / A". A key not listed is shown by its own name.
+using ShownKeys = std::map<std::string, std::string, std::less<>>;
+
+// "Paused" and how to go on.
+platform::OverlayPanel pausedPanel(const ShownKeys& keys);
+// The keys of the game, of the player's layer and of the gamepad, and the furthest stage reached.
+platform::OverlayPanel helpPanel(const ShownKeys& keys, std::int32_t furthestStage);
+// The volume from 0 to 100, or that the sound is off.
+platform::OverlayPanel volumePanel(int volume, bool muted);
+// The keys that start the game, and the help's key.
+platform::OverlayPanel titleHintPanel(const ShownKeys& keys);

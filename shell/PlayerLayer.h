@@ -1,0 +1,68 @@
+#pragma once
+// The player's layer around the game: pause, help, the volume and the title's hint. It acts on
+// the player's actions as they happen and says what to draw over the picture; the game's clock
+// and polls stop while it pauses (see PausingClock), and nothing it does reaches a poll or the
+// game's picture.
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include "platform/Clock.h"
+#include "platform/Overlay.h"
+#include "platform/PlayerKeys.h"
+#include "shell/OverlayTexts.h"
+
+struct PlayerLayerSetUp {
+    int volume = 100;  // 0..100
+    bool muted = false;
+    std::int32_t furthestStage = 1;
+    ShownKeys keys;
+    // The last picture shown again, with what is to be drawn over it now.
+    std::function<void()> redraw;
+    // The sound stopped where it is, or going on.
+    std::function<void(bool paused)> pauseSound;
+    // The volume that sounds from now on, 0 when muted.
+    std::function<void(int volume)> setVolume;
+};
+
+class PlayerLayer {
+  public:
+    // How long a change of volume stays on view.
+    static constexpr std::uint64_t VolumeShownNs = 1'500'000'000;
+    static constexpr int VolumeStep = 10;
+
+    // `clock`: real time, for how long the volume stays on view.
+    PlayerLayer(PlayerLayerSetUp setUp, platform::Clock& clock);
+
+    void act(platform::PlayerAction action);
+    // Ends the pause and the help: the window is being closed, and the game must see it.
+    void resume();
+    // Before each picture the game presents: the title's hint is over the first one only.
+    void presenting();
+    // Takes away what has been on view long enough.
+    void tick();
+
+    // The game waits: paused, or the help is on view.
+    bool holding() const { return paused_ || helpShown_; }
+    int volume() const { return volume_; }
+    bool muted() const { return muted_; }
+    void reachedStage(std::int32_t stage);
+    std::int32_t furthestStage() const { return furthestStage_; }
+
+    // What to draw over the picture now.
+    platform::Overlay overlay() const;
+
+  private:
+    void changed(bool wasHolding);
+    void stepVolume(int by);
+
+    PlayerLayerSetUp setUp_;
+    platform::Clock& clock_;
+    bool paused_ = false;
+    bool helpShown_ = false;
+    int volume_;
+    bool muted_;
+    std::int32_t furthestStage_;
+    int presents_ = 0;
+    std::optional<std::uint64_t> volumeShownUntil_;
+};

@@ -1,0 +1,95 @@
+// The player's keys and the window's focus as SDL reports them: told as the player's actions,
+// never reported to the game nor sent to its window; a key the settings give to the game stays
+// the game's.
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/PlayerKeys.h"
+#include "platform/SdlWindowEvents.h"
+#include "platform/VirtualKeys.h"
+#include "tests/platform/SdlTestSupport.h"
+
+namespace {
+
+using platform::PlayerAction;
+using sdltest::Codes;
+using sdltest::Key;
+using sdltest::pushKey;
+
+class PlayerInputTest : public sdltest::KeySourceTest {
+  protected:
+    void SetUp() override {
+        KeySourceTest::SetUp();
+        keys.onPlayerAction([this](PlayerAction action) { acted.push_back(action); });
+    }
+    void TearDown() override {
+        platform::bindKeys({});
+        platform::bindPlayerKeys({});
+    }
+    static void pushWindowEvent(SDL_WindowEventID id) {
+        SDL_Event event{};
+        event.type = SDL_WINDOWEVENT;
+        event.window.event = static_cast<Uint8>(id);
+        SDL_PushEvent(&event);
+    }
+
+    std::vector<PlayerAction> acted;
+};
+
+TEST_F(PlayerInputTest, ThePlayersKeysActAndNeverReachTheGame) {
+    for (const SDL_Scancode key : {SDL_SCANCODE_P, SDL_SCANCODE_PAUSE, SDL_SCANCODE_F1,
+                                   SDL_SCANCODE_M, SDL_SCANCODE_MINUS, SDL_SCANCODE_KP_PLUS}) {
+        pushKey(key, Key::Down);
+        pushKey(key, Key::Repeat);
+        pushKey(key, Key::Up);
+    }
+    pushKey(SDL_SCANCODE_LEFT, Key::Down);
+    EXPECT_EQ(poll(), (Codes{37})) << "only the game's own key";
+    EXPECT_EQ(acted,
+              (std::vector{PlayerAction::Pause, PlayerAction::Pause, PlayerAction::Help,
+                           PlayerAction::Mute, PlayerAction::VolumeDown, PlayerAction::VolumeDown,
+                           PlayerAction::VolumeUp, PlayerAction::VolumeUp}))
+        << "a volume key steps again as it repeats, the others act once";
+
+    pushKey(SDL_SCANCODE_F2, Key::Down);
+    platform::SdlWindowEvents events;
+    platform::WindowMessage message;
+    std::vector<std::uintptr_t> sent;
+    while (events.nextMessage(message)) {
+        sent.push_back(message.wParam);
+    }
+    EXPECT_EQ(sent, (std::vector<std::uintptr_t>{37, 0x71})) << "nor to the window: Left and F2";
+}
+
+TEST_F(PlayerInputTest, AKeyThatGivesOneOfTheGamesKeysIsTheGames) {
+    platform::bindKeys({{VK_LEFT, {SDL_SCANCODE_M}}});
+    platform::bindPlayerKeys({{PlayerAction::Pause, {SDL_SCANCODE_Q}}});
+    pushKey(SDL_SCANCODE_M, Key::Down);
+    pushKey(SDL_SCANCODE_P, Key::Down);  // no longer the pause key
+    pushKey(SDL_SCANCODE_Q, Key::Down);
+    EXPECT_EQ(poll(), (Codes{37, 'P'}));
+    EXPECT_EQ(acted, std::vector{PlayerAction::Pause});
+    EXPECT_EQ(platform::keyNamesOf(PlayerAction::Pause), "Q");
+    EXPECT_EQ(platform::keyNamesOf(PlayerAction::Mute), "") << "M is the game's Left";
+
+    platform::bindPlayerKeys({{PlayerAction::Help, {SDL_SCANCODE_ESCAPE, SDL_SCANCODE_H}}});
+    EXPECT_EQ(platform::playerActionOf(SDL_SCANCODE_ESCAPE), PlayerAction::None)
+        << "the game's own Escape keeps its meaning";
+    EXPECT_EQ(platform::playerActionOf(SDL_SCANCODE_H), PlayerAction::Help);
+}
+
+TEST_F(PlayerInputTest, OnlyAWindowThatHadTheFocusIsPausedWhenItLosesIt) {
+    pushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
+    pushWindowEvent(SDL_WINDOWEVENT_MINIMIZED);
+    poll();
+    EXPECT_EQ(acted, std::vector<PlayerAction>{}) << "never had it";
+    pushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
+    pushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
+    pushWindowEvent(SDL_WINDOWEVENT_MINIMIZED);
+    poll();
+    EXPECT_EQ(acted, std::vector{PlayerAction::FocusLost}) << "once for losing it";
+}
+
+}  // namespace

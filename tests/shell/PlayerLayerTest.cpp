@@ -1,0 +1,141 @@
+// The player's layer on its own: what each of the player's actions does to the pause, the help
+// and the volume, what is drawn over the picture and when it goes; and a kept window fitted onto
+// the screens there are now.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "shell/PlayerLayer.h"
+#include "shell/WindowPlacement.h"
+
+namespace {
+
+using platform::OverlayPlace;
+using platform::PlayerAction;
+
+class PlayerLayerTest : public ::testing::Test {
+  protected:
+    PlayerLayer make(int volume = 50, bool muted = false) {
+        return PlayerLayer({.volume = volume,
+                            .muted = muted,
+                            .furthestStage = 3,
+                            .keys = {{"Pause", "P / Pause"}, {"Help", "F1"}},
+                            .redraw = [this] { ++redraws; },
+                            .pauseSound = [this](bool paused) { soundPaused.push_back(paused); },
+                            .setVolume = [this](int level) { volumes.push_back(level); }},
+                           clock);
+    }
+    static std::vector<OverlayPlace> places(const PlayerLayer& layer) {
+        std::vector<OverlayPlace> shown;
+        for (const platform::OverlayPanel& panel : layer.overlay()) {
+            shown.push_back(panel.place);
+        }
+        return shown;
+    }
+
+    platform::VirtualClock clock;
+    int redraws = 0;
+    std::vector<bool> soundPaused;
+    std::vector<int> volumes;
+};
+
+TEST_F(PlayerLayerTest, PauseHelpAndALostFocusHoldTheGame) {
+    PlayerLayer layer = make();
+    layer.act(PlayerAction::Pause);
+    EXPECT_TRUE(layer.holding());
+    EXPECT_EQ(layer.overlay(),
+              platform::Overlay{pausedPanel({{"Pause", "P / Pause"}, {"Help", "F1"}})});
+    EXPECT_NE(layer.overlay()[0].columns[0][0].find("P / Pause"), std::string::npos);
+    layer.act(PlayerAction::FocusLost);
+    EXPECT_TRUE(layer.holding()) << "a lost focus never goes on";
+    layer.act(PlayerAction::Pause);
+    EXPECT_FALSE(layer.holding());
+
+    layer.act(PlayerAction::Help);
+    EXPECT_TRUE(layer.holding());
+    EXPECT_EQ(places(layer), std::vector{OverlayPlace::Middle});
+    EXPECT_NE(layer.overlay()[0].columns[1].back().find("3"), std::string::npos)
+        << "the furthest stage, in Korean too";
+    layer.act(PlayerAction::Pause);
+    EXPECT_FALSE(layer.holding()) << "pause leaves the help";
+    layer.act(PlayerAction::Help);
+    layer.act(PlayerAction::Help);
+    EXPECT_FALSE(layer.holding());
+    layer.act(PlayerAction::FocusLost);
+    layer.resume();
+    EXPECT_FALSE(layer.holding()) << "the window closing ends any hold";
+
+    EXPECT_EQ(soundPaused, (std::vector<bool>{true, false, true, false, true, false, true, false}))
+        << "the sound stops and goes on with the game, once each time";
+    EXPECT_EQ(redraws, 9);
+}
+
+TEST_F(PlayerLayerTest, VolumeStepsWithinItsRangeAndShowsForAWhile) {
+    PlayerLayer layer = make(95);
+    layer.act(PlayerAction::VolumeUp);
+    layer.act(PlayerAction::VolumeUp);
+    EXPECT_EQ(layer.volume(), 100);
+    layer.act(PlayerAction::Mute);
+    EXPECT_TRUE(layer.muted());
+    layer.act(PlayerAction::VolumeDown);
+    EXPECT_FALSE(layer.muted()) << "a step sounds again";
+    EXPECT_EQ(volumes, (std::vector<int>{100, 100, 0, 90}));
+    for (int i = 0; i < 12; ++i) {
+        layer.act(PlayerAction::VolumeDown);
+    }
+    EXPECT_EQ(layer.volume(), 0);
+    EXPECT_FALSE(layer.holding()) << "the volume never holds the game";
+
+    EXPECT_EQ(places(layer), std::vector{OverlayPlace::TopRight});
+    EXPECT_NE(layer.overlay()[0].columns[0][0].find("0 %"), std::string::npos);
+    const int before = redraws;
+    clock.advanceNs(PlayerLayer::VolumeShownNs - 1);
+    layer.tick();
+    EXPECT_EQ(places(layer).size(), 1u);
+    clock.advanceNs(1);
+    layer.tick();
+    EXPECT_TRUE(layer.overlay().empty());
+    EXPECT_EQ(redraws, before + 1) << "the level taken away from a still picture too";
+    layer.act(PlayerAction::Mute);
+    EXPECT_NE(layer.overlay()[0].columns[0][0].find("Sound off"), std::string::npos);
+}
+
+TEST_F(PlayerLayerTest, TheTitlesHintLiesOverTheFirstPictureOnly) {
+    PlayerLayer layer = make();
+    EXPECT_TRUE(layer.overlay().empty()) << "before any picture";
+    layer.presenting();
+    EXPECT_EQ(places(layer), std::vector{OverlayPlace::Bottom});
+    EXPECT_NE(layer.overlay()[0].columns[0][1].find("화살표"), std::string::npos);
+    layer.act(PlayerAction::Pause);
+    EXPECT_EQ(places(layer), std::vector{OverlayPlace::Middle}) << "not under the pause";
+    layer.act(PlayerAction::Pause);
+    layer.presenting();
+    EXPECT_TRUE(layer.overlay().empty()) << "gone with the stage card";
+    layer.reachedStage(2);
+    EXPECT_EQ(layer.furthestStage(), 3);
+    layer.reachedStage(8);
+    EXPECT_EQ(layer.furthestStage(), 8);
+}
+
+TEST(WindowPlacement, AKeptWindowIsFittedOntoTheNearestScreen) {
+    const std::vector<RECT> screens = {{0, 0, 1280, 720}, {1280, 0, 3200, 1080}};
+    const WindowChoice onSecond{false, 1600, 900, 1400, 100};
+    EXPECT_EQ(fittedOnScreens(onSecond, screens, 640, 480), onSecond) << "it fits: unchanged";
+
+    const WindowChoice tooLarge{false, 2560, 1600, 10, 10};
+    EXPECT_EQ(fittedOnScreens(tooLarge, screens, 640, 480),
+              (WindowChoice{false, 1728, 972, 1376, 54}))
+        << "onto the screen that showed most of it";
+    const WindowChoice goneScreen{true, 800, 600, 5000, 2000};
+    EXPECT_EQ(fittedOnScreens(goneScreen, screens, 640, 480),
+              (WindowChoice{true, 800, 600, 2400, 480}))
+        << "the screen it was on is gone: onto the closest, whole";
+    const WindowChoice unplaced{false, 0, 0, std::nullopt, std::nullopt};
+    EXPECT_EQ(fittedOnScreens(unplaced, screens, 640, 480), unplaced);
+    EXPECT_EQ(fittedOnScreens(unplaced, screens, 2000, 1000),
+              (WindowChoice{false, 1152, 648, std::nullopt, std::nullopt}))
+        << "the main screen";
+    EXPECT_EQ(fittedOnScreens(tooLarge, {}, 640, 480), tooLarge) << "no screens known";
+}
+
+}  // namespace

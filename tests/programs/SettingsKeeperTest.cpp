@@ -28,8 +28,9 @@ class SettingsKeeperTest : public ::testing::Test {
 };
 
 TEST_F(SettingsKeeperTest, AChangeIsWrittenAtTheNextLookAndOnlyThen) {
+    const SettingsFile untouched{path, Settings{}, {}};
     SettingsKeeper keeper(
-        {path, {}, {}}, [this] { return now; }, clock);
+        untouched, [this] { return now; }, clock);
     keeper.keepSoon();
     EXPECT_FALSE(fs::exists(path)) << "nothing changed";
     now.fullScreen = false;  // Alt+Enter
@@ -47,8 +48,9 @@ TEST_F(SettingsKeeperTest, AChangeIsWrittenAtTheNextLookAndOnlyThen) {
 }
 
 TEST_F(SettingsKeeperTest, ADamagedFileIsSetAsideOnceThenReplaced) {
+    const SettingsFile damaged{path, Settings{}, "settings.ini:1: not a setting"};
     SettingsKeeper keeper(
-        {path, {}, "settings.ini:1: not a setting"}, [this] { return now; }, clock);
+        damaged, [this] { return now; }, clock);
     { std::ofstream(path) << "nonsense\n"; }
     now.furthestStage = 5;
     keeper.keepNow();

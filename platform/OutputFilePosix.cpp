@@ -1,5 +1,7 @@
 #include "platform/OutputFile.h"
 
+#include "platform/BrowserPage.h"
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -86,6 +88,7 @@ bool OutputFile::complete(std::string& error) {
         return false;
     }
     completed_ = true;
+    platform::announceFileWritten(path_.c_str());
     return true;
 }
 

@@ -45,7 +45,11 @@ SdlWindow::~SdlWindow() {
 void SdlWindow::showWindowed(std::uint32_t clientWidth, std::uint32_t clientHeight) {
     setFullScreen(false);
     SDL_SetWindowBordered(window_, SDL_TRUE);
+#ifndef __EMSCRIPTEN__
+    // In a browser the page scales the canvas; a resizable window would have SDL grow the
+    // canvas's own pixels to its size on the page instead.
     SDL_SetWindowResizable(window_, SDL_TRUE);
+#endif
     SDL_SetWindowSize(window_, static_cast<int>(clientWidth), static_cast<int>(clientHeight));
     keepTopLeftInWorkArea();
     showAgain();

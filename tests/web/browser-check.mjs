@@ -104,9 +104,22 @@ async function steer(page, key, sign) {
   }
 }
 
-// A page whose console errors, uncaught exceptions and printed lines are kept.
+// Counts the pictures put on the canvas.
+function countPresents() {
+  const put = CanvasRenderingContext2D.prototype.putImageData;
+  window.tbPresents = 0;
+  CanvasRenderingContext2D.prototype.putImageData = function (...picture) {
+    ++window.tbPresents;
+    return put.apply(this, picture);
+  };
+}
+
+const presents = page => page.evaluate(() => window.tbPresents);
+
+// A page whose console errors, uncaught exceptions, printed lines and presents are kept.
 async function openPage(browser, setUp) {
   const page = await browser.newPage();
+  await page.evaluateOnNewDocument(countPresents);
   page.errors = [];
   page.lines = [];
   page.on('console', message => {
@@ -183,6 +196,46 @@ const cases = {
     await cdp.send('Input.dispatchTouchEvent', {type: 'touchEnd', touchPoints: []});
     const still = await page.$$eval('#touch button.held', keys => keys.length);
     expect(still === 0, `${still} keys still held after the touches ended`);
+    expectNoErrors(page);
+    await page.close();
+  },
+
+  // A tab in the background holds the game still, and it goes on once the tab is shown again.
+  async hidden(browser, site) {
+    const page = await openPage(browser);
+    await page.goto(site.url);
+    await waitForPicture(page, 'title');
+    await page.keyboard.press('Enter');
+    await waitForPicture(page, 'card');
+    await page.keyboard.press('ArrowRight');
+    await inPlay(page);
+    const other = await browser.newPage();
+    await other.bringToFront();
+    await waitFor('the page never became hidden', async () => {
+      const state = await page.evaluate(() => document.visibilityState);
+      return {ok: state === 'hidden', why: state};
+    });
+    const before = await presents(page);
+    await new Promise(done => setTimeout(done, 2000));
+    const after = await presents(page);
+    expect(after - before <= 1, `${after - before} presents in a hidden tab`);
+    await page.bringToFront();
+    await waitFor('the game did not go on in the tab shown again', async () => {
+      const now = await presents(page);
+      return {ok: now > after + 10, why: `${now - after} presents since`};
+    });
+    expectNoErrors(page);
+    await other.close();
+    await page.close();
+  },
+
+  // A browser without WebAssembly gets a message, not a blank page.
+  async 'no-webassembly'(browser, site) {
+    const page = await openPage(browser, page =>
+      page.evaluateOnNewDocument(() => delete window.WebAssembly));
+    await page.goto(site.url);
+    const said = await page.$eval('#status', line => line.textContent);
+    expect(said === 'This browser cannot run the game: it has no WebAssembly.', `status "${said}"`);
     expectNoErrors(page);
     await page.close();
   },

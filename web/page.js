@@ -146,12 +146,16 @@
     say('This browser cannot run the game: it has no ' + lacking + '.');
     return;
   }
+  let lastProblem = '';  // the game's last line on standard error, which names what went wrong
   window.Module = Object.assign(window.Module || {}, {
     canvas,
     // The page, not SDL, scales the 640 × 480 picture to the tab.
     arguments: ['--window', '--scale', '1'],
     print: line => console.log(line),
-    printErr: line => console.warn(line),
+    printErr: line => {
+      lastProblem = line;
+      console.warn(line);
+    },
     preRun: [loadSettings],
     onRuntimeInitialized: () => say(''),
     onFileWritten: path => {
@@ -159,7 +163,8 @@
         saveSettings();
       }
     },
-    onExit: () => showEnd('The game has ended.'),
+    onExit: status =>
+      showEnd(status === 0 ? 'The game has ended.' : 'The game stopped: ' + lastProblem),
     onAbort: what => showEnd('The game stopped: ' + what),
   });
   startGame();

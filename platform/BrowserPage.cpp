@@ -25,6 +25,16 @@ EM_JS(void, tbAnnounceFileWritten, (const char* path), {
         Module['onFileWritten'](UTF8ToString(path));
     }
 });
+
+EM_JS(void, tbShowPageFullScreen, (int fullScreen), {
+    if (Module['onFullScreenWanted']) {
+        Module['onFullScreenWanted'](fullScreen !== 0);
+    }
+});
+
+EM_JS(int, tbIsPageFullScreen, (), {
+    return typeof document !== 'undefined' && document.fullscreenElement ? 1 : 0;
+});
 // clang-format on
 
 namespace platform {
@@ -35,6 +45,14 @@ void waitWhilePageHidden() {
 
 void announceFileWritten(const char* path) {
     tbAnnounceFileWritten(path);
+}
+
+void showPageFullScreen(bool fullScreen) {
+    tbShowPageFullScreen(fullScreen ? 1 : 0);
+}
+
+bool isPageFullScreen() {
+    return tbIsPageFullScreen() != 0;
 }
 
 }  // namespace platform

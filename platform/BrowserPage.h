@@ -9,6 +9,9 @@ namespace platform {
 void waitWhilePageHidden();
 // Tells the page that a file is written whole, so that it can keep it (in IndexedDB).
 void announceFileWritten(const char* path);
+// Asks the page to show the game at full screen, or no longer; the page scales the canvas.
+void showPageFullScreen(bool fullScreen);
+bool isPageFullScreen();
 #else
 inline void waitWhilePageHidden() {}
 inline void announceFileWritten(const char*) {}

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include "platform/BrowserPage.h"
 #include "platform/PictureFit.h"
 
 namespace platform {
@@ -110,8 +111,14 @@ void SdlWindow::keepTopLeftInWorkArea() {
     SDL_SetWindowPosition(window_, x, y);
 }
 
+// In a browser the page shows the canvas at full screen and scales it, as its own button does:
+// SDL's full screen would make the canvas's pixels the screen's.
 void SdlWindow::setFullScreen(bool fullScreen) {
+#ifdef __EMSCRIPTEN__
+    showPageFullScreen(fullScreen);
+#else
     SDL_SetWindowFullscreen(window_, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+#endif
     fullScreenRestores_ = 0;
     showAgain();
 }
@@ -136,7 +143,11 @@ void SdlWindow::keepFullScreenSize() {
 }
 
 bool SdlWindow::isFullScreen() const {
+#ifdef __EMSCRIPTEN__
+    return isPageFullScreen();
+#else
     return (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
+#endif
 }
 
 RECT SdlWindow::clientBounds() const {

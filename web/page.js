@@ -66,6 +66,17 @@
     });
   }
 
+  // The picture at full screen, for the button and Alt+Enter alike.
+  // The browser refuses when the player has not just acted; the game then stays in the tab.
+  function showFullScreen(fullScreen) {
+    const game = document.getElementById('game');
+    if (fullScreen && !document.fullscreenElement) {
+      game.requestFullscreen().catch(error => console.warn('tilebounce: no full screen:', error));
+    } else if (!fullScreen && document.fullscreenElement) {
+      document.exitFullscreen().catch(error => console.warn('tilebounce: full screen kept:', error));
+    }
+  }
+
   function sendKey(type, code) {
     const [key, keyCode] = gameKeys[code];
     const event = new KeyboardEvent(type, {code, key, bubbles: true, cancelable: true});
@@ -121,8 +132,7 @@
     }
     document.getElementById('fullscreen').addEventListener('click', event => {
       event.currentTarget.blur();
-      const game = document.getElementById('game');
-      (game.requestFullscreen || game.webkitRequestFullscreen).call(game);
+      showFullScreen(true);
     });
     document.getElementById('again').addEventListener('click', () => location.reload());
     wireTouchKeys();
@@ -158,6 +168,7 @@
     },
     preRun: [loadSettings],
     onRuntimeInitialized: () => say(''),
+    onFullScreenWanted: showFullScreen,
     onFileWritten: path => {
       if (path.startsWith(settingsFolder + '/')) {
         saveSettings();

@@ -145,6 +145,17 @@ const ended = page => waitFor('the page never said that the game ended', async (
   return {ok: text.includes('The game has ended.'), why: `"${text.trim()}"`};
 });
 
+// Alt+Enter, then waits until the element at full screen is `wanted` ('none': none).
+async function toggleFullScreen(page, wanted) {
+  await page.keyboard.down('Alt');
+  await page.keyboard.press('Enter');
+  await page.keyboard.up('Alt');
+  await waitFor(`Alt+Enter did not make the full screen ${wanted}`, async () => {
+    const now = await page.evaluate(() => (document.fullscreenElement || {id: 'none'}).id);
+    return {ok: now === wanted, why: now};
+  });
+}
+
 const cases = {
   // Loads cleanly, shows the title, the card and stage 1 as the replay tool draws them, steers,
   // and ends on Escape with the page saying so.
@@ -155,6 +166,9 @@ const cases = {
     expect(await page.title() === windowTitle, `page title "${await page.title()}"`);
     const icon = await page.$eval('link[rel=icon]', link => link.href.slice(0, 22));
     expect(icon === 'data:image/x-icon;base', `favicon ${icon}`);
+    await toggleFullScreen(page, 'game');
+    await waitForPicture(page, 'title');
+    await toggleFullScreen(page, 'none');
     await page.keyboard.press('Enter');
     await waitForPicture(page, 'card');
     await page.keyboard.press('ArrowRight');

@@ -268,8 +268,9 @@ const cases = {
 
 const unpacked = join(work, 'site');
 execFileSync('unzip', ['-q', join(webDir, 'tilebounce-web.zip'), '-d', unpacked]);
-const files = readdirSync(unpacked).sort().join(' ');
-if (files !== 'index.html tilebounce.js tilebounce.wasm') {
+const files = readdirSync(unpacked, {recursive: true}).sort().join(' ');
+if (files !== 'LICENSE THIRD-PARTY.md index.html licences licences/Emscripten.txt ' +
+    'licences/FreeType.txt licences/SDL2.txt licences/SDL2_ttf.txt tilebounce.js tilebounce.wasm') {
   console.error(`browser-check: the zip holds ${files}`);
   process.exit(1);
 }

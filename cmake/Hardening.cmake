@@ -5,7 +5,7 @@
 # fuzz builds go without, as _FORTIFY_SOURCE and the sanitizers get in each other's way.
 option(TB_HARDENING "Debian's hardening flags (dpkg-buildflags) in Release and RelWithDebInfo"
        ON)
-if(TB_HARDENING AND NOT WIN32 AND NOT TB_SANITIZE AND NOT TB_FUZZ)
+if(TB_HARDENING AND NOT CMAKE_CROSSCOMPILING AND NOT TB_SANITIZE AND NOT TB_FUZZ)
     find_program(TB_DPKG_BUILDFLAGS dpkg-buildflags REQUIRED)
     set(optimised $<CONFIG:Release,RelWithDebInfo>)
     set(compiled $<AND:${optimised},$<COMPILE_LANGUAGE:C,CXX>>)

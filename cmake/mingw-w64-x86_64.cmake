@@ -1,5 +1,5 @@
 # Cross-compiles for 64-bit Windows with Debian's mingw-w64 (posix thread model).
-# TB_WINDOWS_DEPS lists the prefixes the Windows builds of the libraries were installed into;
+# TB_DEPS lists the prefixes the Windows builds of the libraries were installed into;
 # they join the find root so that find_package sees them and never the Linux copies.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
@@ -8,7 +8,7 @@ set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
 set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
 set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
 
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32 ${TB_WINDOWS_DEPS})
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32 ${TB_DEPS})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

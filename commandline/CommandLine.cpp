@@ -57,7 +57,9 @@ CommandLineResult refusal(const ProgramDescription& program, const std::string& 
 }
 
 const CommandLineOption* findOption(const ProgramDescription& program, std::string_view name) {
-    const auto found = std::ranges::find(program.options, name, &CommandLineOption::name);
+    const auto found =
+        std::find_if(program.options.begin(), program.options.end(),
+                     [name](const CommandLineOption& option) { return option.name == name; });
     return found != program.options.end() ? &*found : nullptr;
 }
 

@@ -16,6 +16,7 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/BrowserPage.h"
 #include "platform/PartFiles.h"
 
 namespace {
@@ -252,6 +253,7 @@ bool OutputFile::complete(std::string& error) {
         return false;
     }
     completed_ = true;
+    platform::announceFileWritten(path_.c_str());
     return true;
 }
 

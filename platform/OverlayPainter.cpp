@@ -23,7 +23,8 @@ constexpr int SmallestPixels = 6;
 constexpr std::size_t MostFonts = 16;
 
 bool hasHangul(const std::string& line) {
-    return std::ranges::any_of(line, [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    return std::any_of(line.begin(), line.end(),
+                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
 struct Extent {

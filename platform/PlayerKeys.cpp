@@ -28,7 +28,8 @@ constexpr std::array<int, 7> GameKeyCodes = {VK_RETURN, VK_ESCAPE, VK_SPACE, VK_
 
 // A key that gives one of the game's keys, by its own place or by the settings, is the game's.
 bool givesGameKey(int scancode) {
-    return std::ranges::find(GameKeyCodes, virtualKeyOf(scancode)) != GameKeyCodes.end();
+    return std::find(GameKeyCodes.begin(), GameKeyCodes.end(), virtualKeyOf(scancode)) !=
+           GameKeyCodes.end();
 }
 
 PlayerKeyBindings& boundActions() {
@@ -39,7 +40,8 @@ PlayerKeyBindings& boundActions() {
 }  // namespace
 
 PlayerAction playerActionNamed(std::string_view name) {
-    const auto* found = std::ranges::find(PlayerKeys, name, &PlayerKey::name);
+    const auto* found = std::find_if(PlayerKeys.begin(), PlayerKeys.end(),
+                                     [name](const PlayerKey& key) { return key.name == name; });
     return found != PlayerKeys.end() ? found->action : PlayerAction::None;
 }
 
@@ -55,7 +57,7 @@ PlayerAction playerActionOf(int scancode) {
         return PlayerAction::None;
     }
     for (const auto& [action, scancodes] : boundActions()) {
-        if (std::ranges::find(scancodes, scancode) != scancodes.end()) {
+        if (std::find(scancodes.begin(), scancodes.end(), scancode) != scancodes.end()) {
             return action;
         }
     }
@@ -66,8 +68,8 @@ std::vector<int> scancodesOf(PlayerAction action) {
     std::vector<int> giving;
     const auto bound = boundActions().find(action);
     if (bound != boundActions().end()) {
-        std::ranges::copy_if(bound->second, std::back_inserter(giving),
-                             [action](int scancode) { return playerActionOf(scancode) == action; });
+        std::copy_if(bound->second.begin(), bound->second.end(), std::back_inserter(giving),
+                     [action](int scancode) { return playerActionOf(scancode) == action; });
     }
     return giving;
 }

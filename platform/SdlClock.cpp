@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "platform/BrowserPage.h"
+
 namespace platform {
 namespace {
 
@@ -28,6 +30,7 @@ std::uint64_t SdlClock::nowNs() {
 }
 
 void SdlClock::sleepUntilNs(std::uint64_t deadlineNs) {
+    waitWhilePageHidden();
     constexpr std::uint64_t nsPerMs = 1'000'000;
     for (std::uint64_t now = nowNs(); now < deadlineNs; now = nowNs()) {
         SDL_PumpEvents();
@@ -39,6 +42,7 @@ void SdlClock::sleepUntilNs(std::uint64_t deadlineNs) {
 }
 
 void SdlClock::awaitEvents(std::uint32_t timeoutMs) {
+    waitWhilePageHidden();
     SDL_WaitEventTimeout(nullptr, static_cast<int>(timeoutMs));
 }
 

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include "platform/BrowserPage.h"
 #include "platform/PictureFit.h"
 
 namespace platform {
@@ -45,7 +46,11 @@ SdlWindow::~SdlWindow() {
 void SdlWindow::showWindowed(std::uint32_t clientWidth, std::uint32_t clientHeight) {
     setFullScreen(false);
     SDL_SetWindowBordered(window_, SDL_TRUE);
+#ifndef __EMSCRIPTEN__
+    // In a browser the page scales the canvas; a resizable window would have SDL grow the
+    // canvas's own pixels to its size on the page instead.
     SDL_SetWindowResizable(window_, SDL_TRUE);
+#endif
     SDL_SetWindowSize(window_, static_cast<int>(clientWidth), static_cast<int>(clientHeight));
     keepTopLeftInWorkArea();
     showAgain();
@@ -121,11 +126,17 @@ void SdlWindow::keepTopLeftInWorkArea() {
     SDL_SetWindowPosition(window_, x, y);
 }
 
+// In a browser the page shows the canvas at full screen and scales it, as its own button does:
+// SDL's full screen would make the canvas's pixels the screen's.
 void SdlWindow::setFullScreen(bool fullScreen) {
     if (!fullScreen && (!windowedAtMs_ || isFullScreen())) {
         windowedAtMs_ = SDL_GetTicks();
     }
+#ifdef __EMSCRIPTEN__
+    showPageFullScreen(fullScreen);
+#else
     SDL_SetWindowFullscreen(window_, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+#endif
     fullScreenRestores_ = 0;
     showAgain();
 }
@@ -150,7 +161,11 @@ void SdlWindow::keepFullScreenSize() {
 }
 
 bool SdlWindow::isFullScreen() const {
+#ifdef __EMSCRIPTEN__
+    return isPageFullScreen();
+#else
     return (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
+#endif
 }
 
 RECT SdlWindow::clientBounds() const {

@@ -50,8 +50,9 @@ HRESULT createMainWindow(platform::Window** window) {
 
 HRESULT destroyMainWindow(platform::Window* window) {
     auto& windows = shell().windows;
-    const auto kept = std::ranges::find_if(
-        windows, [window](const auto& candidate) { return candidate.get() == window; });
+    const auto kept = std::find_if(windows.begin(), windows.end(), [window](const auto& candidate) {
+        return candidate.get() == window;
+    });
     if (kept == windows.end()) {
         return S_OK;
     }

@@ -69,8 +69,9 @@ ShownKeys shownKeys(const Settings& settings) {
 std::vector<std::string> keyClashes() {
     std::vector<std::string> clashes;
     for (const auto& [scancode, action] : platform::playerKeysTakenByGame()) {
-        const auto* key =
-            std::ranges::find(platform::PlayerKeys, action, &platform::PlayerKey::action);
+        const auto* key = std::find_if(
+            platform::PlayerKeys.begin(), platform::PlayerKeys.end(),
+            [action](const platform::PlayerKey& named) { return named.action == action; });
         clashes.push_back(platform::keyNameOf(scancode) +
                           " gives one of the game's keys, so it does not give " +
                           std::string(key->name));

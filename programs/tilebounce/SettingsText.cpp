@@ -111,7 +111,7 @@ bool readPosition(std::string_view value, std::optional<int>& position, std::str
 // The game key a key name already stands for, if any.
 const std::string* boundTo(const Settings& s, const std::string& keyName) {
     for (const auto& [gameKey, names] : s.keys) {
-        if (std::ranges::find(names, keyName) != names.end()) {
+        if (std::find(names.begin(), names.end(), keyName) != names.end()) {
             return &gameKey;
         }
     }
@@ -174,7 +174,7 @@ bool readKeyList(std::string_view value, const std::string& gameKey, Settings& s
             problem = "binds " + name + ", which stands for " + *other + " already";
             return false;
         }
-        if (std::ranges::find(read, name) == read.end()) {
+        if (std::find(read.begin(), read.end(), name) == read.end()) {
             read.push_back(name);
         }
     }

@@ -1,0 +1,107 @@
+// node bench/web-page.mjs WEB_DIR: the page of scripts/build-web in Debian's headless Chromium,
+// served on 127.0.0.1. Prints `key value` lines: the time from navigation to the title on screen
+// (the first picture that is not all black; median of five loads), presents a second over 10 s of
+// play, and over the same 10 s the page's main thread busy time and the CPU of all of Chromium's
+// processes, each as a percentage of one core.
+import {readFileSync, readdirSync, rmSync, mkdirSync} from 'node:fs';
+import {execFileSync} from 'node:child_process';
+import {join, resolve} from 'node:path';
+import {launchChromium} from '../tests/web/chromium.mjs';
+import {serve} from '../tests/web/static-server.mjs';
+
+const webDir = resolve(process.argv[2] || 'build/web');
+const work = join(webDir, 'bench');
+rmSync(work, {recursive: true, force: true});
+mkdirSync(work, {recursive: true});
+execFileSync('unzip', ['-q', join(webDir, 'tilebounce-web.zip'), '-d', join(work, 'site')]);
+
+// Counts the canvas's pictures, and notes when the first one that is not all black came.
+function countPresents() {
+  const put = CanvasRenderingContext2D.prototype.putImageData;
+  window.tbPresents = 0;
+  window.tbFirstPictureMs = null;
+  CanvasRenderingContext2D.prototype.putImageData = function (image, ...rest) {
+    ++window.tbPresents;
+    if (window.tbFirstPictureMs === null) {
+      for (let i = 0; i < image.data.length; i += 4 * 97) {
+        if (image.data[i] | image.data[i + 1] | image.data[i + 2]) {
+          window.tbFirstPictureMs = performance.now();
+          break;
+        }
+      }
+    }
+    return put.call(this, image, ...rest);
+  };
+}
+
+// Processor time of a process and all its descendants, in seconds.
+function treeCpuSeconds(pid) {
+  const ticks = 100;  // USER_HZ on Linux
+  const children = new Map();
+  const cpu = new Map();
+  for (const entry of readdirSync('/proc')) {
+    if (!/^\d+$/.test(entry)) {
+      continue;
+    }
+    try {
+      const fields = readFileSync(`/proc/${entry}/stat`, 'utf8').replace(/^.*\) /, '').split(' ');
+      const parent = Number(fields[1]);
+      children.set(parent, [...(children.get(parent) || []), Number(entry)]);
+      cpu.set(Number(entry), (Number(fields[11]) + Number(fields[12])) / ticks);
+    } catch {
+      // gone since the listing
+    }
+  }
+  let total = 0;
+  const pending = [pid];
+  while (pending.length) {
+    const next = pending.pop();
+    total += cpu.get(next) || 0;
+    pending.push(...(children.get(next) || []));
+  }
+  return total;
+}
+
+const sleep = ms => new Promise(done => setTimeout(done, ms));
+const site = await serve(join(work, 'site'));
+const browser = await launchChromium(join(work, 'profile'));
+try {
+  const titleTimes = [];
+  for (let load = 0; load < 5; ++load) {
+    const page = await browser.newPage();
+    await page.evaluateOnNewDocument(countPresents);
+    await page.goto(site.url);
+    await page.waitForFunction(() => window.tbFirstPictureMs !== null, {timeout: 60000});
+    titleTimes.push(await page.evaluate(() => window.tbFirstPictureMs));
+    await page.close();
+  }
+  titleTimes.sort((a, b) => a - b);
+  console.log(`title_ms ${titleTimes[2].toFixed(0)}`);
+  console.log(`title_ms_range ${titleTimes[0].toFixed(0)}-${titleTimes[4].toFixed(0)}`);
+
+  const page = await browser.newPage();
+  await page.evaluateOnNewDocument(countPresents);
+  await page.goto(site.url);
+  await page.waitForFunction(() => window.tbFirstPictureMs !== null, {timeout: 60000});
+  await page.keyboard.press('Enter');
+  await sleep(1000);
+  await page.keyboard.press('ArrowRight');
+  await sleep(1000);
+  const cdp = await page.createCDPSession();
+  await cdp.send('Performance.enable');
+  const busy = async () => (await cdp.send('Performance.getMetrics')).metrics
+    .find(metric => metric.name === 'TaskDuration').value;
+  const pid = browser.process().pid;
+  const before = {presents: await page.evaluate(() => window.tbPresents), busy: await busy(),
+                  cpu: treeCpuSeconds(pid), at: performance.now()};
+  await sleep(10000);
+  const after = {presents: await page.evaluate(() => window.tbPresents), busy: await busy(),
+                 cpu: treeCpuSeconds(pid), at: performance.now()};
+  const seconds = (after.at - before.at) / 1000;
+  console.log(`presents_per_second ${((after.presents - before.presents) / seconds).toFixed(1)}`);
+  console.log(`main_thread_percent ${(100 * (after.busy - before.busy) / seconds).toFixed(1)}`);
+  console.log(`chromium_cpu_percent ${(100 * (after.cpu - before.cpu) / seconds).toFixed(1)}`);
+} finally {
+  await browser.close();
+  await site.close();
+}

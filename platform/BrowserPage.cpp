@@ -1,0 +1,58 @@
+#include "platform/BrowserPage.h"
+
+#include <emscripten.h>
+
+// JavaScript, run by the page's runtime (and kept from the C++ formatter); Asyncify suspends the
+// game while the promise waits.
+// clang-format off
+EM_ASYNC_JS(void, tbWaitWhilePageHidden, (), {
+    if (typeof document === 'undefined' || !document.hidden) {
+        return;
+    }
+    await new Promise(resolve => {
+        const shown = () => {
+            if (!document.hidden) {
+                document.removeEventListener('visibilitychange', shown);
+                resolve();
+            }
+        };
+        document.addEventListener('visibilitychange', shown);
+    });
+});
+
+EM_JS(void, tbAnnounceFileWritten, (const char* path), {
+    if (Module['onFileWritten']) {
+        Module['onFileWritten'](UTF8ToString(path));
+    }
+});
+
+EM_JS(void, tbShowPageFullScreen, (int fullScreen), {
+    if (Module['onFullScreenWanted']) {
+        Module['onFullScreenWanted'](fullScreen !== 0);
+    }
+});
+
+EM_JS(int, tbIsPageFullScreen, (), {
+    return typeof document !== 'undefined' && document.fullscreenElement ? 1 : 0;
+});
+// clang-format on
+
+namespace platform {
+
+void waitWhilePageHidden() {
+    tbWaitWhilePageHidden();
+}
+
+void announceFileWritten(const char* path) {
+    tbAnnounceFileWritten(path);
+}
+
+void showPageFullScreen(bool fullScreen) {
+    tbShowPageFullScreen(fullScreen ? 1 : 0);
+}
+
+bool isPageFullScreen() {
+    return tbIsPageFullScreen() != 0;
+}
+
+}  // namespace platform

@@ -1,0 +1,294 @@
+// The web build in Debian's headless Chromium. Usage: node browser-check.mjs WEB_DIR LINUX_REPLAY
+// WEB_DIR holds tilebounce-web.zip and tilebounce.html (scripts/build-web's build/web). The zip is
+// unpacked and served on 127.0.0.1; every picture is compared with the one the Linux replay tool
+// LINUX_REPLAY draws for the same keys. Prints a line a case; exit status 1 at the first failure.
+import {execFileSync} from 'node:child_process';
+import {mkdirSync, readdirSync, rmSync} from 'node:fs';
+import {join, resolve} from 'node:path';
+import {launchChromium} from './chromium.mjs';
+import {makeReferences} from './pictures.mjs';
+import {serve} from './static-server.mjs';
+
+const [webDir, linuxReplay] = process.argv.slice(2).map(path => path && resolve(path));
+if (!linuxReplay) {
+  console.error('usage: node browser-check.mjs WEB_DIR LINUX_REPLAY');
+  process.exit(2);
+}
+const patienceMs = 30000;  // a busy machine may be slow; nothing here is timed
+const windowTitle = '\uC81C\uBAA9 \uC5C6\uAC70\uB369?';
+const work = join(webDir, 'browser-check');
+rmSync(work, {recursive: true, force: true});
+mkdirSync(work, {recursive: true});
+
+class Failure extends Error {}
+function expect(condition, what) {
+  if (!condition) {
+    throw new Failure(what);
+  }
+}
+
+async function waitFor(what, probe) {
+  const deadline = Date.now() + patienceMs;
+  let last;
+  while (Date.now() < deadline) {
+    last = await probe();
+    if (last.ok) {
+      return last;
+    }
+    await new Promise(done => setTimeout(done, 100));
+  }
+  throw new Failure(`${what}: ${last.why}`);
+}
+
+// The canvas against a reference picture, counted in the page: pixels differing by more than 5 %
+// in a channel (as the desktop's checks allow), and their mean column.
+function compareInPage(name, rgbBase64) {
+  window.tbReferences = window.tbReferences || {};
+  if (rgbBase64) {
+    window.tbReferences[name] = Uint8Array.from(atob(rgbBase64), c => c.charCodeAt(0));
+  }
+  const reference = window.tbReferences[name];
+  const canvas = document.getElementById('canvas');
+  if (!reference) {
+    return {missing: true};
+  }
+  if (canvas.width !== 640 || canvas.height !== 480) {
+    return {size: `${canvas.width} × ${canvas.height}`};
+  }
+  const pixels = canvas.getContext('2d').getImageData(0, 0, 640, 480).data;
+  let differing = 0;
+  let columns = 0;
+  for (let i = 0, j = 0; i < pixels.length; i += 4, j += 3) {
+    if (Math.abs(pixels[i] - reference[j]) > 12 || Math.abs(pixels[i + 1] - reference[j + 1]) > 12 ||
+        Math.abs(pixels[i + 2] - reference[j + 2]) > 12) {
+      ++differing;
+      columns += (i / 4) % 640;
+    }
+  }
+  return {differing, meanColumn: differing ? columns / differing : -1};
+}
+
+const references = makeReferences(linuxReplay, work);
+async function compare(page, name) {
+  let result = await page.evaluate(compareInPage, name, null);
+  if (result.missing) {
+    result = await page.evaluate(compareInPage, name,
+                                 references[name].rgb.toString('base64'));
+  }
+  return result;
+}
+
+// Waits until the canvas shows the reference NAME, but for at most `allowed` pixels.
+function waitForPicture(page, name, allowed = 0) {
+  return waitFor(`the canvas never showed ${name}`, async () => {
+    const result = await compare(page, name);
+    return {ok: result.differing !== undefined && result.differing <= allowed,
+            why: result.size ? `canvas ${result.size}` : `${result.differing} pixels differ`,
+            ...result};
+  });
+}
+
+// Stage 1 in play: as the replay shows it but for the balls' trails (100 dots of 3 pixels).
+const inPlay = page => waitForPicture(page, 'stage1', 600);
+
+async function steer(page, key, sign) {
+  const before = (await compare(page, 'stage1')).meanColumn;
+  await page.keyboard.down(key);
+  try {
+    await waitFor(`holding ${key} did not move the ball`, async () => {
+      const now = (await compare(page, 'stage1')).meanColumn;
+      return {ok: sign * (now - before) >= 10, why: `trail from column ${before} to ${now}`};
+    });
+  } finally {
+    await page.keyboard.up(key);
+  }
+}
+
+// Counts the pictures put on the canvas.
+function countPresents() {
+  const put = CanvasRenderingContext2D.prototype.putImageData;
+  window.tbPresents = 0;
+  CanvasRenderingContext2D.prototype.putImageData = function (...picture) {
+    ++window.tbPresents;
+    return put.apply(this, picture);
+  };
+}
+
+const presents = page => page.evaluate(() => window.tbPresents);
+
+// A page whose console errors, uncaught exceptions, printed lines and presents are kept.
+async function openPage(browser, setUp) {
+  const page = await browser.newPage();
+  await page.evaluateOnNewDocument(countPresents);
+  page.errors = [];
+  page.lines = [];
+  page.on('console', message => {
+    if (message.type() === 'error') {
+      page.errors.push(message.text());
+    } else if (message.type() === 'log') {
+      page.lines.push(message.text());
+    }
+  });
+  page.on('pageerror', error => page.errors.push(String(error)));
+  if (setUp) {
+    await setUp(page);
+  }
+  return page;
+}
+
+function expectNoErrors(page) {
+  expect(page.errors.length === 0, `console errors: ${page.errors.join(' | ')}`);
+}
+
+const ended = page => waitFor('the page never said that the game ended', async () => {
+  const text = await page.$eval('#ended', box => box.hidden ? '' : box.textContent);
+  return {ok: text.includes('The game has ended.'), why: `"${text.trim()}"`};
+});
+
+// Alt+Enter, then waits until the element at full screen is `wanted` ('none': none).
+async function toggleFullScreen(page, wanted) {
+  await page.keyboard.down('Alt');
+  await page.keyboard.press('Enter');
+  await page.keyboard.up('Alt');
+  await waitFor(`Alt+Enter did not make the full screen ${wanted}`, async () => {
+    const now = await page.evaluate(() => (document.fullscreenElement || {id: 'none'}).id);
+    return {ok: now === wanted, why: now};
+  });
+}
+
+const cases = {
+  // Loads cleanly, shows the title, the card and stage 1 as the replay tool draws them, steers,
+  // and ends on Escape with the page saying so.
+  async play(browser, site) {
+    const page = await openPage(browser);
+    await page.goto(site.url);
+    await waitForPicture(page, 'title');
+    expect(await page.title() === windowTitle, `page title "${await page.title()}"`);
+    const icon = await page.$eval('link[rel=icon]', link => link.href.slice(0, 22));
+    expect(icon === 'data:image/x-icon;base', `favicon ${icon}`);
+    await toggleFullScreen(page, 'game');
+    await waitForPicture(page, 'title');
+    await toggleFullScreen(page, 'none');
+    await page.keyboard.press('Enter');
+    await waitForPicture(page, 'card');
+    await page.keyboard.press('ArrowRight');
+    await inPlay(page);
+    await steer(page, 'ArrowRight', 1);
+    await steer(page, 'ArrowLeft', -1);
+    const scrolled = await page.evaluate(() => window.scrollY + document.scrollingElement.scrollTop);
+    expect(scrolled === 0, `the page scrolled by ${scrolled}`);
+    await page.keyboard.press('Escape');
+    await ended(page);
+    expect(page.lines.join('\n') === 'stage1', `console lines: ${page.lines.join(' | ')}`);
+    expectNoErrors(page);
+    await page.close();
+  },
+
+  // On a touch screen the on-screen keys show; a tap on Enter leaves the title, and two fingers
+  // at once hold two keys, which leave the card.
+  async touch(browser, site) {
+    const page = await openPage(browser, page =>
+      page.setViewport({width: 480, height: 800, isMobile: true, hasTouch: true}));
+    await page.goto(site.url);
+    await waitForPicture(page, 'title');
+    expect(await page.$eval('#touch', keys => getComputedStyle(keys).display !== 'none'),
+           'no on-screen keys on a touch screen');
+    await page.tap('#touch button[data-code=Enter]');
+    await waitForPicture(page, 'card');
+    const centre = async selector => {
+      const box = await (await page.$(selector)).boundingBox();
+      return {x: box.x + box.width / 2, y: box.y + box.height / 2};
+    };
+    const right = await centre('#touch button[data-code=ArrowRight]');
+    const space = await centre('#touch button[data-code=Space]');
+    const cdp = await page.createCDPSession();
+    await cdp.send('Input.dispatchTouchEvent',
+                   {type: 'touchStart', touchPoints: [{...right, id: 1}, {...space, id: 2}]});
+    const held = await page.$$eval('#touch button.held', keys => keys.map(k => k.dataset.code));
+    expect(held.sort().join() === 'ArrowRight,Space', `held on two touches: ${held}`);
+    await inPlay(page);
+    await cdp.send('Input.dispatchTouchEvent', {type: 'touchEnd', touchPoints: []});
+    const still = await page.$$eval('#touch button.held', keys => keys.length);
+    expect(still === 0, `${still} keys still held after the touches ended`);
+    expectNoErrors(page);
+    await page.close();
+  },
+
+  // A tab in the background holds the game still, and it goes on once the tab is shown again.
+  async hidden(browser, site) {
+    const page = await openPage(browser);
+    await page.goto(site.url);
+    await waitForPicture(page, 'title');
+    await page.keyboard.press('Enter');
+    await waitForPicture(page, 'card');
+    await page.keyboard.press('ArrowRight');
+    await inPlay(page);
+    const other = await browser.newPage();
+    await other.bringToFront();
+    await waitFor('the page never became hidden', async () => {
+      const state = await page.evaluate(() => document.visibilityState);
+      return {ok: state === 'hidden', why: state};
+    });
+    const before = await presents(page);
+    await new Promise(done => setTimeout(done, 2000));
+    const after = await presents(page);
+    expect(after - before <= 1, `${after - before} presents in a hidden tab`);
+    await page.bringToFront();
+    await waitFor('the game did not go on in the tab shown again', async () => {
+      const now = await presents(page);
+      return {ok: now > after + 10, why: `${now - after} presents since`};
+    });
+    expectNoErrors(page);
+    await other.close();
+    await page.close();
+  },
+
+  // A browser without WebAssembly gets a message, not a blank page.
+  async 'no-webassembly'(browser, site) {
+    const page = await openPage(browser, page =>
+      page.evaluateOnNewDocument(() => delete window.WebAssembly));
+    await page.goto(site.url);
+    const said = await page.$eval('#status', line => line.textContent);
+    expect(said === 'This browser cannot run the game: it has no WebAssembly.', `status "${said}"`);
+    expectNoErrors(page);
+    await page.close();
+  },
+
+  // The single file plays straight from disk.
+  async file(browser) {
+    const page = await openPage(browser);
+    await page.goto('file://' + join(webDir, 'tilebounce.html'));
+    await waitForPicture(page, 'title');
+    await page.keyboard.press('Enter');
+    await waitForPicture(page, 'card');
+    expectNoErrors(page);
+    await page.close();
+  },
+};
+
+const unpacked = join(work, 'site');
+execFileSync('unzip', ['-q', join(webDir, 'tilebounce-web.zip'), '-d', unpacked]);
+const files = readdirSync(unpacked, {recursive: true}).sort().join(' ');
+if (files !== 'LICENSE THIRD-PARTY.md index.html licences licences/Emscripten.txt ' +
+    'licences/FreeType.txt licences/SDL2.txt licences/SDL2_ttf.txt tilebounce.js tilebounce.wasm') {
+  console.error(`browser-check: the zip holds ${files}`);
+  process.exit(1);
+}
+const site = await serve(unpacked);
+const browser = await launchChromium(join(work, 'profile'));
+let failed = false;
+try {
+  for (const [name, check] of Object.entries(cases)) {
+    try {
+      await check(browser, site);
+      console.log(`browser-check: ${name} passed`);
+    } catch (error) {
+      failed = true;
+      console.log(`browser-check: ${name} FAILED: ${error instanceof Failure ? error.message : error.stack}`);
+    }
+  }
+} finally {
+  await browser.close();
+  await site.close();
+}
+process.exit(failed ? 1 : 0);

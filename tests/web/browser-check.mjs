@@ -16,6 +16,7 @@ if (!linuxReplay) {
 }
 const patienceMs = 30000;  // a busy machine may be slow; nothing here is timed
 const windowTitle = '\uC81C\uBAA9 \uC5C6\uAC70\uB369?';
+const settingsFile = '/home/web_user/.config/tilebounce/settings.ini';
 const work = join(webDir, 'browser-check');
 rmSync(work, {recursive: true, force: true});
 mkdirSync(work, {recursive: true});
@@ -140,6 +141,31 @@ function expectNoErrors(page) {
   expect(page.errors.length === 0, `console errors: ${page.errors.join(' | ')}`);
 }
 
+// The text of a file as the page keeps it in IndexedDB (emscripten's IDBFS: a database named
+// after the folder, its files in the store FILE_DATA by path), or '' where there is none.
+function keptFile(file) {
+  return new Promise(done => {
+    const opened = indexedDB.open(file.slice(0, file.lastIndexOf('/')));
+    opened.onerror = () => done('');
+    opened.onsuccess = () => {
+      // Closed at once, so that it never holds up the page's own use of the database.
+      const base = opened.result;
+      const finish = text => {
+        base.close();
+        done(text);
+      };
+      if (!base.objectStoreNames.contains('FILE_DATA')) {
+        finish('');
+        return;
+      }
+      const read = base.transaction('FILE_DATA').objectStore('FILE_DATA').get(file);
+      read.onsuccess = () => finish(read.result && read.result.contents ?
+                                    new TextDecoder().decode(read.result.contents) : '');
+      read.onerror = () => finish('');
+    };
+  });
+}
+
 const ended = page => waitFor('the page never said that the game ended', async () => {
   const text = await page.$eval('#ended', box => box.hidden ? '' : box.textContent);
   return {ok: text.includes('The game has ended.'), why: `"${text.trim()}"`};
@@ -260,6 +286,29 @@ const cases = {
     await page.goto('file://' + join(webDir, 'tilebounce.html'));
     await waitForPicture(page, 'title');
     await page.keyboard.press('Enter');
+    await waitForPicture(page, 'card');
+    expectNoErrors(page);
+    await page.close();
+  },
+
+  // The settings folder lives in IndexedDB: a settings file put there (a key bound to Enter) is
+  // there again after a reload, and the game reads it.
+  async settings(browser, site) {
+    const page = await openPage(browser);
+    await page.goto(site.url);
+    await waitForPicture(page, 'title');
+    const written = '[keys]\nEnter = X\n';
+    await page.evaluate((file, text) => new Promise((done, failed) => {
+      Module.FS.writeFile(file, text);
+      Module.FS.syncfs(false, error => error ? failed(error) : done());
+    }), settingsFile, written);
+    expect(await page.evaluate(keptFile, settingsFile) === written, 'not kept in IndexedDB');
+    await page.reload();
+    await waitForPicture(page, 'title');
+    const text = await page.evaluate(file => Module.FS.readFile(file, {encoding: 'utf8'}),
+                                     settingsFile);
+    expect(text === written, `after the reload the settings read "${text}"`);
+    await page.keyboard.press('KeyX');
     await waitForPicture(page, 'card');
     expectNoErrors(page);
     await page.close();

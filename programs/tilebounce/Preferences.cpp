@@ -71,7 +71,7 @@ std::vector<std::string> keyClashes() {
     for (const auto& [scancode, action] : platform::playerKeysTakenByGame()) {
         const auto* key = std::find_if(
             platform::PlayerKeys.begin(), platform::PlayerKeys.end(),
-            [action](const platform::PlayerKey& named) { return named.action == action; });
+            [wanted = action](const platform::PlayerKey& named) { return named.action == wanted; });
         clashes.push_back(platform::keyNameOf(scancode) +
                           " gives one of the game's keys, so it does not give " +
                           std::string(key->name));

@@ -1,5 +1,7 @@
 #include "platform/SdlKeySource.h"
 
+#include <utility>
+
 #include <SDL.h>
 
 namespace platform {
@@ -40,9 +42,16 @@ void SdlKeySource::focusChanged(std::uint8_t windowEvent) {
 }
 
 void SdlKeySource::act(PlayerAction action) {
+#ifdef __EMSCRIPTEN__
+    // In a browser SDL takes in events from the page's own callbacks, outside the game's stack
+    // (which sleeps, suspended): what an action does (a redraw, the sound paused) waits for the
+    // game's next poll or wait, or the suspended game never wakes.
+    pendingActions_.push_back(action);
+#else
     if (act_) {
         act_(action);
     }
+#endif
 }
 
 void SdlKeySource::keyChanged(int scancode, bool down, bool repeat, bool altHeld) {
@@ -82,6 +91,11 @@ void SdlKeySource::toggleAsAsked() {
     for (; pendingToggles_ > 0; --pendingToggles_) {
         if (toggle_) {
             toggle_();
+        }
+    }
+    for (const PlayerAction action : std::exchange(pendingActions_, {})) {
+        if (act_) {
+            act_(action);
         }
     }
 }

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "platform/GamepadKeys.h"
 #include "platform/KeySource.h"
@@ -33,7 +34,8 @@ class SdlKeySource : public KeySource {
     // Called by poll(), once for every Alt+Enter since the previous poll. The chord's Enter is
     // never reported.
     void onFullScreenToggle(std::function<void()> toggle) { toggle_ = std::move(toggle); }
-    // Toggles for the Alt+Enters since the last time, as poll() does: for while nobody polls.
+    // Toggles for the Alt+Enters since the last time, as poll() does: for while nobody polls; and
+    // in a browser, carries out the player's actions taken in since.
     void toggleAsAsked();
 
     // Called as each of the player's actions happens, while SDL takes in its events (also while
@@ -58,6 +60,7 @@ class SdlKeySource : public KeySource {
     int pendingToggles_ = 0;
     std::function<void()> toggle_;
     std::function<void(PlayerAction)> act_;
+    std::vector<PlayerAction> pendingActions_;  // only in a browser; see act()
     bool focused_ = false;
     GamepadKeys gamepads_{[this](int virtualKey, bool down) { count(virtualKey, down); },
                           [this] { act(PlayerAction::Pause); }};

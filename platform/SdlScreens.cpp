@@ -6,6 +6,7 @@ namespace platform {
 
 std::vector<RECT> usableScreenAreas() {
     std::vector<RECT> areas;
+#ifndef __EMSCRIPTEN__  // a tab's "display" is the page's viewport, which scales the canvas itself
     const int screens = SDL_GetNumVideoDisplays();
     for (int i = 0; i < screens; ++i) {
         SDL_Rect area{};
@@ -13,6 +14,7 @@ std::vector<RECT> usableScreenAreas() {
             areas.push_back({area.x, area.y, area.x + area.w, area.y + area.h});
         }
     }
+#endif
     return areas;
 }
 

@@ -42,7 +42,11 @@ async function waitFor(what, probe) {
 }
 
 // The canvas against a reference picture, counted in the page: pixels differing by more than 5 %
-// in a channel (as the desktop's checks allow), and their mean column.
+// in a channel (as the desktop's checks allow), and their mean column. Over the title, the band
+// from row 392 down, where the presenter draws the hint of what to press (which the replay tool
+// never draws), is left out, as the desktop's checks leave it out. Over the title, the band
+// from row 392 down, where the presenter draws the hint of what to press (which the replay tool
+// never draws), is left out, as the desktop's checks leave it out.
 function compareInPage(name, rgbBase64) {
   window.tbReferences = window.tbReferences || {};
   if (rgbBase64) {
@@ -56,7 +60,8 @@ function compareInPage(name, rgbBase64) {
   if (canvas.width !== 640 || canvas.height !== 480) {
     return {size: `${canvas.width} × ${canvas.height}`};
   }
-  const pixels = canvas.getContext('2d').getImageData(0, 0, 640, 480).data;
+  const rows = name === 'title' ? 392 : 480;
+  const pixels = canvas.getContext('2d').getImageData(0, 0, 640, rows).data;
   let differing = 0;
   let columns = 0;
   for (let i = 0, j = 0; i < pixels.length; i += 4, j += 3) {
@@ -240,7 +245,8 @@ const cases = {
     await page.close();
   },
 
-  // A tab in the background holds the game still, and it goes on once the tab is shown again.
+  // A tab in the background pauses the game, as a window losing the focus does: it stays held
+  // when the tab is shown again, and goes on once the player takes the pause off (P).
   async hidden(browser, site) {
     const page = await openPage(browser);
     await page.goto(site.url);
@@ -260,7 +266,8 @@ const cases = {
     const after = await presents(page);
     expect(after - before <= 1, `${after - before} presents in a hidden tab`);
     await page.bringToFront();
-    await waitFor('the game did not go on in the tab shown again', async () => {
+    await page.keyboard.press('KeyP');
+    await waitFor('the game did not go on after P in the tab shown again', async () => {
       const now = await presents(page);
       return {ok: now > after + 10, why: `${now - after} presents since`};
     });

@@ -1,7 +1,10 @@
 // present on the SDL presenter, on whatever video driver the environment names (the dummy one
-// by default): the upload of a frame into the window's texture alone, and the whole present,
-// in a 640 × 480 window and at full screen, where the renderer also scales it. The pacing runs
-// on a virtual clock, so it costs nothing here.
+// by default): the upload of a frame into the window's surface alone, and the whole present,
+// in a 640 × 480 window and at full screen, where it is also scaled. Every row of the frame
+// changes between presents, as when a new picture comes, so each present does its whole work (a
+// frame of play changes a few rows, and only those are scaled again); `uploadUnchanged` gives
+// the cost of finding that nothing changed, `uploadRowEndsChanged` the worst case, each row
+// changed only at its end. The pacing runs on a virtual clock, so it costs nothing here.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -16,8 +19,17 @@
 namespace {
 
 enum class Shown { UploadOnly, Windowed, FullScreen };
+// Which pixel of every row changes before each present.
+enum class Change { None, RowStarts, RowEnds };
 
-void presentFrame(benchmark::State& state, Shown shown) {
+void changeEveryRow(device::PixelSurface& frame, Change change) {
+    const std::uint32_t column = change == Change::RowStarts ? 0 : frame.description().width - 1;
+    for (std::uint32_t y = 0; y < frame.description().height; ++y) {
+        frame.row(y)[column] ^= 1;
+    }
+}
+
+void presentFrame(benchmark::State& state, Shown shown, Change change) {
     const InMemoryGame game;
     std::string error;
     const std::unique_ptr<platform::SdlWindow> window =
@@ -34,10 +46,13 @@ void presentFrame(benchmark::State& state, Shown shown) {
         state.SkipWithError("the display could not be opened");
         return;
     }
-    const device::PixelSurface& frame = *screen.backBuffer;
+    device::PixelSurface& frame = *screen.backBuffer;
     const platform::PictureView picture{frame.row(0), frame.description().width,
                                         frame.description().height, frame.description().pitch};
     for (auto _ : state) {
+        if (change != Change::None) {
+            changeEveryRow(frame, change);
+        }
         const HRESULT result =
             shown == Shown::UploadOnly ? window->upload(picture) : screen.present();
         if (FAILED(result)) {
@@ -46,9 +61,16 @@ void presentFrame(benchmark::State& state, Shown shown) {
         }
     }
 }
-BENCHMARK_CAPTURE(presentFrame, upload, Shown::UploadOnly)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(presentFrame, windowed, Shown::Windowed)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(presentFrame, fullScreen, Shown::FullScreen)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(presentFrame, upload, Shown::UploadOnly, Change::RowStarts)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(presentFrame, uploadUnchanged, Shown::UploadOnly, Change::None)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(presentFrame, uploadRowEndsChanged, Shown::UploadOnly, Change::RowEnds)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(presentFrame, windowed, Shown::Windowed, Change::RowStarts)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(presentFrame, fullScreen, Shown::FullScreen, Change::RowStarts)
+    ->Unit(benchmark::kMicrosecond);
 
 // The scaling alone: a frame of 640 × 480 into the picture's share of a 1280 × 720 screen
 // (960 × 720, 1.5 ×) and of a 1920 × 1080 one (1440 × 1080, 2.25 ×).

@@ -165,12 +165,13 @@ void drawPanel(SDL_Renderer* renderer, const OverlayPanel& panel, const Layout& 
 
 }  // namespace
 
-void OverlayPainter::paint(SDL_Renderer* renderer, const RECT& picture, const Overlay& overlay) {
+bool OverlayPainter::paint(SDL_Renderer* renderer, const RECT& picture, const Overlay& overlay) {
     const FontFor fontFor = [this](const std::string& line, int pixels) {
         return font(hasHangul(line) ? resource::HangulFont : resource::DefaultFont, pixels);
     };
     const int pictureWidth = picture.right - picture.left;
     const int pictureHeight = picture.bottom - picture.top;
+    bool drew = false;
     for (const OverlayPanel& panel : overlay) {
         // Sized by the picture's height, then made smaller where the panel would not fit.
         Layout layout =
@@ -185,7 +186,9 @@ void OverlayPainter::paint(SDL_Renderer* renderer, const RECT& picture, const Ov
             layout = layOut(panel, smaller, fontFor);
         }
         drawPanel(renderer, panel, layout, placed(panel, layout, picture), fontFor);
+        drew = true;
     }
+    return drew;
 }
 
 }  // namespace platform

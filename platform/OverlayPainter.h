@@ -21,8 +21,8 @@ class OverlayPainter {
     OverlayPainter& operator=(const OverlayPainter&) = delete;
 
     // `picture`: where the picture was drawn, in the renderer's pixels. A panel too large for it
-    // is drawn smaller; text that cannot be made is left out.
-    void paint(SDL_Renderer* renderer, const RECT& picture, const Overlay& overlay);
+    // is drawn smaller; text that cannot be made is left out. Whether it drew anything.
+    bool paint(SDL_Renderer* renderer, const RECT& picture, const Overlay& overlay);
 
   private:
     // A built-in font (resource::DefaultFont or resource::HangulFont) at a size in pixels; null

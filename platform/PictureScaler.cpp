@@ -148,11 +148,17 @@ std::vector<ScaleTap> scaleTaps(std::uint32_t pictureSize, std::uint32_t outputS
     return taps;
 }
 
+bool PictureScaler::preparedFor(std::uint32_t pictureWidth, std::uint32_t pictureHeight,
+                                Scaling scaling, std::uint32_t outputWidth,
+                                std::uint32_t outputHeight) const {
+    return pictureWidth == pictureWidth_ && pictureHeight == pictureHeight_ &&
+           scaling == scaling_ && outputWidth == outputWidth_ && outputHeight == outputHeight_;
+}
+
 void PictureScaler::prepare(std::uint32_t pictureWidth, std::uint32_t pictureHeight,
                             Scaling scaling, std::uint32_t outputWidth,
                             std::uint32_t outputHeight) {
-    if (pictureWidth == pictureWidth_ && pictureHeight == pictureHeight_ && scaling == scaling_ &&
-        outputWidth == outputWidth_ && outputHeight == outputHeight_) {
+    if (preparedFor(pictureWidth, pictureHeight, scaling, outputWidth, outputHeight)) {
         return;
     }
     pictureWidth_ = pictureWidth;
@@ -220,8 +226,19 @@ void PictureScaler::spreadRow(const std::uint16_t* row, std::uint16_t* keep,
 }
 
 void PictureScaler::scale(const PictureView& picture, Scaling scaling, std::uint32_t outputWidth,
-                          std::uint32_t outputHeight, void* output, std::size_t outputPitch) {
+                          std::uint32_t outputHeight, void* output, std::size_t outputPitch,
+                          OutputHolds holds) {
     if (picture.pixels == nullptr || picture.width == 0 || picture.height == 0) {
+        return;
+    }
+    if (holds == OutputHolds::KeptPicture && picture.width == keptWidth_ &&
+        picture.height == keptHeight_ &&
+        preparedFor(picture.width, picture.height, scaling, outputWidth, outputHeight)) {
+        // Where every picture row is read, each changed one is kept as it is read.
+        if (markChangedRows(picture, !spreadsEveryRow_)) {
+            scaleRows(spreadsEveryRow_ ? picture : keptPicture(), spreadsEveryRow_, true, output,
+                      outputPitch);
+        }
         return;
     }
     keptWidth_ = picture.width;
@@ -230,7 +247,7 @@ void PictureScaler::scale(const PictureView& picture, Scaling scaling, std::uint
     if (outputWidth != 0 && outputHeight != 0) {
         prepare(picture.width, picture.height, scaling, outputWidth, outputHeight);
         if (spreadsEveryRow_) {
-            scaleRows(picture, true, output, outputPitch);
+            scaleRows(picture, true, false, output, outputPitch);
             return;
         }
     }
@@ -250,13 +267,35 @@ void PictureScaler::scaleKept(Scaling scaling, std::uint32_t outputWidth,
         return;
     }
     prepare(keptWidth_, keptHeight_, scaling, outputWidth, outputHeight);
-    const PictureView kept{kept_.data(), keptWidth_, keptHeight_,
-                           static_cast<std::uint32_t>(keptWidth_ * sizeof(std::uint16_t))};
-    scaleRows(kept, false, output, outputPitch);
+    scaleRows(keptPicture(), false, false, output, outputPitch);
 }
 
-void PictureScaler::scaleRows(const PictureView& picture, bool keeping, void* output,
-                              std::size_t outputPitch) {
+PictureView PictureScaler::keptPicture() const {
+    return {kept_.data(), keptWidth_, keptHeight_,
+            static_cast<std::uint32_t>(keptWidth_ * sizeof(std::uint16_t))};
+}
+
+bool PictureScaler::markChangedRows(const PictureView& picture, bool copying) {
+    const std::size_t rowBytes = std::size_t{keptWidth_} * sizeof(std::uint16_t);
+    changedRows_.assign(keptHeight_, 0);
+    bool anyChanged = false;
+    for (std::uint32_t y = 0; y < keptHeight_; ++y) {
+        const auto* row =
+            reinterpret_cast<const std::uint8_t*>(picture.pixels) + std::size_t{y} * picture.pitch;
+        std::uint16_t* keptRow = kept_.data() + std::size_t{y} * keptWidth_;
+        if (std::memcmp(keptRow, row, rowBytes) != 0) {
+            if (copying) {
+                std::memcpy(keptRow, row, rowBytes);
+            }
+            changedRows_[y] = 1;
+            anyChanged = true;
+        }
+    }
+    return anyChanged;
+}
+
+void PictureScaler::scaleRows(const PictureView& picture, bool keeping, bool onlyChanged,
+                              void* output, std::size_t outputPitch) {
     const auto pictureRow = [&](std::uint32_t r) {
         return reinterpret_cast<const std::uint16_t*>(
             reinterpret_cast<const std::uint8_t*>(picture.pixels) + std::size_t{r} * picture.pitch);
@@ -282,6 +321,10 @@ void PictureScaler::scaleRows(const PictureView& picture, bool keeping, void* ou
     };
     for (std::uint32_t y = 0; y < outputHeight_; ++y) {
         const ScaleTap tap = rows_[y];
+        if (onlyChanged && changedRows_[tap.index] == 0 &&
+            (tap.weight == 0 || changedRows_[tap.index + 1u] == 0)) {
+            continue;
+        }
         if (tap.weight != 0) {
             mixRows(spreadOf(tap.index), spreadOf(tap.index + 1u), tap.weight, outputRow(y),
                     outputWidth_);

@@ -31,12 +31,22 @@ struct ScaleTap {
 std::vector<ScaleTap> scaleTaps(std::uint32_t pictureSize, std::uint32_t outputSize,
                                 Scaling scaling);
 
+// What the output given to PictureScaler::scale holds already.
+enum class OutputHolds {
+    Anything,
+    // The kept picture, scaled by the last scale or scaleKept the same way to the same size.
+    KeptPicture,
+};
+
 class PictureScaler {
   public:
     // Writes `picture` scaled to outputWidth × outputHeight into `output`, whose rows are
-    // outputPitch bytes apart, and keeps a copy of it. Picture sides below 32,768.
+    // outputPitch bytes apart, and keeps a copy of it. Picture sides below 32,768. When the
+    // output holds the kept picture scaled already, only the output rows that the picture's
+    // changed rows reach are written: in play most of a frame stays as it was.
     void scale(const PictureView& picture, Scaling scaling, std::uint32_t outputWidth,
-               std::uint32_t outputHeight, void* output, std::size_t outputPitch);
+               std::uint32_t outputHeight, void* output, std::size_t outputPitch,
+               OutputHolds holds = OutputHolds::Anything);
     // The picture kept by the last scale, scaled again; nothing before the first.
     void scaleKept(Scaling scaling, std::uint32_t outputWidth, std::uint32_t outputHeight,
                    void* output, std::size_t outputPitch);
@@ -49,9 +59,17 @@ class PictureScaler {
 
     void prepare(std::uint32_t pictureWidth, std::uint32_t pictureHeight, Scaling scaling,
                  std::uint32_t outputWidth, std::uint32_t outputHeight);
+    // Whether prepare made ready for exactly this.
+    bool preparedFor(std::uint32_t pictureWidth, std::uint32_t pictureHeight, Scaling scaling,
+                     std::uint32_t outputWidth, std::uint32_t outputHeight) const;
+    // The picture's rows that differ from the kept ones marked in changedRows_, and copied into
+    // kept_ when `copying`; whether any did.
+    bool markChangedRows(const PictureView& picture, bool copying);
+    PictureView keptPicture() const;
     // Every output row, from `picture`, copying each picture row into kept_ as it is read when
-    // `keeping`.
-    void scaleRows(const PictureView& picture, bool keeping, void* output, std::size_t outputPitch);
+    // `keeping`; with `onlyChanged`, only the rows that read a row marked in changedRows_.
+    void scaleRows(const PictureView& picture, bool keeping, bool onlyChanged, void* output,
+                   std::size_t outputPitch);
     // One picture row converted and scaled across into `spread`, and copied into `keep` unless
     // that is null.
     void spreadRow(const std::uint16_t* row, std::uint16_t* keep, std::uint32_t* spread);
@@ -59,6 +77,7 @@ class PictureScaler {
     std::vector<std::uint16_t> kept_;
     std::uint32_t keptWidth_ = 0;
     std::uint32_t keptHeight_ = 0;
+    std::vector<std::uint8_t> changedRows_;  // 1 for each kept row the last scale changed
 
     // What prepare made ready, for pictures of this size scaled this way to this size.
     std::uint32_t pictureWidth_ = 0;

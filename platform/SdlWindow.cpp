@@ -212,6 +212,7 @@ HRESULT SdlWindow::scaleOntoScreen(const PictureView* picture) {
     const RECT fit = fitPicture(width, height, screen->w, screen->h, wholeMultiples_);
     if (fit != scaledTo_ || screen->pixels != scaledOnto_) {
         barsShown_ = false;
+        surfaceHoldsPicture_ = false;
     }
     scaledTo_ = fit;
     scaledOnto_ = screen->pixels;
@@ -233,7 +234,8 @@ HRESULT SdlWindow::scaleOntoScreen(const PictureView* picture) {
     void* into = direct ? at : aside_.data();
     const std::size_t pitch = direct ? static_cast<std::size_t>(screen->pitch) : fitWidth * 4;
     if (picture != nullptr) {
-        scaler_.scale(*picture, scaling_, fitWidth, fitHeight, into, pitch);
+        scaler_.scale(*picture, scaling_, fitWidth, fitHeight, into, pitch,
+                      surfaceHoldsPicture_ ? OutputHolds::KeptPicture : OutputHolds::Anything);
     } else {
         scaler_.scaleKept(scaling_, fitWidth, fitHeight, into, pitch);
     }
@@ -245,6 +247,7 @@ HRESULT SdlWindow::scaleOntoScreen(const PictureView* picture) {
     if (SDL_MUSTLOCK(screen)) {
         SDL_UnlockSurface(screen);
     }
+    surfaceHoldsPicture_ = converted;
     return converted ? S_OK : E_FAIL;
 }
 
@@ -267,8 +270,8 @@ HRESULT SdlWindow::showUploaded() {
         SDL_FillRects(screen, bars, 4, 0);
         barsShown_ = true;
     }
-    if (drawOver_) {
-        drawOver_(renderer_, fit);
+    if (drawOver_ && drawOver_(renderer_, fit)) {
+        surfaceHoldsPicture_ = false;
     }
     SDL_RenderPresent(renderer_);
     return S_OK;

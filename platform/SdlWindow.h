@@ -52,8 +52,9 @@ class SdlWindow : public Window {
     void setScaling(Scaling scaling) { scaling_ = scaling; }
 
     // Called after the picture is scaled into the window and before it is shown, with where it
-    // landed: what it draws lies over the picture, never in it.
-    void drawOver(std::function<void(SDL_Renderer*, const RECT& picture)> draw) {
+    // landed: what it draws lies over the picture, never in it. It says whether it drew
+    // anything, so that the picture under it is scaled whole again at the next present.
+    void drawOver(std::function<bool(SDL_Renderer*, const RECT& picture)> draw) {
         drawOver_ = std::move(draw);
     }
     // The picture last uploaded on the screen again, drawn over anew; a black frame before the
@@ -86,6 +87,9 @@ class SdlWindow : public Window {
     RECT scaledTo_{};
     const void* scaledOnto_ = nullptr;
     bool barsShown_ = false;
+    // The surface holds the kept picture as scaled there, nothing drawn over it: the next
+    // upload rescales only the rows that changed.
+    bool surfaceHoldsPicture_ = false;
     PictureScaler scaler_;  // keeps the picture last uploaded
     // The scaled picture, for a window whose pixels are not the scaler's.
     std::vector<std::uint32_t> aside_;
@@ -94,7 +98,7 @@ class SdlWindow : public Window {
     int fullScreenRestores_ = 0;
     std::optional<std::uint32_t> windowedAtMs_;  // when it last became a window
     std::optional<RECT> placed_;
-    std::function<void(SDL_Renderer*, const RECT&)> drawOver_;
+    std::function<bool(SDL_Renderer*, const RECT&)> drawOver_;
 };
 
 // The window for the game's shell: an SdlWindow with the given title (UTF-8), the mouse cursor

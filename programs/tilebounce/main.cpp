@@ -75,7 +75,7 @@ void installWindows(const Preferences& preferences, const WindowChoice& choice, 
         window->setScaling(preferences.scaling);
         platform::setWindowIcon(*window);
         window->drawOver([&painter, &layer](SDL_Renderer* renderer, const RECT& picture) {
-            painter.paint(renderer, picture, layer.overlay());
+            return painter.paint(renderer, picture, layer.overlay());
         });
         made.shown = window.get();
         auto desktop = std::make_unique<DesktopWindow>(std::move(window), choice);

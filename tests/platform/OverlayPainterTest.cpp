@@ -28,30 +28,39 @@ int litRows(SDL_Surface* canvas) {
     return first < 0 ? 0 : last - first + 1;
 }
 
-int paintedHeight(int scale) {
+// The text's height in a canvas of 640 × 480 × scale; -1 when the painter says it drew nothing.
+int paintedHeight(int scale, const platform::Overlay& overlay) {
     const std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)> canvas(
         SDL_CreateRGBSurfaceWithFormat(0, 640 * scale, 480 * scale, 32, SDL_PIXELFORMAT_ARGB8888),
         &SDL_FreeSurface);
     SDL_Renderer* renderer = SDL_CreateSoftwareRenderer(canvas.get());
+    bool drew = false;
     {
         platform::OverlayPainter painter;
-        const platform::OverlayPanel panel{
-            .place = platform::OverlayPlace::Middle,
-            .linesTall = 14,
-            .columns = {{"Paused: press P to go on", "일시 정지: 계속하려면 P"}}};
-        painter.paint(renderer, {0, 0, 640 * scale, 480 * scale}, {panel});
+        drew = painter.paint(renderer, {0, 0, 640 * scale, 480 * scale}, overlay);
     }
     SDL_RenderPresent(renderer);
     const int height = litRows(canvas.get());
     SDL_DestroyRenderer(renderer);
-    return height;
+    return drew ? height : -1;
 }
 
+const platform::OverlayPanel Paused{
+    .place = platform::OverlayPlace::Middle,
+    .linesTall = 14,
+    .columns = {{"Paused: press P to go on", "일시 정지: 계속하려면 P"}}};
+
 TEST(OverlayPainter, TextIsMadeAtTheSizeItIsShown) {
-    const int small = paintedHeight(1);
-    const int large = paintedHeight(3);
+    const int small = paintedHeight(1, {Paused});
+    const int large = paintedHeight(3, {Paused});
     ASSERT_GT(small, 20) << "two lines of text";
     EXPECT_NEAR(large, small * 3, small / 4) << "three times as tall, drawn at that size";
+}
+
+// The window scales the whole picture again after an overlay, so the painter must own up to one.
+TEST(OverlayPainter, SaysWhetherItDrewAnything) {
+    EXPECT_EQ(paintedHeight(1, {}), -1) << "nothing to draw, nothing said";
+    EXPECT_GT(paintedHeight(1, {Paused}), 0);
 }
 
 }  // namespace

@@ -44,8 +44,6 @@ async function waitFor(what, probe) {
 // The canvas against a reference picture, counted in the page: pixels differing by more than 5 %
 // in a channel (as the desktop's checks allow), and their mean column. Over the title, the band
 // from row 392 down, where the presenter draws the hint of what to press (which the replay tool
-// never draws), is left out, as the desktop's checks leave it out. Over the title, the band
-// from row 392 down, where the presenter draws the hint of what to press (which the replay tool
 // never draws), is left out, as the desktop's checks leave it out.
 function compareInPage(name, rgbBase64) {
   window.tbReferences = window.tbReferences || {};
@@ -121,6 +119,29 @@ function countPresents() {
 }
 
 const presents = page => page.evaluate(() => window.tbPresents);
+
+// Notes the loudest sample the game's audio has put out: SDL fills each block of its script
+// processor in the node's audioprocess handler, which is wrapped here to read the block after it.
+function listenToAudio() {
+  window.tbLoudest = 0;
+  const create = AudioContext.prototype.createScriptProcessor;
+  AudioContext.prototype.createScriptProcessor = function (...shape) {
+    const node = create.apply(this, shape);
+    Object.defineProperty(node, 'onaudioprocess', {
+      set(fill) {
+        node.addEventListener('audioprocess', block => {
+          fill.call(node, block);
+          for (let channel = 0; channel < block.outputBuffer.numberOfChannels; ++channel) {
+            for (const sample of block.outputBuffer.getChannelData(channel)) {
+              window.tbLoudest = Math.max(window.tbLoudest, Math.abs(sample));
+            }
+          }
+        });
+      },
+    });
+    return node;
+  };
+}
 
 // A page whose console errors, uncaught exceptions, printed lines and presents are kept.
 async function openPage(browser, setUp) {
@@ -273,6 +294,27 @@ const cases = {
     });
     expectNoErrors(page);
     await other.close();
+    await page.close();
+  },
+
+  // Silence through the title; the first key takes the sound note away, and the stage card's cue
+  // reaches the page's audio output.
+  async sound(browser, site) {
+    const page = await openPage(browser, page => page.evaluateOnNewDocument(listenToAudio));
+    await page.goto(site.url);
+    await waitForPicture(page, 'title');
+    await new Promise(done => setTimeout(done, 1000));
+    const silence = await page.evaluate(() => window.tbLoudest);
+    expect(silence === 0, `sound through the title: loudest sample ${silence}`);
+    expect(await page.$('#sound-note') !== null, 'no sound note before the first key');
+    await page.keyboard.press('Enter');
+    await waitForPicture(page, 'card');
+    expect(await page.$('#sound-note') === null, 'the sound note stayed after the first key');
+    await waitFor('the stage card\'s cue never reached the audio output', async () => {
+      const loudest = await page.evaluate(() => window.tbLoudest);
+      return {ok: loudest > 0.1, why: `loudest sample ${loudest}`};
+    });
+    expectNoErrors(page);
     await page.close();
   },
 

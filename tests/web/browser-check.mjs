@@ -95,18 +95,23 @@ function waitForPicture(page, name, allowed = 0) {
 // Stage 1 in play: as the replay shows it but for the balls' trails (100 dots of 3 pixels).
 const inPlay = page => waitForPicture(page, 'stage1', 600);
 
-async function steer(page, key, sign) {
+// Holds an input (`hold(true)`, let go by `hold(false)`) until the ball's trail has moved to the
+// right (sign 1) or the left (-1).
+async function steerBy(page, what, hold, sign) {
   const before = (await compare(page, 'stage1')).meanColumn;
-  await page.keyboard.down(key);
+  await hold(true);
   try {
-    await waitFor(`holding ${key} did not move the ball`, async () => {
+    await waitFor(`holding ${what} did not move the ball`, async () => {
       const now = (await compare(page, 'stage1')).meanColumn;
       return {ok: sign * (now - before) >= 10, why: `trail from column ${before} to ${now}`};
     });
   } finally {
-    await page.keyboard.up(key);
+    await hold(false);
   }
 }
+
+const steer = (page, key, sign) =>
+  steerBy(page, key, down => down ? page.keyboard.down(key) : page.keyboard.up(key), sign);
 
 // Counts the pictures put on the canvas.
 function countPresents() {
@@ -119,6 +124,31 @@ function countPresents() {
 }
 
 const presents = page => page.evaluate(() => window.tbPresents);
+
+// A gamepad of the standard layout, in place of the browser's own: plugged in by
+// window.tbPlugPad(), its buttons (by their standard numbers) pressed by window.tbPadButton.
+function standardPad() {
+  const pad = {id: 'Test pad (STANDARD GAMEPAD)', index: 0, connected: true, mapping: 'standard',
+               timestamp: 0, axes: [0, 0, 0, 0],
+               buttons: Array.from({length: 17}, () => ({pressed: false, touched: false, value: 0}))};
+  navigator.getGamepads = () => [pad, null, null, null];
+  window.tbPadButton = (button, down) => {
+    pad.buttons[button] = {pressed: down, touched: down, value: down ? 1 : 0};
+    pad.timestamp = performance.now();
+  };
+  window.tbPlugPad = () => {
+    const plugged = new Event('gamepadconnected');
+    plugged.gamepad = pad;
+    window.dispatchEvent(plugged);
+  };
+}
+const PadButton = {start: 9, y: 3, right: 15};
+
+async function pressPad(page, button) {
+  await page.evaluate(button => window.tbPadButton(button, true), button);
+  await new Promise(done => setTimeout(done, 200));  // held over a few polls
+  await page.evaluate(button => window.tbPadButton(button, false), button);
+}
 
 // Notes the loudest sample the game's audio has put out: SDL fills each block of its script
 // processor in the node's audioprocess handler, which is wrapped here to read the block after it.
@@ -313,6 +343,34 @@ const cases = {
     await waitFor('the stage card\'s cue never reached the audio output', async () => {
       const loudest = await page.evaluate(() => window.tbLoudest);
       return {ok: loudest > 0.1, why: `loudest sample ${loudest}`};
+    });
+    expectNoErrors(page);
+    await page.close();
+  },
+
+  // A gamepad plugged in while the title shows: Start leaves the title and the card, the D-pad
+  // steers, Y pauses play and takes the pause off.
+  async gamepad(browser, site) {
+    const page = await openPage(browser, page => page.evaluateOnNewDocument(standardPad));
+    await page.goto(site.url);
+    await waitForPicture(page, 'title');
+    await page.evaluate(() => window.tbPlugPad());
+    await pressPad(page, PadButton.start);
+    await waitForPicture(page, 'card');
+    await pressPad(page, PadButton.start);
+    await inPlay(page);
+    await steerBy(page, 'the D-pad right',
+                  down => page.evaluate((button, down) => window.tbPadButton(button, down),
+                                        PadButton.right, down), 1);
+    await pressPad(page, PadButton.y);
+    const paused = await presents(page);
+    await new Promise(done => setTimeout(done, 1000));
+    const still = await presents(page);
+    expect(still - paused <= 2, `${still - paused} presents in a second after Y paused the game`);
+    await pressPad(page, PadButton.y);
+    await waitFor('the game did not go on after Y again', async () => {
+      const now = await presents(page);
+      return {ok: now > still + 10, why: `${now - still} presents since`};
     });
     expectNoErrors(page);
     await page.close();

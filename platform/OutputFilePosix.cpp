@@ -7,12 +7,12 @@
 
 #include <array>
 #include <cerrno>
-#include <charconv>
 #include <climits>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -84,7 +84,6 @@ const char* kindOf(mode_t mode) {
 
 // "NAME.PID.part" files beside `target` whose process is gone: left by a program killed outright.
 void removeStaleParts(const std::string& target) {
-    const std::string prefix = nameOf(target) + ".";
     struct Closer {
         void operator()(DIR* folder) const { ::closedir(folder); }
     };
@@ -92,19 +91,10 @@ void removeStaleParts(const std::string& target) {
     if (!folder) {
         return;
     }
+    const std::string name = nameOf(target);
     while (const dirent* entry = ::readdir(folder.get())) {
-        std::string_view name = entry->d_name;
-        if (!name.starts_with(prefix) || !name.ends_with(".part")) {
-            continue;
-        }
-        name.remove_prefix(prefix.size());
-        name.remove_suffix(std::string_view(".part").size());
-        pid_t pid = 0;
-        const auto [end, failed] = std::from_chars(name.data(), name.data() + name.size(), pid);
-        if (failed != std::errc{} || end != name.data() + name.size() || pid <= 0) {
-            continue;
-        }
-        if (pid != ::getpid() && ::kill(pid, 0) != 0 && errno == ESRCH) {
+        const std::optional<std::int32_t> owner = platform::partFileOwner(entry->d_name, name);
+        if (owner && *owner != ::getpid() && ::kill(*owner, 0) != 0 && errno == ESRCH) {
             ::unlink((folderOf(target) + "/" + entry->d_name).c_str());
         }
     }

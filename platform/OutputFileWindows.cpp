@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <system_error>
 #include <utility>
 
@@ -15,7 +16,42 @@
 
 // Windows has no streams over one's own write function: the stream writes to the file itself,
 // and a failed write shows in its error flag. Its outputs are files: a folder at the path is
-// refused, and temporary files of programs killed outright stay.
+// refused.
+namespace {
+
+bool processIsGone(DWORD process) {
+    const HANDLE handle = OpenProcess(SYNCHRONIZE, FALSE, process);
+    if (handle == nullptr) {
+        return GetLastError() == ERROR_INVALID_PARAMETER;  // no process has that number
+    }
+    const bool ended = WaitForSingleObject(handle, 0) == WAIT_OBJECT_0;
+    CloseHandle(handle);
+    return ended;
+}
+
+// "NAME.PID.part" files beside `target` whose process is gone: left by a program killed outright
+// (or whose console window was closed, which no signal reports).
+void removeStaleParts(const std::string& target) {
+    const std::size_t slash = target.find_last_of("/\\");
+    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash);
+    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    WIN32_FIND_DATAA found{};
+    const HANDLE search = FindFirstFileA((folder + "\\" + name + ".*.part").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    do {
+        const std::optional<std::int32_t> owner = platform::partFileOwner(found.cFileName, name);
+        if (owner && static_cast<DWORD>(*owner) != GetCurrentProcessId() &&
+            processIsGone(static_cast<DWORD>(*owner))) {
+            DeleteFileA((folder + "\\" + found.cFileName).c_str());
+        }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
+}  // namespace
+
 OutputFile::OutputFile(std::string path, std::string what)
     : path_(std::move(path)), what_(std::move(what)) {}
 
@@ -35,6 +71,7 @@ bool OutputFile::open(std::string& error) {
         error = "cannot write " + what_ + " " + path_ + ": it is a folder";
         return false;
     }
+    removeStaleParts(path_);
     const std::string temporary = path_ + "." + std::to_string(_getpid()) + ".part";
     descriptor_ =
         _open(temporary.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,

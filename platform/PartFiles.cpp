@@ -1,6 +1,7 @@
 #include "platform/PartFiles.h"
 
 #include <array>
+#include <charconv>
 #include <csignal>
 #include <cstring>
 
@@ -55,6 +56,24 @@ void handleEndingSignals() {
 }
 
 }  // namespace
+
+std::optional<std::int32_t> partFileOwner(std::string_view fileName, std::string_view targetName) {
+    constexpr std::string_view Suffix = ".part";
+    if (fileName.size() <= targetName.size() + 1 + Suffix.size() ||
+        !fileName.starts_with(targetName) || fileName[targetName.size()] != '.' ||
+        !fileName.ends_with(Suffix)) {
+        return std::nullopt;
+    }
+    fileName.remove_prefix(targetName.size() + 1);
+    fileName.remove_suffix(Suffix.size());
+    std::int32_t owner = 0;
+    const auto [end, failed] =
+        std::from_chars(fileName.data(), fileName.data() + fileName.size(), owner);
+    if (failed != std::errc{} || end != fileName.data() + fileName.size() || owner <= 0) {
+        return std::nullopt;
+    }
+    return owner;
+}
 
 int watchPartFile(const char* path) {
     handleEndingSignals();

@@ -15,9 +15,34 @@
 #include "platform/PartFiles.h"
 
 // Windows has no streams over one's own write function: the stream writes to the file itself,
-// and a failed write shows in its error flag. Its outputs are files: a folder at the path is
-// refused.
+// and a failed write shows in its error flag. A pipe at the path (\\.\pipe\NAME) is written as a
+// stream; a folder or a device (NUL, CON, COM1) is refused.
 namespace {
+
+enum class Existing { FileOrNothing, Pipe, Folder, Device };
+
+// What stands at `path`; for a pipe, `pipe` is left open for writing.
+Existing existingAt(const std::string& path, HANDLE& pipe) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return Existing::Folder;
+    }
+    // Opened as it stands (a file is neither created nor cut short), as the one way to learn
+    // what kind of thing it is; a pipe must stay open, as a second open would be a second client.
+    const HANDLE opened =
+        CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) {
+        return Existing::FileOrNothing;  // the open that follows names any reason
+    }
+    const DWORD type = GetFileType(opened);
+    if (type == FILE_TYPE_PIPE) {
+        pipe = opened;
+        return Existing::Pipe;
+    }
+    CloseHandle(opened);
+    return type == FILE_TYPE_DISK ? Existing::FileOrNothing : Existing::Device;
+}
 
 bool processIsGone(DWORD process) {
     const HANDLE handle = OpenProcess(SYNCHRONIZE, FALSE, process);
@@ -66,10 +91,25 @@ OutputFile::~OutputFile() {
 }
 
 bool OutputFile::open(std::string& error) {
-    const DWORD attributes = GetFileAttributesA(path_.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        error = "cannot write " + what_ + " " + path_ + ": it is a folder";
-        return false;
+    HANDLE pipe = INVALID_HANDLE_VALUE;
+    switch (existingAt(path_, pipe)) {
+        case Existing::Folder:
+            error = "cannot write " + what_ + " " + path_ + ": it is a folder";
+            return false;
+        case Existing::Device:
+            error =
+                "cannot write " + what_ + " " + path_ + ": it is a device, which is never replaced";
+            return false;
+        case Existing::Pipe:
+            descriptor_ = _open_osfhandle(reinterpret_cast<intptr_t>(pipe), _O_WRONLY | _O_BINARY);
+            if (descriptor_ < 0) {
+                CloseHandle(pipe);
+                error = failure(errno);
+                return false;
+            }
+            return makeStream(error);
+        case Existing::FileOrNothing:
+            break;
     }
     removeStaleParts(path_);
     const std::string temporary = path_ + "." + std::to_string(_getpid()) + ".part";
@@ -83,6 +123,10 @@ bool OutputFile::open(std::string& error) {
     temporaryPath_ = temporary;
     partSlot_ = platform::watchPartFile(temporary.c_str());
     target_ = path_;
+    return makeStream(error);
+}
+
+bool OutputFile::makeStream(std::string& error) {
     stream_ = _fdopen(descriptor_, "wb");
     if (stream_ == nullptr) {
         error = failure(errno);
@@ -93,7 +137,9 @@ bool OutputFile::open(std::string& error) {
 }
 
 bool OutputFile::sync(std::string& error) {
-    if (std::fflush(stream_) != 0 || std::ferror(stream_) != 0 || _commit(descriptor_) != 0) {
+    // Only a file goes to the disk; a pipe has none.
+    if (std::fflush(stream_) != 0 || std::ferror(stream_) != 0 ||
+        (!target_.empty() && _commit(descriptor_) != 0)) {
         error = failure(EIO);
         return false;
     }
@@ -109,7 +155,8 @@ bool OutputFile::complete(std::string& error) {
         return false;
     }
     // Unlike rename, this replaces a file already at the path.
-    if (!MoveFileExA(temporaryPath_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    if (!target_.empty() &&
+        !MoveFileExA(temporaryPath_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING)) {
         error = "cannot write " + what_ + " " + path_ + ": " +
                 std::system_category().message(static_cast<int>(GetLastError()));
         return false;

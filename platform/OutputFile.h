@@ -9,6 +9,7 @@
 #include <sys/types.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 class OutputFile {
@@ -44,7 +45,11 @@ class OutputFile {
     // /dev/stdout > /dev/null is) unless `onlyTerminals`.
     bool openStream(const std::string& path, bool onlyTerminals, std::string& error);
     bool makeStream(std::string& error);
-    std::string failure(int error) const;
+    // "cannot write the trace PATH: reason", for either system.
+    std::string cannotWrite(const std::string& reason) const {
+        return "cannot write " + what_ + " " + path_ + ": " + reason;
+    }
+    std::string failure(int error) const { return cannotWrite(std::strerror(error)); }
 
     std::string path_;
     std::string what_;

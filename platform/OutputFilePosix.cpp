@@ -10,7 +10,6 @@
 #include <climits>
 #include <csignal>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -130,7 +129,7 @@ bool OutputFile::open(std::string& error) {
     if (S_ISFIFO(status.st_mode) || S_ISCHR(status.st_mode)) {
         return openStream(destination.path, true, error);
     }
-    error = "cannot write " + what_ + " " + path_ + ": " + kindOf(status.st_mode);
+    error = cannotWrite(kindOf(status.st_mode));
     return false;
 }
 
@@ -152,8 +151,7 @@ bool OutputFile::openTemporary(const std::string& target, std::string& error) {
 bool OutputFile::openStream(const std::string& path, bool onlyTerminals, std::string& error) {
     descriptor_ = ::open(path.c_str(), O_WRONLY | O_APPEND | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (descriptor_ < 0) {
-        error = errno == ENXIO ? "cannot write " + what_ + " " + path_ +
-                                     ": it is a FIFO that no process is reading"
+        error = errno == ENXIO ? cannotWrite("it is a FIFO that no process is reading")
                                : failure(errno);
         return false;
     }
@@ -163,7 +161,7 @@ bool OutputFile::openStream(const std::string& path, bool onlyTerminals, std::st
         return false;
     }
     if (onlyTerminals && S_ISCHR(status.st_mode) && ::isatty(descriptor_) == 0) {
-        error = "cannot write " + what_ + " " + path_ + ": " + kindOf(status.st_mode);
+        error = cannotWrite(kindOf(status.st_mode));
         return false;
     }
     const int flags = ::fcntl(descriptor_, F_GETFL);
@@ -249,8 +247,4 @@ bool OutputFile::complete(std::string& error) {
 
 std::string OutputFile::writeFailure() const {
     return firstWriteError_ != 0 ? failure(firstWriteError_) : "";
-}
-
-std::string OutputFile::failure(int error) const {
-    return "cannot write " + what_ + " " + path_ + ": " + std::strerror(error);
 }

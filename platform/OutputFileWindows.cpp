@@ -7,7 +7,6 @@
 #include <windows.h>
 
 #include <cerrno>
-#include <cstring>
 #include <optional>
 #include <system_error>
 #include <utility>
@@ -94,11 +93,10 @@ bool OutputFile::open(std::string& error) {
     HANDLE pipe = INVALID_HANDLE_VALUE;
     switch (existingAt(path_, pipe)) {
         case Existing::Folder:
-            error = "cannot write " + what_ + " " + path_ + ": it is a folder";
+            error = cannotWrite("it is a folder");
             return false;
         case Existing::Device:
-            error =
-                "cannot write " + what_ + " " + path_ + ": it is a device, which is never replaced";
+            error = cannotWrite("it is a device, which is never replaced");
             return false;
         case Existing::Pipe:
             descriptor_ = _open_osfhandle(reinterpret_cast<intptr_t>(pipe), _O_WRONLY | _O_BINARY);
@@ -157,8 +155,7 @@ bool OutputFile::complete(std::string& error) {
     // Unlike rename, this replaces a file already at the path.
     if (!target_.empty() &&
         !MoveFileExA(temporaryPath_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING)) {
-        error = "cannot write " + what_ + " " + path_ + ": " +
-                std::system_category().message(static_cast<int>(GetLastError()));
+        error = cannotWrite(std::system_category().message(static_cast<int>(GetLastError())));
         return false;
     }
     completed_ = true;
@@ -167,8 +164,4 @@ bool OutputFile::complete(std::string& error) {
 
 std::string OutputFile::writeFailure() const {
     return stream_ != nullptr && std::ferror(stream_) != 0 ? failure(EIO) : "";
-}
-
-std::string OutputFile::failure(int error) const {
-    return "cannot write " + what_ + " " + path_ + ": " + std::strerror(error);
 }

@@ -1,12 +1,12 @@
 // The settings kept while the game runs: a change is written at the next look (within a second),
 // nothing is written while nothing changed, and a damaged file is set aside only once.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "programs/tilebounce/SettingsKeeper.h"
+#include "tests/ScratchFolder.h"
 
 namespace {
 
@@ -14,15 +14,8 @@ namespace fs = std::filesystem;
 
 class SettingsKeeperTest : public ::testing::Test {
   protected:
-    SettingsKeeperTest() {
-        std::string pattern = (fs::temp_directory_path() / "tb_keeper_XXXXXX").string();
-        folder = ::mkdtemp(pattern.data());
-        path = folder / "settings.ini";
-    }
-    ~SettingsKeeperTest() override { fs::remove_all(folder); }
-
-    fs::path folder;
-    fs::path path;
+    ScratchFolder folder{"keeper"};
+    fs::path path = folder / "settings.ini";
     platform::VirtualClock clock;
     Settings now;
 };

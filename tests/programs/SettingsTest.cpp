@@ -21,6 +21,7 @@
 #include "platform/KeyNames.h"
 #include "programs/tilebounce/Settings.h"
 #include "programs/tilebounce/SettingsText.h"
+#include "tests/ScratchFolder.h"
 
 namespace {
 
@@ -29,12 +30,9 @@ namespace fs = std::filesystem;
 class SettingsFileTest : public ::testing::Test {
   protected:
     SettingsFileTest() {
-        std::string pattern = (fs::temp_directory_path() / "tb_settings_XXXXXX").string();
-        folder = ::mkdtemp(pattern.data());
         path = folder / "tilebounce" / "settings.ini";
         fs::create_directories(path.parent_path());
     }
-    ~SettingsFileTest() override { fs::remove_all(folder); }
 
     void put(const std::string& text) const { std::ofstream(path) << text; }
     static std::string contents(const fs::path& file) {
@@ -49,7 +47,7 @@ class SettingsFileTest : public ::testing::Test {
         return names;
     }
 
-    fs::path folder;
+    ScratchFolder folder{"settings"};
     fs::path path;
 };
 

@@ -16,14 +16,12 @@ rmSync(work, {recursive: true, force: true});
 mkdirSync(work, {recursive: true});
 execFileSync('unzip', ['-q', join(webDir, 'tilebounce-web.zip'), '-d', join(work, 'site')]);
 
-// Counts the canvas's pictures, and notes when the first one that is not all black came.
+// Notes when each picture is put on the canvas, and when the first one that is not all black came.
 function countPresents() {
   const put = CanvasRenderingContext2D.prototype.putImageData;
-  window.tbPresents = 0;
   window.tbFirstPictureMs = null;
   window.tbPresentTimes = [];
   CanvasRenderingContext2D.prototype.putImageData = function (image, ...rest) {
-    ++window.tbPresents;
     window.tbPresentTimes.push(performance.now());
     if (window.tbFirstPictureMs === null) {
       for (let i = 0; i < image.data.length; i += 4 * 97) {

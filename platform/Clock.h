@@ -21,6 +21,17 @@ class Clock {
     virtual void countTowardNextSleep(std::uint64_t ns) = 0;
 };
 
+// A clock of real time: a sleep waits until a deadline of this clock's own time, less the time
+// counted toward it (nowNs and sleepUntilNs say what the clock's time is and how it is waited).
+class RealTimeClock : public Clock {
+  public:
+    void sleep(std::uint32_t ms) override;
+    void countTowardNextSleep(std::uint64_t ns) override { alreadyGoneNs_ = ns; }
+
+  private:
+    std::uint64_t alreadyGoneNs_ = 0;
+};
+
 // Time that passes only when slept: sleeps and waits are counted, never waited.
 class VirtualClock : public Clock {
   public:

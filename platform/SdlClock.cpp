@@ -15,13 +15,6 @@ constexpr std::uint64_t SliceMs = 10;
 
 SdlClock::SdlClock() : ticksPerSecond_(SDL_GetPerformanceFrequency()) {}
 
-void SdlClock::sleep(std::uint32_t ms) {
-    const std::uint64_t ns = std::uint64_t{ms} * 1'000'000;
-    const std::uint64_t gone = std::min(ns, alreadyGoneNs_);
-    alreadyGoneNs_ = 0;
-    sleepUntilNs(nowNs() + ns - gone);
-}
-
 std::uint64_t SdlClock::nowNs() {
     const std::uint64_t ticks = SDL_GetPerformanceCounter();
     // Split so that neither product overflows however long the machine has been up.

@@ -9,20 +9,17 @@
 
 namespace platform {
 
-class SdlClock : public Clock {
+class SdlClock : public RealTimeClock {
   public:
     SdlClock();
-    void sleep(std::uint32_t ms) override;
     std::uint64_t nowNs() override;
     // Returns at, or up to about a millisecond after, the deadline; never spins.
     void sleepUntilNs(std::uint64_t deadlineNs) override;
     // Sleeps on SDL's event queue (on X11, on the display's connection).
     void awaitEvents(std::uint32_t timeoutMs) override;
-    void countTowardNextSleep(std::uint64_t ns) override { alreadyGoneNs_ = ns; }
 
   private:
     std::uint64_t ticksPerSecond_;
-    std::uint64_t alreadyGoneNs_ = 0;
 };
 
 }  // namespace platform

@@ -33,16 +33,12 @@ std::uint64_t PausingClock::nowNs() {
     return inner_.nowNs() - heldNs_;
 }
 
-void PausingClock::sleep(std::uint32_t ms) {
-    const std::uint64_t ns = std::uint64_t{ms} * 1'000'000;
-    const std::uint64_t gone = std::min(ns, alreadyGoneNs_);
-    alreadyGoneNs_ = 0;
-    sleepUntilNs(nowNs() + ns - gone);
-}
-
 void PausingClock::sleepUntilNs(std::uint64_t deadlineNs) {
-    for (holdWhileHeld(); nowNs() < deadlineNs; holdWhileHeld()) {
-        inner_.sleepUntilNs(inner_.nowNs() + std::min(deadlineNs - nowNs(), SliceNs));
+    // The time read once a slice: read again, it may have passed the deadline in between.
+    holdWhileHeld();
+    for (std::uint64_t now = nowNs(); now < deadlineNs; now = nowNs()) {
+        inner_.sleepUntilNs(inner_.nowNs() + std::min(deadlineNs - now, SliceNs));
+        holdWhileHeld();
     }
 }
 

@@ -9,7 +9,7 @@
 #include "platform/Clock.h"
 #include "shell/PlayerLayer.h"
 
-class PausingClock : public platform::Clock {
+class PausingClock : public platform::RealTimeClock {
   public:
     // How long a held game sleeps on the desktop's events before it looks again.
     static constexpr std::uint32_t HeldWakeMs = 250;
@@ -22,11 +22,9 @@ class PausingClock : public platform::Clock {
     PausingClock(platform::Clock& inner, PlayerLayer& layer,
                  std::function<bool(std::uint32_t ms)> awaitDesktop, std::function<void()> tick);
 
-    void sleep(std::uint32_t ms) override;
     std::uint64_t nowNs() override;
     void sleepUntilNs(std::uint64_t deadlineNs) override;
     void awaitEvents(std::uint32_t timeoutMs) override;
-    void countTowardNextSleep(std::uint64_t ns) override { alreadyGoneNs_ = ns; }
 
     // Time held so far.
     std::uint64_t heldNs() const { return heldNs_; }
@@ -39,5 +37,4 @@ class PausingClock : public platform::Clock {
     std::function<bool(std::uint32_t)> awaitDesktop_;
     std::function<void()> tick_;
     std::uint64_t heldNs_ = 0;
-    std::uint64_t alreadyGoneNs_ = 0;
 };

@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "platform/BrowserPage.h"
+#include "platform/OpenWithoutWaiting.h"
 #include "platform/PartFiles.h"
 
 namespace {
@@ -149,10 +150,10 @@ bool OutputFile::openTemporary(const std::string& target, std::string& error) {
 
 // Opened without waiting for a reader, then written as any stream is, waiting when it is full.
 bool OutputFile::openStream(const std::string& path, bool onlyTerminals, std::string& error) {
-    descriptor_ = ::open(path.c_str(), O_WRONLY | O_APPEND | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    std::string reason;
+    descriptor_ = platform::openWithoutWaiting(path, O_WRONLY | O_APPEND, reason);
     if (descriptor_ < 0) {
-        error = errno == ENXIO ? cannotWrite("it is a FIFO that no process is reading")
-                               : failure(errno);
+        error = cannotWrite(reason);
         return false;
     }
     struct stat status {};
@@ -162,11 +163,6 @@ bool OutputFile::openStream(const std::string& path, bool onlyTerminals, std::st
     }
     if (onlyTerminals && S_ISCHR(status.st_mode) && ::isatty(descriptor_) == 0) {
         error = cannotWrite(kindOf(status.st_mode));
-        return false;
-    }
-    const int flags = ::fcntl(descriptor_, F_GETFL);
-    if (flags < 0 || ::fcntl(descriptor_, F_SETFL, flags & ~O_NONBLOCK) != 0) {
-        error = failure(errno);
         return false;
     }
     return makeStream(error);

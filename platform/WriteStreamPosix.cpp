@@ -6,21 +6,16 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/OpenWithoutWaiting.h"
+
 namespace platform {
 
 std::FILE* openWriteStream(const std::string& path, std::string& reason) {
-    const int descriptor = ::open(
-        path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    const int descriptor = openWithoutWaiting(path, O_WRONLY | O_CREAT | O_TRUNC, reason);
     if (descriptor < 0) {
-        reason = errno == ENXIO ? "it is a FIFO that no process is reading" : std::strerror(errno);
         return nullptr;
     }
-    // Once open, writes wait for a slow reader as they would on any stream.
-    const int flags = ::fcntl(descriptor, F_GETFL);
-    std::FILE* stream = nullptr;
-    if (flags >= 0 && ::fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) == 0) {
-        stream = ::fdopen(descriptor, "w");
-    }
+    std::FILE* stream = ::fdopen(descriptor, "w");
     if (stream == nullptr) {
         reason = std::strerror(errno);
         ::close(descriptor);

@@ -1,6 +1,7 @@
 #include "platform/PartFiles.h"
 
 #include <array>
+#include <atomic>
 #include <charconv>
 #include <csignal>
 #include <cstring>
@@ -83,6 +84,8 @@ int watchPartFile(const char* path) {
     for (std::size_t i = 0; i < Slots; ++i) {
         if (slots[i].watched == 0) {
             std::strcpy(slots[i].path.data(), path);
+            // The path is whole before the handler can see the slot as watched.
+            std::atomic_signal_fence(std::memory_order_release);
             slots[i].watched = 1;
             return static_cast<int>(i);
         }

@@ -76,20 +76,24 @@ void SdlWindow::notePlacement(std::uint32_t atMs) {
 // having started watching first, has already taken in the new size.
 int SdlWindow::watch(void* self, SDL_Event* event) {
     auto& window = *static_cast<SdlWindow*>(self);
-    if (event->type == SDL_WINDOWEVENT &&
-        event->window.windowID == SDL_GetWindowID(window.window_) &&
-        (event->window.event == SDL_WINDOWEVENT_MOVED ||
-         event->window.event == SDL_WINDOWEVENT_SIZE_CHANGED)) {
-        window.notePlacement(event->window.timestamp);
+    if (event->type != SDL_WINDOWEVENT ||
+        event->window.windowID != SDL_GetWindowID(window.window_)) {
+        return 0;
     }
-    if (event->type == SDL_WINDOWEVENT &&
-        event->window.windowID == SDL_GetWindowID(window.window_) &&
-        (event->window.event == SDL_WINDOWEVENT_EXPOSED ||
-         event->window.event == SDL_WINDOWEVENT_SIZE_CHANGED)) {
-        if (event->window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+    switch (event->window.event) {
+        case SDL_WINDOWEVENT_MOVED:
+            window.notePlacement(event->window.timestamp);
+            break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            window.notePlacement(event->window.timestamp);
             window.keepFullScreenSize();
-        }
-        window.showAgain();
+            window.showAgain();
+            break;
+        case SDL_WINDOWEVENT_EXPOSED:
+            window.showAgain();
+            break;
+        default:
+            break;
     }
     return 0;
 }

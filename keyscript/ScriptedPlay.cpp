@@ -50,7 +50,7 @@ void ScriptedPlay::install(platform::KeySource& liveKeys, platform::WindowEvents
 void ScriptedPlay::CheckedPlayback::poll(platform::KeyReport& reported) {
     constexpr std::uint32_t PollsBetweenLooks = 30;
     keys_.poll(reported);
-    if (++polls_ % PollsBetweenLooks == 0 && !file_.changed().empty()) {
+    if (keys_.polls() % PollsBetweenLooks == 0 && !file_.changed().empty()) {
         keys_.stop();
     }
 }

@@ -65,7 +65,6 @@ class ScriptedPlay {
       private:
         ScriptKeySource& keys_;
         const KeyScriptFile& file_;
-        std::uint32_t polls_ = 0;
     };
 
     KeyScriptFile playbackFile_;

@@ -159,16 +159,24 @@ std::string versionText(std::string_view programName) {
            platform::sdlVersions() + "\n";
 }
 
-bool readWholeNumber(std::string_view value, int low, int high, int& number, std::string& problem) {
+std::optional<int> wholeNumberIn(std::string_view value, int low, int high) {
     int read = 0;
     const char* end = value.data() + value.size();
     const auto [stop, failure] = std::from_chars(value.data(), end, read);
     if (value.empty() || failure != std::errc{} || stop != end || read < low || read > high) {
+        return std::nullopt;
+    }
+    return read;
+}
+
+bool readWholeNumber(std::string_view value, int low, int high, int& number, std::string& problem) {
+    const std::optional<int> read = wholeNumberIn(value, low, high);
+    if (!read) {
         problem = join({"'", quotedForMessage(value), "' is not a whole number from ",
                         std::to_string(low), " to ", std::to_string(high)});
         return false;
     }
-    number = read;
+    number = *read;
     return true;
 }
 

@@ -56,6 +56,8 @@ std::string sameFileClash(
 // a line.
 std::string versionText(std::string_view programName);
 
+// `value` as a whole number within [low, high]; nothing for anything else.
+std::optional<int> wholeNumberIn(std::string_view value, int low, int high);
 // A whole number within [low, high]; false, with `problem` saying which numbers are allowed,
 // for anything else.
 bool readWholeNumber(std::string_view value, int low, int high, int& number, std::string& problem);

@@ -22,8 +22,6 @@
 
 namespace {
 
-constexpr std::uint32_t ScreenWidth = 640;
-constexpr std::uint32_t ScreenHeight = 480;
 constexpr std::uint32_t BitsPerPixel = 16;
 constexpr COLORREF TrailDotsKey = 0xFF0000;  // pure blue
 constexpr std::int32_t StartingLives = 12;

@@ -12,6 +12,10 @@ enum class GameEnd {
     NoWindow  // no window could be made (mainWindowFailure() says why); nothing ran
 };
 
+// The game's screen, in pixels.
+inline constexpr std::uint32_t ScreenWidth = 640;
+inline constexpr std::uint32_t ScreenHeight = 480;
+
 inline constexpr std::int32_t FirstStage = 1;
 inline constexpr std::int32_t LastStage = 20;
 

@@ -2,13 +2,11 @@
 
 #include <algorithm>
 
+#include "game/RunGame.h"
 #include "keyscript/GameKeys.h"
 #include "platform/KeyNames.h"
 
 namespace {
-
-constexpr std::uint32_t GameWidth = 640;
-constexpr std::uint32_t GameHeight = 480;
 
 std::string joined(const std::vector<std::string>& names) {
     std::string out;
@@ -24,8 +22,8 @@ Preferences preferencesFor(const Settings& settings, const GameOptions& options)
     Preferences p;
     p.window.fullScreen = options.fullScreen.value_or(settings.fullScreen);
     if (options.scale) {
-        p.window.width = GameWidth * static_cast<std::uint32_t>(*options.scale);
-        p.window.height = GameHeight * static_cast<std::uint32_t>(*options.scale);
+        p.window.width = ScreenWidth * static_cast<std::uint32_t>(*options.scale);
+        p.window.height = ScreenHeight * static_cast<std::uint32_t>(*options.scale);
     } else if (settings.windowWidth > 0 && settings.windowHeight > 0) {
         p.window.width = static_cast<std::uint32_t>(settings.windowWidth);
         p.window.height = static_cast<std::uint32_t>(settings.windowHeight);

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "game/RunGame.h"
 #include "platform/ConfigFolder.h"
 #include "platform/OutputFile.h"
 #include "platform/RegularFile.h"
@@ -42,7 +43,7 @@ Settings withinBounds(Settings s) {
         s.windowY.reset();
     }
     s.volume = std::clamp(s.volume, 0, 100);
-    s.furthestStage = std::clamp(s.furthestStage, 1, 20);
+    s.furthestStage = std::clamp(s.furthestStage, FirstStage, LastStage);
     return s;
 }
 

@@ -4,11 +4,12 @@
 #include <SimpleIni.h>
 
 #include <algorithm>
-#include <charconv>
 #include <optional>
 #include <vector>
 
+#include "commandline/CommandLine.h"
 #include "commandline/QuotedText.h"
+#include "game/RunGame.h"
 #include "keyscript/GameKeys.h"
 #include "platform/KeyNames.h"
 #include "platform/PlayerKeys.h"
@@ -86,16 +87,15 @@ bool readScaling(std::string_view value, platform::Scaling& scaling, std::string
     return true;
 }
 
+// The line's damage names the value itself.
 bool readNumber(std::string_view value, int low, int high, int& number, std::string& problem) {
-    int read = 0;
-    const char* end = value.data() + value.size();
-    const auto [stop, failure] = std::from_chars(value.data(), end, read);
-    if (value.empty() || failure != std::errc{} || stop != end || read < low || read > high) {
+    const std::optional<int> read = wholeNumberIn(value, low, high);
+    if (!read) {
         problem =
             "is not a whole number from " + std::to_string(low) + " to " + std::to_string(high);
         return false;
     }
-    number = read;
+    number = *read;
     return true;
 }
 
@@ -208,7 +208,7 @@ bool take(Settings& s, std::string_view section, const IniLine& line, std::strin
             return readFlag(value, s.muted, problem);
     } else if (section == "progress") {
         if (line.name == "furthest_stage")
-            return readNumber(value, 1, 20, s.furthestStage, problem);
+            return readNumber(value, FirstStage, LastStage, s.furthestStage, problem);
     } else if (section == "keys" &&
                (gameKeyNamed(line.name) != 0 ||
                 platform::playerActionNamed(line.name) != platform::PlayerAction::None)) {

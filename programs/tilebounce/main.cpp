@@ -45,9 +45,6 @@
 
 namespace {
 
-constexpr std::uint32_t GameWidth = 640;
-constexpr std::uint32_t GameHeight = 480;
-
 // The game's window as made: the player's window and the SDL window under it.
 struct WindowsMade {
     DesktopWindow* desktop = nullptr;
@@ -182,8 +179,8 @@ int main(int argc, char** argv) {
         }
     });
 
-    const WindowChoice window =
-        fittedOnScreens(preferences.window, platform::usableScreenAreas(), GameWidth, GameHeight);
+    const WindowChoice window = fittedOnScreens(preferences.window, platform::usableScreenAreas(),
+                                                ScreenWidth, ScreenHeight);
     const RunState started{window, preferences.volume, preferences.muted,
                            preferences.furthestStage};
     const auto now = [&] {

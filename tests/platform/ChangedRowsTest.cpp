@@ -6,12 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <memory>
 #include <random>
-#include <string>
 #include <vector>
 
 #include "platform/SdlWindow.h"
+#include "tests/platform/ShownPixels.h"
 
 namespace {
 
@@ -39,38 +38,15 @@ Picture withRowsChanged(Picture picture, std::mt19937& random) {
     return picture;
 }
 
-std::unique_ptr<platform::SdlWindow> windowOf(int width, int height, Scaling scaling) {
-    std::string error;
-    auto window = platform::SdlWindow::create("tilebounce test", error);
-    EXPECT_NE(window, nullptr) << error;
-    if (window != nullptr) {
-        window->setScaling(scaling);
-        window->showWindowed(static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height));
-    }
-    return window;
-}
-
-std::vector<std::uint32_t> shownBy(platform::SdlWindow& window) {
-    int width = 0;
-    int height = 0;
-    SDL_GetWindowSize(window.sdlWindow(), &width, &height);
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width * height));
-    EXPECT_EQ(SDL_RenderReadPixels(window.sdlRenderer(), nullptr, SDL_PIXELFORMAT_RGB888,
-                                   pixels.data(), width * 4),
-              0)
-        << SDL_GetError();
-    return pixels;
-}
-
 std::vector<std::uint32_t> presentedBy(platform::SdlWindow& window, const Picture& picture) {
     EXPECT_EQ(window.present({picture.data(), Width, Height, Width * 2}), S_OK);
-    return shownBy(window);
+    return sdltest::shownIn(window);
 }
 
 // What a window of that size shows of the picture presented first.
 std::vector<std::uint32_t> freshlyPresented(const Picture& picture, int width, int height,
                                             Scaling scaling) {
-    const auto window = windowOf(width, height, scaling);
+    const auto window = sdltest::windowOf(width, height, scaling);
     return window != nullptr ? presentedBy(*window, picture) : std::vector<std::uint32_t>{};
 }
 
@@ -88,7 +64,7 @@ const Size Sizes[] = {{60, 45, Scaling::Sharp},        {90, 68, Scaling::Sharp},
 TEST(ChangedRows, EveryPresentShowsItsWholePictureAtEveryScale) {
     std::mt19937 random(26);
     for (const Size& size : Sizes) {
-        const auto window = windowOf(size.width, size.height, size.scaling);
+        const auto window = sdltest::windowOf(size.width, size.height, size.scaling);
         ASSERT_NE(window, nullptr);
         Picture picture = randomPicture(random);
         presentedBy(*window, picture);
@@ -107,7 +83,7 @@ TEST(ChangedRows, EveryPresentShowsItsWholePictureAtEveryScale) {
 TEST(ChangedRows, WhatWasDrawnOverThePictureIsGoneOnceItIsNoLongerDrawn) {
     std::mt19937 random(7);
     const Picture picture = randomPicture(random);
-    const auto window = windowOf(60, 45, Scaling::Sharp);
+    const auto window = sdltest::windowOf(60, 45, Scaling::Sharp);
     ASSERT_NE(window, nullptr);
     bool overlaid = true;
     window->drawOver([&overlaid](SDL_Renderer* renderer, const RECT& where) {
@@ -128,7 +104,7 @@ TEST(ChangedRows, WhatWasDrawnOverThePictureIsGoneOnceItIsNoLongerDrawn) {
 TEST(ChangedRows, ThePictureIsShownWholeAgainAfterTheSurfaceWasDrawnOver) {
     std::mt19937 random(11);
     const Picture picture = randomPicture(random);
-    const auto window = windowOf(60, 45, Scaling::Sharp);
+    const auto window = sdltest::windowOf(60, 45, Scaling::Sharp);
     ASSERT_NE(window, nullptr);
     const std::vector<std::uint32_t> clean = presentedBy(*window, picture);
     // As when the desktop uncovers the window: its surface holds whatever, and it is shown again.
@@ -136,7 +112,7 @@ TEST(ChangedRows, ThePictureIsShownWholeAgainAfterTheSurfaceWasDrawnOver) {
     ASSERT_NE(surface, nullptr);
     SDL_FillRect(surface, nullptr, 0x00FF00FF);
     window->showAgain();
-    EXPECT_EQ(shownBy(*window), clean);
+    EXPECT_EQ(sdltest::shownIn(*window), clean);
     EXPECT_EQ(presentedBy(*window, picture), clean);
 }
 

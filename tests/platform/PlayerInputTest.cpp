@@ -16,6 +16,7 @@ namespace {
 using platform::PlayerAction;
 using sdltest::Codes;
 using sdltest::Key;
+using sdltest::pushEvent;
 using sdltest::pushKey;
 
 class PlayerInputTest : public sdltest::KeySourceTest {
@@ -29,10 +30,7 @@ class PlayerInputTest : public sdltest::KeySourceTest {
         platform::bindPlayerKeys({});
     }
     static void pushWindowEvent(SDL_WindowEventID id) {
-        SDL_Event event{};
-        event.type = SDL_WINDOWEVENT;
-        event.window.event = static_cast<Uint8>(id);
-        SDL_PushEvent(&event);
+        pushEvent(SDL_WINDOWEVENT, static_cast<Uint8>(id));
     }
 
     std::vector<PlayerAction> acted;

@@ -8,12 +8,11 @@
 #include <cmath>
 #include <cstdint>
 #include <functional>
-#include <memory>
-#include <string>
 #include <vector>
 
 #include "platform/PictureFit.h"
 #include "platform/SdlWindow.h"
+#include "tests/platform/ShownPixels.h"
 
 namespace {
 
@@ -58,25 +57,14 @@ struct Shown {
 std::vector<std::uint32_t> presented(const std::vector<std::uint16_t>& picture, int windowWidth,
                                      int windowHeight, Scaling scaling, RECT& fit,
                                      bool wholeMultiples = false) {
-    std::string error;
-    const auto window = platform::SdlWindow::create("tilebounce test", error);
-    EXPECT_NE(window, nullptr) << error;
+    const auto window = sdltest::windowOf(windowWidth, windowHeight, scaling, wholeMultiples);
     if (window == nullptr) {
         return {};
     }
-    window->setScaling(scaling);
-    window->scaleByWholeMultiples(wholeMultiples);
-    window->showWindowed(static_cast<std::uint32_t>(windowWidth),
-                         static_cast<std::uint32_t>(windowHeight));
     EXPECT_EQ(window->present({picture.data(), Width, Height, Width * 2}), S_OK);
     fit = platform::fitPicture(Width, Height, windowWidth, windowHeight, wholeMultiples);
     const SDL_Rect area{fit.left, fit.top, fit.right - fit.left, fit.bottom - fit.top};
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(area.w * area.h));
-    EXPECT_EQ(SDL_RenderReadPixels(window->sdlRenderer(), &area, SDL_PIXELFORMAT_RGB888,
-                                   pixels.data(), area.w * 4),
-              0)
-        << SDL_GetError();
-    return pixels;
+    return sdltest::shownIn(*window, &area);
 }
 
 Shown shown(const std::vector<std::uint16_t>& picture, int windowWidth, int windowHeight,

@@ -41,6 +41,14 @@ inline void pushKey(SDL_Scancode scancode, Key key, Uint16 mod = KMOD_NONE) {
     SDL_PushEvent(&event);
 }
 
+// An event of `type` (for SDL_WINDOWEVENT, of kind `windowEvent`) in SDL's queue.
+inline void pushEvent(Uint32 type, Uint8 windowEvent = 0) {
+    SDL_Event event{};
+    event.type = type;
+    event.window.event = windowEvent;
+    SDL_PushEvent(&event);
+}
+
 using Codes = std::vector<int>;
 
 // The SDL key source in a session of its own.

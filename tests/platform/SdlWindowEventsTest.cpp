@@ -12,6 +12,7 @@ namespace {
 
 using namespace platform;
 using sdltest::Key;
+using sdltest::pushEvent;
 using sdltest::pushKey;
 using Message = std::tuple<std::uint32_t, std::uintptr_t, std::intptr_t>;
 using Messages = std::vector<Message>;
@@ -29,13 +30,6 @@ class SdlWindowEventsTest : public ::testing::Test {
             messages.emplace_back(m.message, m.wParam, m.lParam);
         }
         return messages;
-    }
-
-    static void push(Uint32 type, Uint8 windowEvent = 0) {
-        SDL_Event event{};
-        event.type = type;
-        event.window.event = windowEvent;
-        SDL_PushEvent(&event);
     }
 
     static void pushMouse(Uint32 type, int x, int y, Uint8 button = 0) {
@@ -100,11 +94,11 @@ TEST_F(SdlWindowEventsTest, EveryWayOfClosingGivesDestroyThenQuitOnceAndNothingA
     };
     const std::vector<std::uint32_t> closed{WM_DESTROY, WM_QUIT};
     EXPECT_EQ(closedBy([] {
-                  push(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE);
-                  push(SDL_QUIT);
+                  pushEvent(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE);
+                  pushEvent(SDL_QUIT);
               }),
               closed);
-    EXPECT_EQ(closedBy([] { push(SDL_QUIT); }), closed);
+    EXPECT_EQ(closedBy([] { pushEvent(SDL_QUIT); }), closed);
     EXPECT_EQ(closedBy([] { pushKey(SDL_SCANCODE_F4, Key::Down, KMOD_RALT); }),
               (std::vector<std::uint32_t>{WM_SYSKEYDOWN, WM_DESTROY, WM_QUIT}));
 }

@@ -22,11 +22,6 @@ constexpr int SmallestPixels = 6;
 // Fonts kept at most; more sizes than this come from a window resized again and again.
 constexpr std::size_t MostFonts = 16;
 
-bool hasHangul(const std::string& line) {
-    return std::any_of(line.begin(), line.end(),
-                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-}
-
 struct Extent {
     int width = 0;
     int height = 0;
@@ -165,9 +160,15 @@ void drawPanel(SDL_Renderer* renderer, const OverlayPanel& panel, const Layout& 
 
 }  // namespace
 
+int overlayFontFor(const std::string& line) {
+    const bool beyondAscii = std::any_of(
+        line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    return beyondAscii ? resource::HangulFont : resource::DefaultFont;
+}
+
 bool OverlayPainter::paint(SDL_Renderer* renderer, const RECT& picture, const Overlay& overlay) {
     const FontFor fontFor = [this](const std::string& line, int pixels) {
-        return font(hasHangul(line) ? resource::HangulFont : resource::DefaultFont, pixels);
+        return font(overlayFontFor(line), pixels);
     };
     const int pictureWidth = picture.right - picture.left;
     const int pictureHeight = picture.bottom - picture.top;

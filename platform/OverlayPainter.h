@@ -3,6 +3,7 @@
 // with its lines in white, the text made at the size it is shown, so that it stays sharp at
 // every scale. Lines with Hangul use the built-in Hangul font, the others the built-in Latin one.
 #include <map>
+#include <string>
 #include <utility>
 
 #include "platform/Overlay.h"
@@ -12,6 +13,10 @@ struct SDL_Renderer;
 typedef struct _TTF_Font TTF_Font;
 
 namespace platform {
+
+// The built-in font a line of an overlay is drawn with (resource::HangulFont for a line with
+// anything beyond ASCII, else resource::DefaultFont).
+int overlayFontFor(const std::string& line);
 
 class OverlayPainter {
   public:

@@ -5,10 +5,11 @@
 // JavaScript, run by the page's runtime (and kept from the C++ formatter); Asyncify suspends the
 // game while the promise waits.
 // clang-format off
+EM_JS(int, tbIsPageHidden, (), {
+    return typeof document !== 'undefined' && document.hidden ? 1 : 0;
+});
+
 EM_ASYNC_JS(void, tbWaitWhilePageHidden, (), {
-    if (typeof document === 'undefined' || !document.hidden) {
-        return;
-    }
     await new Promise(resolve => {
         const shown = () => {
             if (!document.hidden) {
@@ -39,8 +40,12 @@ EM_JS(int, tbIsPageFullScreen, (), {
 
 namespace platform {
 
+// Asked first without waiting: every call of an asynchronous function suspends and resumes the
+// whole game, and the game asks at every sleep.
 void waitWhilePageHidden() {
-    tbWaitWhilePageHidden();
+    if (tbIsPageHidden() != 0) {
+        tbWaitWhilePageHidden();
+    }
 }
 
 void announceFileWritten(const char* path) {

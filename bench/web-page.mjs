@@ -4,36 +4,11 @@
 // play (the game's own pauses, when a ball is lost or a card is shown, left out), and over the
 // same 10 s the page's main thread busy time and the CPU of all of Chromium's
 // processes, each as a percentage of one core.
-import {readFileSync, readdirSync, rmSync, mkdirSync} from 'node:fs';
-import {execFileSync} from 'node:child_process';
-import {join, resolve} from 'node:path';
-import {launchChromium} from '../tests/web/chromium.mjs';
-import {serve} from '../tests/web/static-server.mjs';
+import {readFileSync, readdirSync} from 'node:fs';
+import {resolve} from 'node:path';
+import {notePresents, sleep, unpackSite, withSite} from '../tests/web/chromium.mjs';
 
-const webDir = resolve(process.argv[2] || 'build/web');
-const work = join(webDir, 'bench');
-rmSync(work, {recursive: true, force: true});
-mkdirSync(work, {recursive: true});
-execFileSync('unzip', ['-q', join(webDir, 'tilebounce-web.zip'), '-d', join(work, 'site')]);
-
-// Notes when each picture is put on the canvas, and when the first one that is not all black came.
-function countPresents() {
-  const put = CanvasRenderingContext2D.prototype.putImageData;
-  window.tbFirstPictureMs = null;
-  window.tbPresentTimes = [];
-  CanvasRenderingContext2D.prototype.putImageData = function (image, ...rest) {
-    window.tbPresentTimes.push(performance.now());
-    if (window.tbFirstPictureMs === null) {
-      for (let i = 0; i < image.data.length; i += 4 * 97) {
-        if (image.data[i] | image.data[i + 1] | image.data[i + 2]) {
-          window.tbFirstPictureMs = performance.now();
-          break;
-        }
-      }
-    }
-    return put.call(this, image, ...rest);
-  };
-}
+const work = unpackSite(resolve(process.argv[2] || 'build/web'), 'bench');
 
 // Processor time of a process and all its descendants, in seconds.
 function treeCpuSeconds(pid) {
@@ -63,14 +38,11 @@ function treeCpuSeconds(pid) {
   return total;
 }
 
-const sleep = ms => new Promise(done => setTimeout(done, ms));
-const site = await serve(join(work, 'site'));
-const browser = await launchChromium(join(work, 'profile'));
-try {
+await withSite(work, async (browser, site) => {
   const titleTimes = [];
   for (let load = 0; load < 5; ++load) {
     const page = await browser.newPage();
-    await page.evaluateOnNewDocument(countPresents);
+    await page.evaluateOnNewDocument(notePresents);
     await page.goto(site.url);
     await page.waitForFunction(() => window.tbFirstPictureMs !== null, {timeout: 60000});
     titleTimes.push(await page.evaluate(() => window.tbFirstPictureMs));
@@ -81,7 +53,7 @@ try {
   console.log(`title_ms_range ${titleTimes[0].toFixed(0)}-${titleTimes[4].toFixed(0)}`);
 
   const page = await browser.newPage();
-  await page.evaluateOnNewDocument(countPresents);
+  await page.evaluateOnNewDocument(notePresents);
   await page.goto(site.url);
   await page.waitForFunction(() => window.tbFirstPictureMs !== null, {timeout: 60000});
   await page.keyboard.press('Enter');
@@ -111,7 +83,4 @@ try {
   console.log(`paused_ms ${(after.pageAt - before.pageAt - pacedMs).toFixed(0)}`);
   console.log(`main_thread_percent ${(100 * (after.busy - before.busy) / seconds).toFixed(1)}`);
   console.log(`chromium_cpu_percent ${(100 * (after.cpu - before.cpu) / seconds).toFixed(1)}`);
-} finally {
-  await browser.close();
-  await site.close();
-}
+});

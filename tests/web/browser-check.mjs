@@ -2,12 +2,10 @@
 // WEB_DIR holds tilebounce-web.zip and tilebounce.html (scripts/build-web's build/web). The zip is
 // unpacked and served on 127.0.0.1; every picture is compared with the one the Linux replay tool
 // LINUX_REPLAY draws for the same keys. Prints a line a case; exit status 1 at the first failure.
-import {execFileSync} from 'node:child_process';
-import {mkdirSync, readdirSync, rmSync} from 'node:fs';
+import {readdirSync} from 'node:fs';
 import {join, resolve} from 'node:path';
-import {launchChromium} from './chromium.mjs';
+import {notePresents, sleep, unpackSite, withSite} from './chromium.mjs';
 import {makeReferences} from './pictures.mjs';
-import {serve} from './static-server.mjs';
 
 const [webDir, linuxReplay] = process.argv.slice(2).map(path => path && resolve(path));
 if (!linuxReplay) {
@@ -17,9 +15,7 @@ if (!linuxReplay) {
 const patienceMs = 30000;  // a busy machine may be slow; nothing here is timed
 const windowTitle = '\uC81C\uBAA9 \uC5C6\uAC70\uB369?';
 const settingsFile = '/home/web_user/.config/tilebounce/settings.ini';
-const work = join(webDir, 'browser-check');
-rmSync(work, {recursive: true, force: true});
-mkdirSync(work, {recursive: true});
+const work = unpackSite(webDir, 'browser-check');
 
 class Failure extends Error {}
 function expect(condition, what) {
@@ -36,7 +32,7 @@ async function waitFor(what, probe) {
     if (last.ok) {
       return last;
     }
-    await new Promise(done => setTimeout(done, 100));
+    await sleep(100);
   }
   throw new Failure(`${what}: ${last.why}`);
 }
@@ -113,17 +109,26 @@ async function steerBy(page, what, hold, sign) {
 const steer = (page, key, sign) =>
   steerBy(page, key, down => down ? page.keyboard.down(key) : page.keyboard.up(key), sign);
 
-// Counts the pictures put on the canvas.
-function countPresents() {
-  const put = CanvasRenderingContext2D.prototype.putImageData;
-  window.tbPresents = 0;
-  CanvasRenderingContext2D.prototype.putImageData = function (...picture) {
-    ++window.tbPresents;
-    return put.apply(this, picture);
-  };
+// How many pictures the page has put on the canvas.
+const presents = page => page.evaluate(() => window.tbPresentTimes.length);
+
+// Expects no more than `most` presents over the next `ms` milliseconds (`where`, for the
+// message); resolves to the count at the end.
+async function expectHeld(page, ms, most, where) {
+  const before = await presents(page);
+  await sleep(ms);
+  const after = await presents(page);
+  expect(after - before <= most, `${after - before} presents ${where}`);
+  return after;
 }
 
-const presents = page => page.evaluate(() => window.tbPresents);
+// Waits until the game has presented more than ten pictures past the count `since`.
+function expectGoingOn(page, since, what) {
+  return waitFor(what, async () => {
+    const now = await presents(page);
+    return {ok: now > since + 10, why: `${now - since} presents since`};
+  });
+}
 
 // A gamepad of the standard layout, in place of the browser's own: plugged in by
 // window.tbPlugPad(), its buttons (by their standard numbers) pressed by window.tbPadButton.
@@ -146,7 +151,7 @@ const PadButton = {start: 9, y: 3, right: 15};
 
 async function pressPad(page, button) {
   await page.evaluate(button => window.tbPadButton(button, true), button);
-  await new Promise(done => setTimeout(done, 200));  // held over a few polls
+  await sleep(200);  // held over a few polls
   await page.evaluate(button => window.tbPadButton(button, false), button);
 }
 
@@ -176,7 +181,7 @@ function listenToAudio() {
 // A page whose console errors, uncaught exceptions, printed lines and presents are kept.
 async function openPage(browser, setUp) {
   const page = await browser.newPage();
-  await page.evaluateOnNewDocument(countPresents);
+  await page.evaluateOnNewDocument(notePresents);
   page.errors = [];
   page.lines = [];
   page.on('console', message => {
@@ -312,16 +317,10 @@ const cases = {
       const state = await page.evaluate(() => document.visibilityState);
       return {ok: state === 'hidden', why: state};
     });
-    const before = await presents(page);
-    await new Promise(done => setTimeout(done, 2000));
-    const after = await presents(page);
-    expect(after - before <= 1, `${after - before} presents in a hidden tab`);
+    const held = await expectHeld(page, 2000, 1, 'in a hidden tab');
     await page.bringToFront();
     await page.keyboard.press('KeyP');
-    await waitFor('the game did not go on after P in the tab shown again', async () => {
-      const now = await presents(page);
-      return {ok: now > after + 10, why: `${now - after} presents since`};
-    });
+    await expectGoingOn(page, held, 'the game did not go on after P in the tab shown again');
     expectNoErrors(page);
     await other.close();
     await page.close();
@@ -333,7 +332,7 @@ const cases = {
     const page = await openPage(browser, page => page.evaluateOnNewDocument(listenToAudio));
     await page.goto(site.url);
     await waitForPicture(page, 'title');
-    await new Promise(done => setTimeout(done, 1000));
+    await sleep(1000);
     const silence = await page.evaluate(() => window.tbLoudest);
     expect(silence === 0, `sound through the title: loudest sample ${silence}`);
     expect(await page.$('#sound-note') !== null, 'no sound note before the first key');
@@ -363,15 +362,9 @@ const cases = {
                   down => page.evaluate((button, down) => window.tbPadButton(button, down),
                                         PadButton.right, down), 1);
     await pressPad(page, PadButton.y);
-    const paused = await presents(page);
-    await new Promise(done => setTimeout(done, 1000));
-    const still = await presents(page);
-    expect(still - paused <= 2, `${still - paused} presents in a second after Y paused the game`);
+    const held = await expectHeld(page, 1000, 2, 'in a second after Y paused the game');
     await pressPad(page, PadButton.y);
-    await waitFor('the game did not go on after Y again', async () => {
-      const now = await presents(page);
-      return {ok: now > still + 10, why: `${now - still} presents since`};
-    });
+    await expectGoingOn(page, held, 'the game did not go on after Y again');
     expectNoErrors(page);
     await page.close();
   },
@@ -423,17 +416,14 @@ const cases = {
 };
 
 const unpacked = join(work, 'site');
-execFileSync('unzip', ['-q', join(webDir, 'tilebounce-web.zip'), '-d', unpacked]);
 const files = readdirSync(unpacked, {recursive: true}).sort().join(' ');
 if (files !== 'LICENSE THIRD-PARTY.md index.html licences licences/Emscripten.txt ' +
     'licences/FreeType.txt licences/SDL2.txt licences/SDL2_ttf.txt tilebounce.js tilebounce.wasm') {
   console.error(`browser-check: the zip holds ${files}`);
   process.exit(1);
 }
-const site = await serve(unpacked);
-const browser = await launchChromium(join(work, 'profile'));
 let failed = false;
-try {
+await withSite(work, async (browser, site) => {
   for (const [name, check] of Object.entries(cases)) {
     try {
       await check(browser, site);
@@ -443,8 +433,5 @@ try {
       console.log(`browser-check: ${name} FAILED: ${error instanceof Failure ? error.message : error.stack}`);
     }
   }
-} finally {
-  await browser.close();
-  await site.close();
-}
+});
 process.exit(failed ? 1 : 0);

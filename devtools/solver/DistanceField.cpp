@@ -201,10 +201,11 @@ std::vector<std::int32_t> costsToEdge(const Places& places, const MoveWeights& w
     const auto reachByKicks = [&](std::int32_t square, std::int32_t cost) {
         const std::int32_t column = square % Columns;
         const std::int32_t nearest = column == Columns - 1 ? 1 : KickJump / Square;
-        for (std::int32_t from = column - KickJump / Square - 1; from <= column - nearest; ++from) {
+        for (std::int32_t from = std::max(0, column - KickJump / Square - 1);
+             from <= column - nearest; ++from) {
             const std::int32_t node = square - column + from;
             const Place& place = places[static_cast<std::size_t>(node)];
-            if (from >= 0 && place.kicks && (place.open || place.embedded)) {
+            if (place.kicks && (place.open || place.embedded)) {
                 enter(node, cost + weights.kick);
             }
         }

@@ -5,6 +5,8 @@
 #include <queue>
 #include <utility>
 
+#include "game/MoveBall.h"
+
 namespace {
 
 constexpr std::int32_t Square = DistanceField::Square;
@@ -18,9 +20,6 @@ constexpr std::int32_t SpringReach = 170;
 constexpr std::int32_t LiftCarry = 40;
 // A Block this close beside the ball is a wall it can climb by kicks.
 constexpr std::int32_t WallReach = 8;
-// A Block this far left of the ball's next position throws it KickJump pixels right.
-constexpr std::int32_t KickReach = 7;
-constexpr std::int32_t KickJump = 21;
 // A square whose pixels come this close to a Mine is closed: the ball probes six pixels ahead.
 constexpr std::int32_t MineMargin = 8;
 // Below this the ball is as good as lost: nothing under it but the bottom edge.

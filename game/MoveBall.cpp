@@ -10,16 +10,9 @@
 
 namespace {
 
-// The probe looks this many further steps beyond the new position.
-constexpr std::int32_t ProbeLead = 5;
-// A Block this close beside the new position counts as a wall to kick off.
-constexpr std::int32_t KickReach = ProbeLead + 2;
-constexpr std::int32_t KickJump = 21;
 constexpr std::int32_t KickCount = 100;
 constexpr std::int32_t BounceLift = 64;
 constexpr std::int32_t SpringLift = 196;
-constexpr std::int32_t RightEdge = 639;
-constexpr std::int32_t BottomEdge = 479;
 constexpr std::uint32_t MinePauseMs = 1500;
 constexpr std::uint32_t ClearedPauseMs = 700;
 constexpr std::uint32_t FallPauseMs = 500;
@@ -39,7 +32,7 @@ void actOnProbedTile(std::int32_t newX, std::int32_t newY, std::int32_t column, 
             if (above) {
                 g.lift = BounceLift;
                 playCue(Cue::Bounce);
-                g.ballY = top - 8;
+                g.ballY = top - BounceClearance;
             }
             break;
         case Brick:
@@ -47,7 +40,7 @@ void actOnProbedTile(std::int32_t newX, std::int32_t newY, std::int32_t column, 
                 g.map[cellIndex(column, row)] = Empty;
                 g.lift = BounceLift;
                 playCue(Cue::BrickBreak);
-                g.ballY = top - 8;
+                g.ballY = top - BounceClearance;
             }
             break;
         case Mine:
@@ -59,7 +52,7 @@ void actOnProbedTile(std::int32_t newX, std::int32_t newY, std::int32_t column, 
             if (above) {
                 playCue(Cue::SpringBounce);
                 g.lift = SpringLift;
-                g.ballY = top - 10;
+                g.ballY = top - SpringClearance;
             }
             break;
         case LeftLauncher:

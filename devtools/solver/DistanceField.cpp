@@ -5,6 +5,8 @@
 #include <queue>
 #include <utility>
 
+#include "game/MoveBall.h"
+
 namespace {
 
 constexpr std::int32_t Square = DistanceField::Square;
@@ -18,9 +20,6 @@ constexpr std::int32_t SpringReach = 170;
 constexpr std::int32_t LiftCarry = 40;
 // A Block this close beside the ball is a wall it can climb by kicks.
 constexpr std::int32_t WallReach = 8;
-// A Block this far left of the ball's next position throws it KickJump pixels right.
-constexpr std::int32_t KickReach = 7;
-constexpr std::int32_t KickJump = 21;
 // A square whose pixels come this close to a Mine is closed: the ball probes six pixels ahead.
 constexpr std::int32_t MineMargin = 8;
 // Below this the ball is as good as lost: nothing under it but the bottom edge.
@@ -201,10 +200,11 @@ std::vector<std::int32_t> costsToEdge(const Places& places, const MoveWeights& w
     const auto reachByKicks = [&](std::int32_t square, std::int32_t cost) {
         const std::int32_t column = square % Columns;
         const std::int32_t nearest = column == Columns - 1 ? 1 : KickJump / Square;
-        for (std::int32_t from = column - KickJump / Square - 1; from <= column - nearest; ++from) {
+        for (std::int32_t from = std::max(0, column - KickJump / Square - 1);
+             from <= column - nearest; ++from) {
             const std::int32_t node = square - column + from;
             const Place& place = places[static_cast<std::size_t>(node)];
-            if (from >= 0 && place.kicks && (place.open || place.embedded)) {
+            if (place.kicks && (place.open || place.embedded)) {
                 enter(node, cost + weights.kick);
             }
         }

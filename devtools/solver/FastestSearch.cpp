@@ -5,6 +5,7 @@
 #include <numeric>
 #include <optional>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -172,7 +173,9 @@ StageRoute searchFastest(SolverSession& session, const SearchLimits& limits,
                                      (!route.cleared || substeps <= route.substeps + lookFurther);
          ++substeps) {
         std::vector<Grown> grown;
-        std::unordered_map<Sameness, std::uint32_t, SamenessHash> seen;
+        grown.reserve(beam.size() * ArrowSets.size());
+        std::unordered_set<Sameness, SamenessHash> seen;
+        seen.reserve(beam.size() * ArrowSets.size());
         std::optional<Clear> cleared;
         for (std::uint32_t from = 0; from < beam.size(); ++from) {
             for (const HeldKeys held : ArrowSets) {
@@ -189,7 +192,7 @@ StageRoute searchFastest(SolverSession& session, const SearchLimits& limits,
                     }
                     continue;
                 }
-                if (!seen.try_emplace(samenessOf(g), from).second) {
+                if (!seen.insert(samenessOf(g)).second) {
                     continue;
                 }
                 const std::array<std::int32_t, 2> scores = scoresOf(g);

@@ -3,16 +3,14 @@
 #include <array>
 #include <vector>
 
+#include "game/MoveBall.h"
+
 namespace {
 
 constexpr std::int32_t Width = GridColumns * CellSize;
 constexpr std::int32_t Height = GridRows * CellSize;
-constexpr std::int32_t RightEdge = Width - 1;
-constexpr std::int32_t BottomEdge = Height - 1;
-// The real moveBall's reach: the probe's lead, the kick's wall distance and jump.
-constexpr std::int32_t ProbeLead = 5;
-constexpr std::int32_t KickReach = 7;
-constexpr std::int32_t KickJump = 21;
+// A ball indexes its place by the pixels that moveBall clamps it to.
+static_assert(RightEdge == Width - 1 && BottomEdge == Height - 1);
 
 // The ball of the easier game: where it is, and which impulses are open to it.
 struct Ball {
@@ -65,16 +63,19 @@ class Calls {
                 kicked(moved, newX, newY, take);
                 break;
             case Block:
-                kicked(above ? Ball{b.x, top - 8, b.glide, b.kick, true} : b, newX, newY, take);
+                kicked(above ? Ball{b.x, top - BounceClearance, b.glide, b.kick, true} : b, newX,
+                       newY, take);
                 break;
             case Brick:
-                kicked(above ? Ball{b.x, top - 8, b.glide, b.kick, true} : b, newX, newY, take);
+                kicked(above ? Ball{b.x, top - BounceClearance, b.glide, b.kick, true} : b, newX,
+                       newY, take);
                 kicked(moved, newX, newY, take);
                 break;
             case Mine:
                 break;
             case Spring:
-                kicked(above ? Ball{b.x, top - 10, b.glide, b.kick, true} : b, newX, newY, take);
+                kicked(above ? Ball{b.x, top - SpringClearance, b.glide, b.kick, true} : b, newX,
+                       newY, take);
                 break;
             case LeftLauncher:
                 kicked(above ? Ball{column * CellSize, top + CellSize / 2, -1, b.kick, b.lift} : b,

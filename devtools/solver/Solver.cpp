@@ -55,20 +55,6 @@ class ScriptBuilder {
     std::vector<Entry> entries_;
 };
 
-// The poll at which the lead script's play of `stage` begins: one past its last card poll.
-std::optional<std::uint64_t> playStartIn(const KeyLines& lead, std::int32_t stage) {
-    std::optional<std::uint64_t> start;
-    SolverSession session(lead);
-    observeSubsteps([&] {
-        if (!start && gameState.stage == stage) {
-            start = session.polls() - 1;
-        }
-    });
-    session.run({});
-    observeSubsteps({});
-    return start;
-}
-
 // The lead's lines up to (not including) poll `end`.
 void addLead(ScriptBuilder& builder, const KeyLines& lead, std::uint64_t end) {
     std::uint64_t polls = 0;
@@ -100,16 +86,17 @@ class Solving {
             cardKey(1);
             expectedPolls_ = 3;
         } else {
-            const std::optional<std::uint64_t> start =
-                playStartIn(options_.lead, options_.firstStage);
-            if (!start) {
+            // The lead plays the stage from its first substep, one past its last card poll.
+            const ReplayedStage led =
+                replayStages(options_.lead)[static_cast<std::size_t>(options_.firstStage)];
+            if (led.substeps == 0) {
                 return failed("the lead script does not reach stage " +
                               std::to_string(options_.firstStage));
             }
             builder_.comment("The lead script, up to the start of stage " +
                              std::to_string(options_.firstStage) + ".");
-            addLead(builder_, options_.lead, *start);
-            expectedPolls_ = *start;
+            addLead(builder_, options_.lead, led.firstPoll);
+            expectedPolls_ = led.firstPoll;
         }
         nextStage_ = options_.firstStage;
         const GameEnd end = session_.run([this] { solveNextStage(); });

@@ -6,12 +6,26 @@
 #include "game/Random.h"
 #include "game/ResetGame.h"
 #include "harness/InstalledSeams.h"
+#include "keyscript/KeyScriptFile.h"
+#include "keyscript/KeyScriptReader.h"
 #include "platform/Audio.h"
 #include "platform/Clock.h"
 #include "platform/HeadlessWindow.h"
 #include "platform/KeySource.h"
 #include "platform/WindowEvents.h"
 #include "shell/StartUp.h"
+
+bool readKeyLines(const std::string& path, KeyLines& lines, std::string& error) {
+    KeyScriptFile file;
+    if (!file.open(path, error)) {
+        return false;
+    }
+    KeyScriptReader reader(file.stream(), file.name());
+    for (KeyScriptLine line; reader.next(line);) {
+        lines.push_back(line);
+    }
+    return true;
+}
 
 // The script's polls while it lasts; while the owner plays frames of its own, the held keys.
 class SolverSession::Keys : public platform::KeySource {

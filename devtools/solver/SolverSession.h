@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "devtools/solver/HeldKeys.h"
@@ -17,6 +18,10 @@
 
 // A key script as lines in memory.
 using KeyLines = std::vector<KeyScriptLine>;
+
+// The whole script at `path` (see KeyScriptFile::open), added to `lines`; false with the
+// message in `error`.
+bool readKeyLines(const std::string& path, KeyLines& lines, std::string& error);
 
 // Where the solver's key source stands: the script's line, the polls used of it, every poll.
 struct KeysPosition {

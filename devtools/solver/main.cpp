@@ -16,8 +16,6 @@
 
 #include "commandline/CommandLine.h"
 #include "devtools/solver/Solver.h"
-#include "keyscript/KeyScriptFile.h"
-#include "keyscript/KeyScriptReader.h"
 #include "platform/OutputFile.h"
 #include "platform/StandardIo.h"
 
@@ -119,15 +117,10 @@ CommandLineResult readArguments(int argc, char** argv, Arguments& arguments) {
 }
 
 bool readLead(const std::string& path, KeyLines& lead) {
-    KeyScriptFile file;
     std::string error;
-    if (!file.open(path, error)) {
+    if (!readKeyLines(path, lead, error)) {
         std::fprintf(stderr, "tilebounce-solve: lead script: %s\n", error.c_str());
         return false;
-    }
-    KeyScriptReader reader(file.stream(), file.name());
-    for (KeyScriptLine line; reader.next(line);) {
-        lead.push_back(line);
     }
     return true;
 }

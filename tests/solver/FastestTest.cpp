@@ -16,6 +16,7 @@
 #include "devtools/solver/SolverSession.h"
 #include "game/GameState.h"
 #include "game/Random.h"
+#include "tests/solver/FirstStage.h"
 
 namespace {
 
@@ -84,8 +85,8 @@ struct Findings {
 };
 
 Findings findingsOn(const HandMadeMap& made) {
-    const KeyLines toFirstStage = {{1, 0, 0}, {1, HoldEnter, 0}, {1, HoldRight, 0}};
-    SolverSession session(toFirstStage);
+    const KeyLines script = toFirstStage();
+    SolverSession session(script);
     Findings findings;
     session.run([&] {
         GameState& g = gameState;

@@ -13,17 +13,12 @@
 #include "game/GameState.h"
 #include "game/RunGame.h"
 #include "game/StageTable.h"
-#include "keyscript/KeyScriptFile.h"
 #include "keyscript/KeyScriptReader.h"
 #include "programs/replay/Replay.h"
 #include "programs/replay/TraceWriter.h"
+#include "tests/solver/FirstStage.h"
 
 namespace {
-
-// Start-up's poll, Enter for the title, Right for the first card: play of stage 1 comes next.
-KeyLines toFirstStage() {
-    return {{1, 0, 0}, {1, HoldEnter, 0}, {1, HoldRight, 0}};
-}
 
 // The trace rows of the frames played from where the session stands, one pattern per frame.
 std::string traceOf(SolverSession& session, const std::vector<HeldKeys>& plan) {
@@ -127,14 +122,9 @@ TEST(Solver, SaysWhyAStageWasNotSolved) {
 // The golden replay that loses a ball in stage 2, then a route the search finds for the stage's
 // second attempt: the replay counts both attempts' substeps and the life lost.
 TEST(ReplayedStages, CountEveryAttemptAndTheLivesLeft) {
-    KeyScriptFile file;
-    std::string error;
-    ASSERT_TRUE(file.open(TB_REPLAYS_DIR "/lost-ball.keys", error)) << error;
-    KeyScriptReader reader(file.stream(), file.name());
     KeyLines script;
-    for (KeyScriptLine line; reader.next(line);) {
-        script.push_back(line);
-    }
+    std::string error;
+    ASSERT_TRUE(readKeyLines(TB_REPLAYS_DIR "/lost-ball.keys", script, error)) << error;
     // Its last line waits in the second card; Right ends the card instead.
     script.back() = {1, HoldRight, 0};
     const ReplayedStages lost = replayStages(script);

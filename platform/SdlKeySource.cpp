@@ -42,16 +42,7 @@ void SdlKeySource::focusChanged(std::uint8_t windowEvent) {
 }
 
 void SdlKeySource::act(PlayerAction action) {
-#ifdef __EMSCRIPTEN__
-    // In a browser SDL takes in events from the page's own callbacks, outside the game's stack
-    // (which sleeps, suspended): what an action does (a redraw, the sound paused) waits for the
-    // game's next poll or wait, or the suspended game never wakes.
-    pendingActions_.push_back(action);
-#else
-    if (act_) {
-        act_(action);
-    }
-#endif
+    waiting_.push_back({.action = action});
 }
 
 void SdlKeySource::keyChanged(int scancode, bool down, bool repeat, bool altHeld) {
@@ -81,28 +72,47 @@ void SdlKeySource::count(int virtualKey, bool down) {
     const auto vk = static_cast<std::size_t>(virtualKey);
     if (down) {
         ++downCount_[vk];
-        pressedSincePoll_[vk] = true;
+        latch(virtualKey);
     } else {
         --downCount_[vk];
     }
 }
 
-void SdlKeySource::toggleAsAsked() {
+void SdlKeySource::latch(int virtualKey) {
+    if (waiting_.empty()) {
+        keep(virtualKey);
+    } else {
+        waiting_.push_back({.pressedKey = virtualKey});
+    }
+}
+
+void SdlKeySource::keep(int virtualKey) {
+    if (!held()) {
+        pressedSincePoll_[static_cast<std::size_t>(virtualKey)] = true;
+    }
+}
+
+void SdlKeySource::carryOutPlayerActions() {
     for (; pendingToggles_ > 0; --pendingToggles_) {
         if (toggle_) {
             toggle_();
         }
     }
-    for (const PlayerAction action : std::exchange(pendingActions_, {})) {
-        if (act_) {
-            act_(action);
+    // Taken out first: what an action does may take in events, which wait for the next time.
+    for (const Waiting& waiting : std::exchange(waiting_, {})) {
+        if (waiting.action != PlayerAction::None) {
+            if (act_) {
+                act_(waiting.action);
+            }
+        } else {
+            keep(waiting.pressedKey);
         }
     }
 }
 
 void SdlKeySource::poll(KeyReport& reported) {
     SDL_PumpEvents();
-    toggleAsAsked();
+    carryOutPlayerActions();
     for (std::size_t vk = 0; vk < reported.size(); ++vk) {
         reported[vk] = downCount_[vk] > 0 || pressedSincePoll_[vk];
         tapped_[vk] = downCount_[vk] == 0 && pressedSincePoll_[vk];

@@ -18,7 +18,8 @@ class PausingClock : public platform::RealTimeClock {
 
     // `awaitDesktop` waits up to the given time for the desktop's events and takes them in;
     // false once the window is being closed, which ends the hold. `tick` runs at every call of
-    // the game's and every wake while held.
+    // the game's and every wake while held: the player's actions taken in meanwhile are carried
+    // out there.
     PausingClock(platform::Clock& inner, PlayerLayer& layer,
                  std::function<bool(std::uint32_t ms)> awaitDesktop, std::function<void()> tick);
 

@@ -1,8 +1,8 @@
 #pragma once
 // The player's layer around the game: pause, help, the volume and the title's hint. It acts on
-// the player's actions as they happen and says what to draw over the picture; the game's clock
-// and polls stop while it pauses (see PausingClock), and nothing it does reaches a poll or the
-// game's picture.
+// the player's actions at the game's next poll or wait and says what to draw over the picture;
+// the game's clock and polls stop while it pauses (see PausingClock), and nothing it does
+// reaches a poll or the game's picture.
 #include <cstdint>
 #include <functional>
 #include <optional>

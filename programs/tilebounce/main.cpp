@@ -173,6 +173,7 @@ int main(int argc, char** argv) {
     WindowsMade windows;
     PlayerLayer layer(playerLayerSetUp(preferences, settings.settings, windows, audio), clock);
     keys.onPlayerAction([&layer](platform::PlayerAction action) { layer.act(action); });
+    keys.holdsGameWhile([&layer] { return layer.holding(); });
     keys.onFullScreenToggle([&windows] {
         if (windows.desktop != nullptr) {
             windows.desktop->toggleFullScreen();
@@ -196,10 +197,10 @@ int main(int argc, char** argv) {
         [&](std::uint32_t ms) {
             clock.awaitEvents(ms);
             events.takeInWaiting();
-            keys.toggleAsAsked();
             return !events.closed();
         },
         [&] {
+            keys.carryOutPlayerActions();
             if (playing) {
                 layer.reachedStage(stageInPlay());
             }

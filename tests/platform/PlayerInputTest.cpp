@@ -44,6 +44,7 @@ TEST_F(PlayerInputTest, ThePlayersKeysActAndNeverReachTheGame) {
         pushKey(key, Key::Up);
     }
     pushKey(SDL_SCANCODE_LEFT, Key::Down);
+    EXPECT_EQ(acted, std::vector<PlayerAction>{}) << "carried out at the next poll or wait";
     EXPECT_EQ(poll(), (Codes{37})) << "only the game's own key";
     EXPECT_EQ(acted,
               (std::vector{PlayerAction::Pause, PlayerAction::Pause, PlayerAction::Help,
@@ -76,6 +77,27 @@ TEST_F(PlayerInputTest, AKeyThatGivesOneOfTheGamesKeysIsTheGames) {
     EXPECT_EQ(platform::playerActionOf(SDL_SCANCODE_ESCAPE), PlayerAction::None)
         << "the game's own Escape keeps its meaning";
     EXPECT_EQ(platform::playerActionOf(SDL_SCANCODE_H), PlayerAction::Help);
+}
+
+// Presses are kept for the next poll in the order they came with the player's actions, not in
+// the order those are carried out.
+TEST_F(PlayerInputTest, AKeyTappedWhileHeldReachesNothingAndOneStillDownIsDown) {
+    bool held = false;
+    keys.onPlayerAction([&held](PlayerAction) { held = !held; });
+    keys.holdsGameWhile([&held] { return held; });
+    const auto tap = [](SDL_Scancode key) {
+        pushKey(key, Key::Down);
+        pushKey(key, Key::Up);
+    };
+    tap(SDL_SCANCODE_LEFT);
+    tap(SDL_SCANCODE_P);
+    tap(SDL_SCANCODE_ESCAPE);      // after the P, though both wait for the same wait
+    keys.carryOutPlayerActions();  // the game's wait: paused
+    tap(SDL_SCANCODE_SPACE);
+    pushKey(SDL_SCANCODE_RETURN, Key::Down);
+    tap(SDL_SCANCODE_P);
+    tap(SDL_SCANCODE_RIGHT);  // after going on, though the P waits for the poll
+    EXPECT_EQ(poll(), (Codes{13, 37, 39}));
 }
 
 TEST_F(PlayerInputTest, OnlyAWindowThatHadTheFocusIsPausedWhenItLosesIt) {

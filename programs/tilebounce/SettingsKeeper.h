@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "platform/Clock.h"
-#include "programs/tilebounce/Settings.h"
+#include "programs/tilebounce/SettingsFile.h"
 
 class SettingsKeeper {
   public:

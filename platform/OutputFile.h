@@ -1,11 +1,12 @@
 #pragma once
 // A file a program writes. A path that is a file, or nothing yet, is written under a temporary
 // name beside the file (through any symbolic links, which stay links) and renamed over it once
-// complete, so that a write that fails midway never leaves a part-written file behind; the
-// temporary file is removed on SIGINT, SIGTERM, SIGHUP and SIGPIPE too, and a later open removes
-// those of processes that are gone. A FIFO, a terminal or an open stream (/dev/stdout,
-// /dev/fd/N) is written as a stream, opened without waiting: a FIFO nobody reads is refused at
-// once. Anything else at the path (a folder, a device) is refused and never replaced.
+// complete (with the mode of the file it replaces), so that a write that fails midway never
+// leaves a part-written file behind; the temporary file is removed on SIGINT, SIGTERM, SIGHUP
+// and SIGPIPE too, and a later open removes those of processes that are gone. A FIFO, a
+// terminal or an open stream (/dev/stdout, /dev/fd/N) is written as a stream, opened without
+// waiting: a FIFO nobody reads is refused at once. Anything else at the path (a folder, a
+// device) is refused and never replaced.
 #include <sys/types.h>
 
 #include <cstdio>

@@ -144,6 +144,13 @@ bool OutputFile::openTemporary(const std::string& target, std::string& error) {
     }
     temporaryPath_ = temporary;
     partSlot_ = platform::watchPartFile(temporary.c_str());
+    // The file replaced keeps its mode: a file the player made private stays private.
+    struct stat replaced {};
+    if (::stat(target.c_str(), &replaced) == 0 &&
+        ::fchmod(descriptor_, replaced.st_mode & 07777) != 0) {
+        error = failure(errno);
+        return false;
+    }
     target_ = target;
     return makeStream(error);
 }

@@ -37,6 +37,22 @@ PlayerKeyBindings& boundActions() {
     return bound;
 }
 
+// The default keys that the bindings gave to another action, as bindPlayerKeys found them.
+std::vector<TakenPlayerKey>& takenByBindings() {
+    static std::vector<TakenPlayerKey> taken;
+    return taken;
+}
+
+// The action the bindings give the key to, or None.
+PlayerAction boundBy(const PlayerKeyBindings& bindings, int scancode) {
+    for (const auto& [action, scancodes] : bindings) {
+        if (std::find(scancodes.begin(), scancodes.end(), scancode) != scancodes.end()) {
+            return action;
+        }
+    }
+    return PlayerAction::None;
+}
+
 }  // namespace
 
 PlayerAction playerActionNamed(std::string_view name) {
@@ -47,8 +63,21 @@ PlayerAction playerActionNamed(std::string_view name) {
 
 void bindPlayerKeys(const PlayerKeyBindings& bindings) {
     boundActions() = defaultKeys();
-    for (const auto& [action, scancodes] : bindings) {
-        boundActions()[action] = scancodes;
+    takenByBindings().clear();
+    for (auto& [action, scancodes] : boundActions()) {
+        if (const auto bound = bindings.find(action); bound != bindings.end()) {
+            scancodes = bound->second;
+            continue;
+        }
+        // A key the game takes is named as the game's, below.
+        std::erase_if(scancodes, [action = action, &bindings](int scancode) {
+            const PlayerAction other = boundBy(bindings, scancode);
+            if (other == PlayerAction::None || givesGameKey(scancode)) {
+                return false;
+            }
+            takenByBindings().push_back({scancode, action, other});
+            return true;
+        });
     }
 }
 
@@ -74,15 +103,16 @@ std::vector<int> scancodesOf(PlayerAction action) {
     return giving;
 }
 
-std::vector<std::pair<int, PlayerAction>> playerKeysTakenByGame() {
-    std::vector<std::pair<int, PlayerAction>> taken;
+std::vector<TakenPlayerKey> takenPlayerKeys() {
+    std::vector<TakenPlayerKey> taken;
     for (const auto& [action, scancodes] : boundActions()) {
         for (const int scancode : scancodes) {
             if (givesGameKey(scancode)) {
-                taken.emplace_back(scancode, action);
+                taken.push_back({scancode, action, PlayerAction::None});
             }
         }
     }
+    taken.insert(taken.end(), takenByBindings().begin(), takenByBindings().end());
     return taken;
 }
 

@@ -6,7 +6,6 @@
 #include <map>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace platform {
@@ -32,8 +31,9 @@ PlayerAction playerActionNamed(std::string_view name);
 // Action → the scancodes that give it instead of its default keys.
 using PlayerKeyBindings = std::map<PlayerAction, std::vector<int>>;
 
-// Lays the bindings over the defaults, in place of any laid before; made once at start, after the
-// game's own bindings (bindKeys), before keys are read.
+// Lays the bindings over the defaults, in place of any laid before; a default key that the
+// bindings give to another action is that action's alone. Made once at start, after the game's
+// own bindings (bindKeys), before keys are read.
 void bindPlayerKeys(const PlayerKeyBindings& bindings);
 
 // The action of the key at an SDL scancode; None when it has none or gives one of the game's keys.
@@ -42,8 +42,19 @@ PlayerAction playerActionOf(int scancode);
 // The scancodes that give the action now.
 std::vector<int> scancodesOf(PlayerAction action);
 
-// The keys bound to a player's action that give one of the game's keys instead, with that action.
-std::vector<std::pair<int, PlayerAction>> playerKeysTakenByGame();
+// A key that would give one of the player's actions and gives something else instead: one of
+// the game's keys (`instead` None), or another action of the player's that the settings bind it
+// to, over the default.
+struct TakenPlayerKey {
+    int scancode;
+    PlayerAction lost;
+    PlayerAction instead;
+
+    bool operator==(const TakenPlayerKey&) const = default;
+};
+
+// The keys taken so, as bound now: those the game's keys take first.
+std::vector<TakenPlayerKey> takenPlayerKeys();
 
 // The keys that give the action, by SDL's names joined by " / ", e.g. "P / Pause".
 std::string keyNamesOf(PlayerAction action);

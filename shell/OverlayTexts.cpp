@@ -10,7 +10,11 @@ using platform::OverlayPlace;
 
 std::string shown(const ShownKeys& keys, std::string_view name) {
     const auto found = keys.find(name);
-    return found != keys.end() ? found->second : std::string(name);
+    if (found == keys.end()) {
+        return std::string(name);
+    }
+    // A key the player's bindings left with none is said to have none, not left blank.
+    return found->second.empty() ? "(no key)" : found->second;
 }
 
 // The text with each "{Name}" replaced by the keys that give Name.

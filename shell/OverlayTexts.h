@@ -9,7 +9,8 @@
 #include "platform/Overlay.h"
 
 // For each of the game's keys (by GameKeys' names) and the player's (by PlayerKeys' names), the
-// keys that give it, as shown: "Left / A". A key not listed is shown by its own name.
+// keys that give it, as shown: "Left / A". A key not listed is shown by its own name, one that
+// none gives as "(no key)".
 using ShownKeys = std::map<std::string, std::string, std::less<>>;
 
 // "Paused" and how to go on.

@@ -65,14 +65,19 @@ ShownKeys shownKeys(const Settings& settings) {
 }
 
 std::vector<std::string> keyClashes() {
+    const auto nameOf = [](platform::PlayerAction action) {
+        return std::string(
+            std::find_if(platform::PlayerKeys.begin(), platform::PlayerKeys.end(),
+                         [action](const platform::PlayerKey& key) { return key.action == action; })
+                ->name);
+    };
     std::vector<std::string> clashes;
-    for (const auto& [scancode, action] : platform::playerKeysTakenByGame()) {
-        const auto* key = std::find_if(
-            platform::PlayerKeys.begin(), platform::PlayerKeys.end(),
-            [wanted = action](const platform::PlayerKey& named) { return named.action == wanted; });
-        clashes.push_back(platform::keyNameOf(scancode) +
-                          " gives one of the game's keys, so it does not give " +
-                          std::string(key->name));
+    for (const platform::TakenPlayerKey& taken : platform::takenPlayerKeys()) {
+        const std::string instead = taken.instead == platform::PlayerAction::None
+                                        ? "one of the game's keys"
+                                        : nameOf(taken.instead);
+        clashes.push_back(platform::keyNameOf(taken.scancode) + " gives " + instead +
+                          ", so it does not give " + nameOf(taken.lost));
     }
     return clashes;
 }

@@ -31,9 +31,10 @@ Preferences preferencesFor(const Settings& settings, const GameOptions& options)
 // them, the player's keys as bound now (bindPlayerKeys).
 ShownKeys shownKeys(const Settings& settings);
 
-// One line for each key bound to one of the player's actions that gives one of the game's keys
-// instead (by the settings or its own place), once bindKeys and bindPlayerKeys are made:
-// "M gives one of the game's keys, so it does not give Mute".
+// One line for each key bound to one of the player's actions that gives something else instead,
+// once bindKeys and bindPlayerKeys are made: "M gives one of the game's keys, so it does not give
+// Mute" (by the settings or its own place), "M gives Pause, so it does not give Mute" (a default
+// key that the settings bind to another of the player's actions).
 std::vector<std::string> keyClashes();
 
 // What a run changes that is kept: the window, the sound as the player set it, the progress.

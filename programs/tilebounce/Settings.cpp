@@ -1,118 +1,83 @@
 #include "programs/tilebounce/Settings.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <string_view>
+#include <type_traits>
 
-#include "game/RunGame.h"
-#include "platform/ConfigFolder.h"
-#include "platform/OutputFile.h"
-#include "platform/RegularFile.h"
-#include "programs/tilebounce/SettingsText.h"
+#include "programs/tilebounce/SettingsTable.h"
 
 namespace {
 
-// A name beside `file` for the damaged file: FILE.damaged, or .damaged.2, ... when taken.
-std::string asideName(const std::string& file) {
-    std::error_code unknown;
-    std::string aside = file + ".damaged";
-    for (int n = 2; std::filesystem::exists(std::filesystem::symlink_status(aside, unknown)); ++n) {
-        aside = file + ".damaged." + std::to_string(n);
+// Whether the setting of `row` is the same in both.
+bool sameSetting(const SettingRow& row, const Settings& a, const Settings& b) {
+    return std::visit(
+        [&](const auto& kind) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(kind)>, KeyListField>) {
+                const std::vector<std::string>* inA = boundKeys(a, row.key);
+                const std::vector<std::string>* inB = boundKeys(b, row.key);
+                return inA == nullptr || inB == nullptr ? inA == inB : *inA == *inB;
+            } else {
+                return a.*kind.field == b.*kind.field;
+            }
+        },
+        row.field);
+}
+
+// The setting of `row` in `to` made as in `from`.
+void copySetting(const SettingRow& row, const Settings& from, Settings& to) {
+    std::visit(
+        [&](const auto& kind) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(kind)>, KeyListField>) {
+                if (const std::vector<std::string>* keys = boundKeys(from, row.key)) {
+                    to.keys[std::string(row.key)] = *keys;
+                } else {
+                    to.keys.erase(std::string(row.key));
+                }
+            } else {
+                to.*kind.field = from.*kind.field;
+            }
+        },
+        row.field);
+}
+
+void holdToBounds(const SettingRow& row, Settings& s) {
+    if (const auto* number = std::get_if<NumberField>(&row.field)) {
+        int& value = s.*number->field;
+        if (!(number->zeroIsNone && value == 0)) {
+            value = std::clamp(value, number->low, number->high);
+        }
+    } else if (const auto* optional = std::get_if<OptionalNumberField>(&row.field)) {
+        std::optional<int>& value = s.*optional->field;
+        if (value) {
+            value = std::clamp(*value, optional->low, optional->high);
+        }
     }
-    return aside;
 }
 
 }  // namespace
 
 Settings withinBounds(Settings s) {
     // A size or a place is a pair: half of one is none.
-    if (s.windowWidth > 0 && s.windowHeight > 0) {
-        s.windowWidth = std::min(s.windowWidth, MaxWindowWidth);
-        s.windowHeight = std::min(s.windowHeight, MaxWindowHeight);
-    } else {
+    if (s.windowWidth <= 0 || s.windowHeight <= 0) {
         s.windowWidth = 0;
         s.windowHeight = 0;
     }
-    if (s.windowX && s.windowY) {
-        s.windowX = std::clamp(*s.windowX, MinWindowPosition, MaxWindowPosition);
-        s.windowY = std::clamp(*s.windowY, MinWindowPosition, MaxWindowPosition);
-    } else {
+    if (!s.windowX || !s.windowY) {
         s.windowX.reset();
         s.windowY.reset();
     }
-    s.volume = std::clamp(s.volume, 0, 100);
-    s.furthestStage = std::clamp(s.furthestStage, FirstStage, LastStage);
+    for (const SettingRow& row : settingRows()) {
+        holdToBounds(row, s);
+    }
     return s;
 }
 
-std::filesystem::path settingsPath() {
-    const std::filesystem::path base = platform::userConfigFolder();
-    return base.empty() ? base : base / "tilebounce" / "settings.ini";
-}
-
-SettingsFile readSettings(const std::filesystem::path& path) {
-    SettingsFile file;
-    file.path = path;
-    std::error_code unknown;
-    if (path.empty() ||
-        std::filesystem::status(path, unknown).type() == std::filesystem::file_type::not_found) {
-        return file;
-    }
-    std::string problem;
-    const auto bytes = platform::readRegularFile(path.string().c_str(), MaxSettingsBytes, problem);
-    if (!bytes) {
-        file.damage = path.string() + " cannot be read: " + problem;
-        return file;
-    }
-    SettingsText text = parseSettings(
-        std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
-    file.settings = std::move(text.settings);
-    if (!text.damage.empty()) {
-        file.damage = path.string() + ":" + text.damage;
-    }
-    return file;
-}
-
-bool writeSettings(const SettingsFile& read, const Settings& settings, std::string& error) {
-    const std::filesystem::path& path = read.path;
-    std::error_code unknown;
-    const std::filesystem::file_type type = std::filesystem::status(path, unknown).type();
-    if (type != std::filesystem::file_type::not_found &&
-        type != std::filesystem::file_type::regular) {
-        error = path.string() + " is not a regular file, and only one is replaced";
-        return false;
-    }
-    std::error_code made;
-    std::filesystem::create_directories(path.parent_path(), made);
-    if (made) {
-        error = "cannot make the folder " + path.parent_path().string() + ": " + made.message();
-        return false;
-    }
-    // The new file is on the disk under another name before the old one is touched.
-    OutputFile file(path.string(), "the settings file");
-    if (!file.open(error)) {
-        return false;
-    }
-    std::fputs(settingsText(settings).c_str(), file.stream());
-    if (!file.sync(error)) {
-        return false;
-    }
-    std::string aside;
-    if (!read.damage.empty() && type == std::filesystem::file_type::regular) {
-        aside = asideName(file.target());
-        if (std::rename(file.target().c_str(), aside.c_str()) != 0) {
-            error = "cannot keep the damaged settings file " + path.string() + " aside as " +
-                    aside + ": " + std::strerror(errno);
-            return false;
+Settings changesOver(const Settings& onDisk, const Settings& before, const Settings& after) {
+    Settings kept = onDisk;
+    for (const SettingRow& row : settingRows()) {
+        if (!sameSetting(row, before, after)) {
+            copySetting(row, after, kept);
         }
     }
-    if (!file.complete(error)) {
-        if (!aside.empty()) {
-            std::rename(aside.c_str(), file.target().c_str());  // back where it was
-        }
-        return false;
-    }
-    return true;
+    kept.furthestStage = std::max(onDisk.furthestStage, after.furthestStage);
+    return withinBounds(kept);
 }

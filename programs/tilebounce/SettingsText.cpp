@@ -1,27 +1,23 @@
 #include "programs/tilebounce/SettingsText.h"
 
-#define SI_IMPLEMENTATION
-#include <SimpleIni.h>
-
 #include <algorithm>
 #include <optional>
+#include <type_traits>
 #include <vector>
 
 #include "commandline/CommandLine.h"
 #include "commandline/QuotedText.h"
-#include "game/RunGame.h"
-#include "keyscript/GameKeys.h"
 #include "platform/KeyNames.h"
-#include "platform/PlayerKeys.h"
+#include "programs/tilebounce/SettingsTable.h"
 
 namespace {
 
-// One line of the file as SimpleIni reads it alone: a section's head, a setting, or neither.
+// One line of the file: a section's head, a setting, or nothing (blank, or a comment).
 struct IniLine {
     enum class Kind { Nothing, Section, Setting, Malformed } kind = Kind::Nothing;
-    std::string section;
-    std::string name;
-    std::string value;
+    std::string_view section = {};
+    std::string_view key = {};
+    std::string_view value = {};
 };
 
 std::string_view trimmed(std::string_view text) {
@@ -32,24 +28,27 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+// "[section]" (what follows the bracket is ignored), "key = value" (each trimmed), or a comment
+// that starts with ';' or '#'.
 IniLine readIniLine(std::string_view line) {
-    CSimpleIniA ini;
-    if (ini.LoadData(line.data(), line.size()) >= 0) {
-        CSimpleIniA::TNamesDepend sections;
-        ini.GetAllSections(sections);
-        for (const CSimpleIniA::Entry& section : sections) {
-            CSimpleIniA::TNamesDepend names;
-            ini.GetAllKeys(section.pItem, names);
-            if (names.empty()) {
-                return {IniLine::Kind::Section, section.pItem, {}, {}};
-            }
-            const char* name = names.front().pItem;
-            return {IniLine::Kind::Setting, {}, name, ini.GetValue(section.pItem, name, "")};
-        }
-    }
     const std::string_view text = trimmed(line);
-    const bool nothing = text.empty() || text.starts_with(';') || text.starts_with('#');
-    return {nothing ? IniLine::Kind::Nothing : IniLine::Kind::Malformed, {}, {}, {}};
+    if (text.empty() || text.starts_with(';') || text.starts_with('#')) {
+        return {};
+    }
+    if (text.starts_with('[')) {
+        const std::size_t closing = text.find(']');
+        if (closing == text.npos) {
+            return {.kind = IniLine::Kind::Malformed};
+        }
+        return {.kind = IniLine::Kind::Section, .section = trimmed(text.substr(1, closing - 1))};
+    }
+    const std::size_t equals = text.find('=');
+    if (equals == text.npos || equals == 0) {
+        return {.kind = IniLine::Kind::Malformed};
+    }
+    return {.kind = IniLine::Kind::Setting,
+            .key = trimmed(text.substr(0, equals)),
+            .value = trimmed(text.substr(equals + 1))};
 }
 
 std::string inQuotes(std::string_view text) {
@@ -73,39 +72,8 @@ bool readFlag(std::string_view value, bool& flag, std::string& problem) {
             return true;
         }
     }
-    problem = "is not true or false";
+    problem = notOneOf(value, "true or false");
     return false;
-}
-
-bool readScaling(std::string_view value, platform::Scaling& scaling, std::string& problem) {
-    const std::optional<platform::Scaling> named = platform::scalingNamed(value);
-    if (!named) {
-        problem = "is not sharp or nearest";
-        return false;
-    }
-    scaling = *named;
-    return true;
-}
-
-// The line's damage names the value itself.
-bool readNumber(std::string_view value, int low, int high, int& number, std::string& problem) {
-    const std::optional<int> read = wholeNumberIn(value, low, high);
-    if (!read) {
-        problem =
-            "is not a whole number from " + std::to_string(low) + " to " + std::to_string(high);
-        return false;
-    }
-    number = *read;
-    return true;
-}
-
-bool readPosition(std::string_view value, std::optional<int>& position, std::string& problem) {
-    int read = 0;
-    if (!readNumber(value, MinWindowPosition, MaxWindowPosition, read, problem)) {
-        return false;
-    }
-    position = read;
-    return true;
 }
 
 // The game key a key name already stands for, if any.
@@ -160,18 +128,19 @@ bool readKeyList(std::string_view value, const std::string& gameKey, Settings& s
                  std::string& problem) {
     const auto given = splitKeyList(value);
     if (!given) {
-        problem = "has a quoted key name that does not end where its name does";
+        problem = inQuotes(value) + " has a quoted key name that does not end where its name does";
         return false;
     }
     std::vector<std::string> read;
     for (const std::string_view each : *given) {
         const std::string name = platform::canonicalKeyName(each);
         if (name.empty()) {
-            problem = "names no key: " + inQuotes(each);
+            problem = inQuotes(value) + " names no key: " + inQuotes(each);
             return false;
         }
         if (const std::string* other = boundTo(s, name); other != nullptr && *other != gameKey) {
-            problem = "binds " + name + ", which stands for " + *other + " already";
+            problem =
+                inQuotes(value) + " binds " + name + ", which stands for " + *other + " already";
             return false;
         }
         if (std::find(read.begin(), read.end(), name) == read.end()) {
@@ -182,39 +151,63 @@ bool readKeyList(std::string_view value, const std::string& gameKey, Settings& s
     return true;
 }
 
-// Takes one setting; false, with what is wrong in `problem`, leaves it at what it was.
-bool take(Settings& s, std::string_view section, const IniLine& line, std::string& problem) {
-    const std::string_view value = line.value;
-    problem = "is not a setting";
-    if (section == "window") {
-        if (line.name == "fullscreen")
-            return readFlag(value, s.fullScreen, problem);
-        if (line.name == "integer_scale")
-            return readFlag(value, s.integerScale, problem);
-        if (line.name == "scaling")
-            return readScaling(value, s.scaling, problem);
-        if (line.name == "width")
-            return readNumber(value, 1, MaxWindowWidth, s.windowWidth, problem);
-        if (line.name == "height")
-            return readNumber(value, 1, MaxWindowHeight, s.windowHeight, problem);
-        if (line.name == "x")
-            return readPosition(value, s.windowX, problem);
-        if (line.name == "y")
-            return readPosition(value, s.windowY, problem);
-    } else if (section == "sound") {
-        if (line.name == "volume")
-            return readNumber(value, 0, 100, s.volume, problem);
-        if (line.name == "muted")
-            return readFlag(value, s.muted, problem);
-    } else if (section == "progress") {
-        if (line.name == "furthest_stage")
-            return readNumber(value, FirstStage, LastStage, s.furthestStage, problem);
-    } else if (section == "keys" &&
-               (gameKeyNamed(line.name) != 0 ||
-                platform::playerActionNamed(line.name) != platform::PlayerAction::None)) {
-        return readKeyList(value, line.name, s, problem);
-    }
-    return false;
+// Reads the setting of `row` from `value`; false, with what is wrong in `problem` (the value
+// quoted first), leaves it as it was.
+bool readSetting(const SettingRow& row, std::string_view value, Settings& s, std::string& problem) {
+    return std::visit(
+        [&](const auto& kind) {
+            using Kind = std::decay_t<decltype(kind)>;
+            if constexpr (std::is_same_v<Kind, FlagField>) {
+                return readFlag(value, s.*kind.field, problem);
+            } else if constexpr (std::is_same_v<Kind, ScalingField>) {
+                return oneOf(s.*kind.field, platform::scalingNamed, "sharp or nearest")(value,
+                                                                                        problem);
+            } else if constexpr (std::is_same_v<Kind, KeyListField>) {
+                return readKeyList(value, std::string(row.key), s, problem);
+            } else if constexpr (std::is_same_v<Kind, NumberField>) {
+                return readWholeNumber(value, kind.low, kind.high, s.*kind.field, problem);
+            } else {
+                int number = 0;
+                if (!readWholeNumber(value, kind.low, kind.high, number, problem)) {
+                    return false;
+                }
+                (s.*kind.field).emplace(number);
+                return true;
+            }
+        },
+        row.field);
+}
+
+// The setting's value as the file holds it; nothing when it is left out.
+std::optional<std::string> writtenSetting(const SettingRow& row, const Settings& s) {
+    return std::visit(
+        [&](const auto& kind) -> std::optional<std::string> {
+            using Kind = std::decay_t<decltype(kind)>;
+            if constexpr (std::is_same_v<Kind, FlagField>) {
+                return s.*kind.field ? "true" : "false";
+            } else if constexpr (std::is_same_v<Kind, ScalingField>) {
+                return std::string(platform::scalingName(s.*kind.field));
+            } else if constexpr (std::is_same_v<Kind, NumberField>) {
+                if (kind.zeroIsNone && s.*kind.field == 0) {
+                    return std::nullopt;
+                }
+                return std::to_string(s.*kind.field);
+            } else if constexpr (std::is_same_v<Kind, OptionalNumberField>) {
+                const std::optional<int>& number = s.*kind.field;
+                return number ? std::optional(std::to_string(*number)) : std::nullopt;
+            } else {
+                const std::vector<std::string>* keys = boundKeys(s, row.key);
+                if (keys == nullptr) {
+                    return std::nullopt;
+                }
+                std::string list;
+                for (const std::string& name : *keys) {
+                    list += (list.empty() ? "" : ", ") + listed(name);
+                }
+                return list;
+            }
+        },
+        row.field);
 }
 
 // Reads one line into `s`, or the section it opens into `section`; what is wrong with it, or
@@ -236,15 +229,18 @@ std::string readLine(std::string_view line, std::string& section, Settings& s) {
             break;
     }
     std::string problem;
-    if (take(s, section, ini, problem)) {
+    const SettingRow* row = settingRowAt(section, ini.key);
+    if (row == nullptr) {
+        problem = inQuotes(ini.value) + " is not a setting";
+    } else if (readSetting(*row, ini.value, s, problem)) {
         return {};
     }
     std::string setting(1, '[');
-    setting += quotedForMessage(section) + "] " + quotedForMessage(ini.name) + " = ";
-    return setting + inQuotes(ini.value) + " " + problem;
+    setting += quotedForMessage(section) + "] " + quotedForMessage(ini.key) + " = ";
+    return setting + problem;
 }
 
-// The text's lines, ended as SimpleIni ends them: by "\n", "\r\n" or a lone "\r".
+// The text's lines, ended by "\n", "\r\n" or a lone "\r".
 std::vector<std::string_view> linesOf(std::string_view text) {
     std::vector<std::string_view> lines;
     while (!text.empty()) {
@@ -262,6 +258,9 @@ std::vector<std::string_view> linesOf(std::string_view text) {
 }  // namespace
 
 SettingsText parseSettings(std::string_view text) {
+    if (text.starts_with("\xEF\xBB\xBF")) {
+        text.remove_prefix(3);  // a UTF-8 signature, as some editors write
+    }
     SettingsText read;
     std::string section;
     std::size_t number = 0;
@@ -281,39 +280,17 @@ std::string settingsText(const Settings& settings) {
     std::string out =
         "# tilebounce's settings, rewritten by the game when the player changes one (comments\n"
         "# are not kept). Key bindings: a game key = SDL key names, separated by commas (a name\n"
-        "# with a comma in double quotes).\n"
-        "[window]\n";
-    out += std::string("fullscreen = ") + (s.fullScreen ? "true" : "false") + "\n";
-    out += std::string("integer_scale = ") + (s.integerScale ? "true" : "false") + "\n";
-    out += "scaling = ";
-    out += platform::scalingName(s.scaling);
-    out += "\n";
-    if (s.windowWidth > 0 && s.windowHeight > 0) {
-        out += "width = " + std::to_string(s.windowWidth) + "\n";
-        out += "height = " + std::to_string(s.windowHeight) + "\n";
-    }
-    if (s.windowX && s.windowY) {
-        out += "x = " + std::to_string(*s.windowX) + "\n";
-        out += "y = " + std::to_string(*s.windowY) + "\n";
-    }
-    out += "\n[sound]\nvolume = " + std::to_string(s.volume) + "\n";
-    out += std::string("muted = ") + (s.muted ? "true" : "false") + "\n";
-    out += "\n[progress]\nfurthest_stage = " + std::to_string(s.furthestStage) + "\n\n[keys]\n";
-    const auto writeKeys = [&out, &s](std::string_view name) {
-        const auto bound = s.keys.find(std::string(name));
-        if (bound != s.keys.end()) {
-            out += std::string(name) + " =";
-            for (std::size_t i = 0; i < bound->second.size(); ++i) {
-                out += (i == 0 ? " " : ", ") + listed(bound->second[i]);
-            }
-            out += "\n";
+        "# with a comma in double quotes).\n";
+    std::string_view section;
+    for (const SettingRow& row : settingRows()) {
+        if (row.section != section) {
+            out += section.empty() ? "[" : "\n[";
+            section = row.section;
+            out += std::string(section) + "]\n";
         }
-    };
-    for (const GameKey& key : GameKeys) {
-        writeKeys(key.name);
-    }
-    for (const platform::PlayerKey& key : platform::PlayerKeys) {
-        writeKeys(key.name);
+        if (const std::optional<std::string> value = writtenSetting(row, s)) {
+            out += std::string(row.key) + " =" + (value->empty() ? "" : " ") + *value + "\n";
+        }
     }
     return out;
 }

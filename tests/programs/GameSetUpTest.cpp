@@ -2,6 +2,7 @@
 // file's choices with the command line's over them; only what the player changed is kept.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -182,6 +183,27 @@ TEST(Preferences, APlayersKeyThatGivesAGameKeyIsTheGamesAndNamedOnce) {
     EXPECT_EQ(shown.at("Pause"), "Q");
     EXPECT_EQ(shown.at("Enter"), "Enter");
     platform::bindKeys({});
+    platform::bindPlayerKeys({});
+}
+
+// A default key that the settings give to another of the player's actions is that one's alone: a
+// key gives one action. The action left without keys says so in the help.
+TEST(Preferences, APlayersKeyBoundToAnotherActionIsThatOnesAndNamedOnce) {
+    Settings file;
+    file.keys["Pause"] = {"M"};
+    platform::bindPlayerKeys(preferencesFor(file, {}).playerKeys);
+    EXPECT_EQ(keyClashes(), (std::vector<std::string>{"M gives Pause, so it does not give Mute"}));
+    EXPECT_EQ(platform::playerActionOf(16), platform::PlayerAction::Pause) << "M";
+    const platform::OverlayPanel help = helpPanel(shownKeys(file), 1);
+    EXPECT_NE(
+        std::find(help.columns[0].begin(), help.columns[0].end(), "(no key): sound off and on"),
+        help.columns[0].end());
+
+    file.keys = {{"Mute", {"P"}}};
+    platform::bindPlayerKeys(preferencesFor(file, {}).playerKeys);
+    EXPECT_EQ(platform::playerActionOf(19), platform::PlayerAction::Mute) << "P, bound, wins";
+    EXPECT_EQ(shownKeys(file).at("Pause"), "Pause");
+    EXPECT_EQ(keyClashes(), (std::vector<std::string>{"P gives Mute, so it does not give Pause"}));
     platform::bindPlayerKeys({});
 }
 

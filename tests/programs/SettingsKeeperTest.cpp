@@ -1,7 +1,10 @@
 // The settings kept while the game runs: a change is written at the next look (within a second),
-// nothing is written while nothing changed, and a damaged file is set aside only once.
+// nothing is written while nothing changed, a damaged file is set aside only once, two games on
+// one file keep each other's changes, and a write that failed is tried again.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 
@@ -52,6 +55,68 @@ TEST_F(SettingsKeeperTest, ADamagedFileIsSetAsideOnceThenReplaced) {
     EXPECT_EQ(readSettings(path).settings.furthestStage, 6);
     EXPECT_TRUE(fs::exists(folder / "settings.ini.damaged"));
     EXPECT_FALSE(fs::exists(folder / "settings.ini.damaged.2")) << "what was kept is not damaged";
+}
+
+// Game B, started before game A, writes only what it changed over what A wrote meanwhile.
+TEST_F(SettingsKeeperTest, TwoGamesOnOneFileKeepEachOthersChanges) {
+    Settings started;
+    started.furthestStage = 2;
+    started.keys["Left"] = {"A"};
+    std::string error;
+    ASSERT_TRUE(writeSettings({path, {}, {}}, started, error)) << error;
+    Settings inB = started;
+    SettingsKeeper gameB(
+        readSettings(path), [&inB] { return inB; }, clock);
+    now = started;
+    SettingsKeeper gameA(
+        readSettings(path), [this] { return now; }, clock);
+    now.furthestStage = 5;  // practice, further than any stage before
+    now.volume = 40;
+    gameA.keepNow();
+    inB.muted = true;
+    gameB.keepNow();
+    Settings both = started;
+    both.furthestStage = 5;
+    both.volume = 40;
+    both.muted = true;
+    EXPECT_EQ(readSettings(path).settings, both);
+    inB.furthestStage = 3;
+    gameB.keepNow();
+    EXPECT_EQ(readSettings(path).settings.furthestStage, 5) << "progress kept never goes down";
+}
+
+// A disk too full (here, a file size limit) at one change: tried again at the next change and at
+// the end, named once.
+TEST_F(SettingsKeeperTest, AFailedWriteIsTriedAgainAndNamedOnce) {
+    SettingsKeeper keeper(
+        {path, {}, {}}, [this] { return now; }, clock);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+    rlimit small = limit;
+    small.rlim_cur = 200;  // room for the message captured, not for the settings
+    const auto lookWithLimit = [&](int volume, const rlimit& during) {
+        ::setrlimit(RLIMIT_FSIZE, &during);
+        now.volume = volume;
+        clock.advanceNs(SettingsKeeper::LookEveryNs);
+        keeper.keepSoon();
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    };
+    testing::internal::CaptureStderr();
+    lookWithLimit(90, small);
+    lookWithLimit(80, small);
+    const std::string named = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(named, "tilebounce: the settings were not saved: cannot write the settings file " +
+                         path.string() + ": File too large\n");
+    EXPECT_FALSE(fs::exists(path));
+    lookWithLimit(70, limit);
+    EXPECT_EQ(readSettings(path).settings.volume, 70) << "at the next change";
+
+    lookWithLimit(60, small);
+    keeper.keepSoon();
+    keeper.keepNow();
+    std::signal(SIGXFSZ, previous);
+    EXPECT_EQ(readSettings(path).settings.volume, 60) << "at the end";
 }
 
 }  // namespace

@@ -13,8 +13,8 @@
 
 #include "display/Display.h"
 #include "harness/InstalledSeams.h"
-#include "platform/PictureScaler.h"
-#include "platform/SdlWindow.h"
+#include "platform/picture/PictureScaler.h"
+#include "platform/sdl/SdlWindow.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "display/Display.h"
-#include "platform/HeadlessWindow.h"
+#include "platform/sdl/HeadlessWindow.h"
 #include "shell/MessagePump.h"
 #include "shell/WindowTitle.h"
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/Window.h"
+#include "platform/seams/Window.h"
 #include "winapi/HResult.h"
 
 // Makes a window with the title (UTF-8); null, with the reason in `error`, when it cannot.

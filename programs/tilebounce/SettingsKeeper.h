@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "platform/Clock.h"
+#include "platform/seams/Clock.h"
 #include "programs/tilebounce/Settings.h"
 
 class SettingsKeeper {

@@ -11,8 +11,8 @@
 #include "commandline/QuotedText.h"
 #include "game/RunGame.h"
 #include "keyscript/GameKeys.h"
-#include "platform/KeyNames.h"
-#include "platform/PlayerKeys.h"
+#include "platform/sdl/keys/KeyNames.h"
+#include "platform/sdl/keys/PlayerKeys.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/SdlWindow.h"
+#include "platform/sdl/SdlWindow.h"
 
 namespace sdltest {
 

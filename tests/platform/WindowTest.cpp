@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/HeadlessWindow.h"
-#include "platform/PictureFit.h"
-#include "platform/SdlWindow.h"
+#include "platform/picture/PictureFit.h"
+#include "platform/sdl/HeadlessWindow.h"
+#include "platform/sdl/SdlWindow.h"
 #include "winapi/WinTypes.h"
 
 namespace {

@@ -18,7 +18,7 @@
 #include <string>
 
 #include "keyscript/GameKeys.h"
-#include "platform/KeyNames.h"
+#include "platform/sdl/keys/KeyNames.h"
 #include "programs/tilebounce/Settings.h"
 #include "programs/tilebounce/SettingsText.h"
 #include "tests/ScratchFolder.h"

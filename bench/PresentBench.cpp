@@ -33,7 +33,7 @@ void presentFrame(benchmark::State& state, Shown shown, Change change) {
     const InMemoryGame game;
     std::string error;
     const std::unique_ptr<platform::SdlWindow> window =
-        platform::SdlWindow::create("tilebounce bench", error);
+        platform::SdlWindow::createWithCursor("tilebounce bench", error);
     if (!window) {
         state.SkipWithError(error.c_str());
         return;

@@ -210,7 +210,7 @@ void PictureScaler::spreadRow(const std::uint16_t* row, std::uint16_t* keep,
                               std::uint32_t* spread) {
     const std::uint32_t width = pictureWidth_;
     std::uint32_t* colours = sameWidth_ ? spread : colours_.data();
-    if (keep != nullptr) {
+    if (keep != NotKept) {
         convertKeepingRow(row, keep, colours, width);
     } else {
         convertRow(row, colours, width);
@@ -236,8 +236,9 @@ void PictureScaler::scale(const PictureView& picture, Scaling scaling, std::uint
         preparedFor(picture.width, picture.height, scaling, outputWidth, outputHeight)) {
         // Where every picture row is read, each changed one is kept as it is read.
         if (markChangedRows(picture, !spreadsEveryRow_)) {
-            scaleRows(spreadsEveryRow_ ? picture : keptPicture(), spreadsEveryRow_, true, output,
-                      outputPitch);
+            scaleRows(spreadsEveryRow_ ? picture : keptPicture(),
+                      spreadsEveryRow_ ? Keeping::CopyIntoKept : Keeping::LeaveKept,
+                      RowsMade::OnlyChanged, output, outputPitch);
         }
         return;
     }
@@ -247,7 +248,7 @@ void PictureScaler::scale(const PictureView& picture, Scaling scaling, std::uint
     if (outputWidth != 0 && outputHeight != 0) {
         prepare(picture.width, picture.height, scaling, outputWidth, outputHeight);
         if (spreadsEveryRow_) {
-            scaleRows(picture, true, false, output, outputPitch);
+            scaleRows(picture, Keeping::CopyIntoKept, RowsMade::Every, output, outputPitch);
             return;
         }
     }
@@ -267,7 +268,7 @@ void PictureScaler::scaleKept(Scaling scaling, std::uint32_t outputWidth,
         return;
     }
     prepare(keptWidth_, keptHeight_, scaling, outputWidth, outputHeight);
-    scaleRows(keptPicture(), false, false, output, outputPitch);
+    scaleRows(keptPicture(), Keeping::LeaveKept, RowsMade::Every, output, outputPitch);
 }
 
 PictureView PictureScaler::keptPicture() const {
@@ -294,7 +295,7 @@ bool PictureScaler::markChangedRows(const PictureView& picture, bool copying) {
     return anyChanged;
 }
 
-void PictureScaler::scaleRows(const PictureView& picture, bool keeping, bool onlyChanged,
+void PictureScaler::scaleRows(const PictureView& picture, Keeping keeping, RowsMade made,
                               void* output, std::size_t outputPitch) {
     const auto pictureRow = [&](std::uint32_t r) {
         return reinterpret_cast<const std::uint16_t*>(
@@ -313,7 +314,10 @@ void PictureScaler::scaleRows(const PictureView& picture, bool keeping, bool onl
             std::uint32_t* into =
                 homeRow_[r] != NoRow ? outputRow(homeRow_[r]) : spread_[r % 2].data();
             spreadRow(pictureRow(r),
-                      keeping ? kept_.data() + std::size_t{r} * pictureWidth_ : nullptr, into);
+                      keeping == Keeping::CopyIntoKept
+                          ? kept_.data() + std::size_t{r} * pictureWidth_
+                          : NotKept,
+                      into);
             spreads[r % 2] = into;
             spreadRows[r % 2] = r;
         }
@@ -321,7 +325,7 @@ void PictureScaler::scaleRows(const PictureView& picture, bool keeping, bool onl
     };
     for (std::uint32_t y = 0; y < outputHeight_; ++y) {
         const ScaleTap tap = rows_[y];
-        if (onlyChanged && changedRows_[tap.index] == 0 &&
+        if (made == RowsMade::OnlyChanged && changedRows_[tap.index] == 0 &&
             (tap.weight == 0 || changedRows_[tap.index + 1u] == 0)) {
             continue;
         }

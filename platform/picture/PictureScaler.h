@@ -66,12 +66,18 @@ class PictureScaler {
     // kept_ when `copying`; whether any did.
     bool markChangedRows(const PictureView& picture, bool copying);
     PictureView keptPicture() const;
-    // Every output row, from `picture`, copying each picture row into kept_ as it is read when
-    // `keeping`; with `onlyChanged`, only the rows that read a row marked in changedRows_.
-    void scaleRows(const PictureView& picture, bool keeping, bool onlyChanged, void* output,
+    // Whether scaleRows copies each picture row into kept_ as it is read.
+    enum class Keeping { CopyIntoKept, LeaveKept };
+    // Which output rows scaleRows makes: all, or only those that read a row marked in
+    // changedRows_.
+    enum class RowsMade { Every, OnlyChanged };
+    // The output rows, from `picture`.
+    void scaleRows(const PictureView& picture, Keeping keeping, RowsMade made, void* output,
                    std::size_t outputPitch);
+    // Where spreadRow copies nothing into the kept picture.
+    static constexpr std::uint16_t* NotKept = nullptr;
     // One picture row converted and scaled across into `spread`, and copied into `keep` unless
-    // that is null.
+    // that is NotKept.
     void spreadRow(const std::uint16_t* row, std::uint16_t* keep, std::uint32_t* spread);
 
     std::vector<std::uint16_t> kept_;

@@ -4,7 +4,7 @@
 
 namespace platform {
 
-std::vector<RECT> usableScreenAreas() {
+std::vector<RECT> usableMonitorAreas() {
     std::vector<RECT> areas;
 #ifndef __EMSCRIPTEN__  // a tab's "display" is the page's viewport, which scales the canvas itself
     const int screens = SDL_GetNumVideoDisplays();

@@ -7,7 +7,7 @@
 
 namespace platform {
 
-std::unique_ptr<SdlWindow> SdlWindow::create(const char* title, std::string& error) {
+std::unique_ptr<SdlWindow> SdlWindow::createWithCursor(const char* title, std::string& error) {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         error = SDL_GetError();
         return nullptr;
@@ -281,8 +281,8 @@ HRESULT SdlWindow::showUploaded() {
     return S_OK;
 }
 
-std::unique_ptr<SdlWindow> createSdlWindow(const char* title, std::string& error) {
-    std::unique_ptr<SdlWindow> window = SdlWindow::create(title, error);
+std::unique_ptr<SdlWindow> createGameWindow(const char* title, std::string& error) {
+    std::unique_ptr<SdlWindow> window = SdlWindow::createWithCursor(title, error);
     if (window) {
         SDL_ShowCursor(SDL_DISABLE);  // hidden over the game for the rest of the run
     }

@@ -23,9 +23,10 @@ namespace platform {
 
 class SdlWindow : public Window {
   public:
-    // A borderless window at the screen's top-left corner, shown; its size comes with
-    // showWindowed or setFullScreen. Null, with the reason in `error`, when SDL cannot make it.
-    static std::unique_ptr<SdlWindow> create(const char* title, std::string& error);
+    // A borderless window at the screen's top-left corner, shown, the mouse cursor as SDL leaves
+    // it (for tests and benchmarks); its size comes with showWindowed or setFullScreen. Null,
+    // with the reason in `error`, when SDL cannot make it.
+    static std::unique_ptr<SdlWindow> createWithCursor(const char* title, std::string& error);
 
     SdlWindow(const SdlWindow&) = delete;
     SdlWindow& operator=(const SdlWindow&) = delete;
@@ -103,6 +104,6 @@ class SdlWindow : public Window {
 
 // The window for the game's shell: an SdlWindow with the given title (UTF-8), the mouse cursor
 // hidden.
-std::unique_ptr<SdlWindow> createSdlWindow(const char* title, std::string& error);
+std::unique_ptr<SdlWindow> createGameWindow(const char* title, std::string& error);
 
 }  // namespace platform

@@ -64,7 +64,7 @@ struct ForgetWindows {
 void installWindows(const Preferences& preferences, const WindowChoice& choice, PlayerLayer& layer,
                     platform::OverlayPainter& painter, WindowsMade& made) {
     WindowFactory windows = [&](const char* title, std::string& error) {
-        std::unique_ptr<platform::SdlWindow> window = platform::createSdlWindow(title, error);
+        std::unique_ptr<platform::SdlWindow> window = platform::createGameWindow(title, error);
         if (!window) {
             return std::unique_ptr<platform::Window>();
         }
@@ -179,7 +179,7 @@ int main(int argc, char** argv) {
         }
     });
 
-    const WindowChoice window = fittedOnScreens(preferences.window, platform::usableScreenAreas(),
+    const WindowChoice window = fittedOnScreens(preferences.window, platform::usableMonitorAreas(),
                                                 ScreenWidth, ScreenHeight);
     const RunState started{window, preferences.volume, preferences.muted,
                            preferences.furthestStage};

@@ -14,7 +14,7 @@
 #include "game/StepBall.h"
 #include "game/Trail.h"
 #include "harness/InstalledSeams.h"
-#include "platform/HeadlessWindow.h"
+#include "platform/sdl/HeadlessWindow.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 
 #include "display/Display.h"
 #include "harness/InstalledSeams.h"
-#include "platform/PictureScaler.h"
-#include "platform/SdlWindow.h"
+#include "platform/picture/PictureScaler.h"
+#include "platform/sdl/SdlWindow.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ void presentFrame(benchmark::State& state, Shown shown, Change change) {
     const InMemoryGame game;
     std::string error;
     const std::unique_ptr<platform::SdlWindow> window =
-        platform::SdlWindow::create("tilebounce bench", error);
+        platform::SdlWindow::createWithCursor("tilebounce bench", error);
     if (!window) {
         state.SkipWithError(error.c_str());
         return;

@@ -12,7 +12,7 @@
 #include "game/StepBall.h"
 #include "game/Trail.h"
 #include "harness/InstalledSeams.h"
-#include "platform/VirtualKeys.h"
+#include "winapi/VirtualKeyCodes.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <initializer_list>
 
 #include "commandline/QuotedText.h"
-#include "platform/FileIdentity.h"
-#include "platform/SdlVersion.h"
+#include "platform/files/FileIdentity.h"
+#include "platform/sdl/SdlVersion.h"
 
 namespace {
 

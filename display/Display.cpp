@@ -5,8 +5,8 @@
 #include "display/device/PixelDevice.h"
 #include "display/device/PixelSurface.h"
 #include "display/device/Text.h"
-#include "platform/Clock.h"
-#include "platform/Window.h"
+#include "platform/seams/Clock.h"
+#include "platform/seams/Window.h"
 
 Display* display = nullptr;
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "platform/Clock.h"
+#include "platform/seams/Clock.h"
 
 class FramePacer {
   public:

@@ -14,7 +14,7 @@
 #include "display/spare/DisplaySpare.h"
 #include "display/spare/Palette.h"
 #include "display/spare/SurfaceSpare.h"
-#include "platform/HeadlessWindow.h"
+#include "platform/sdl/HeadlessWindow.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "game/GameState.h"
-#include "platform/Audio.h"
+#include "platform/seams/Audio.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include "game/GameState.h"
 #include "game/Median3.h"
 #include "game/Stage.h"
-#include "platform/Clock.h"
-#include "platform/VirtualKeys.h"
+#include "platform/seams/Clock.h"
 #include "shell/Keyboard.h"
+#include "winapi/VirtualKeyCodes.h"
 
 namespace {
 

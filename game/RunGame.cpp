@@ -14,11 +14,11 @@
 #include "game/Stage.h"
 #include "game/StepBall.h"
 #include "game/Trail.h"
-#include "platform/Clock.h"
-#include "platform/VirtualKeys.h"
+#include "platform/seams/Clock.h"
 #include "shell/Keyboard.h"
 #include "shell/MainWindow.h"
 #include "shell/MessagePump.h"
+#include "winapi/VirtualKeyCodes.h"
 
 namespace {
 

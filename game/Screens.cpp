@@ -9,10 +9,10 @@
 #include "display/Display.h"
 #include "game/Cues.h"
 #include "game/GameState.h"
-#include "platform/Clock.h"
-#include "platform/VirtualKeys.h"
+#include "platform/seams/Clock.h"
 #include "shell/Keyboard.h"
 #include "shell/MessagePump.h"
+#include "winapi/VirtualKeyCodes.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include "game/MoveBall.h"
 #include "game/Random.h"
 #include "game/Trail.h"
-#include "platform/VirtualKeys.h"
 #include "shell/Keyboard.h"
+#include "winapi/VirtualKeyCodes.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 // installed for a scope, what was installed before coming back at its end.
 #include <optional>
 
-#include "platform/Audio.h"
-#include "platform/Clock.h"
-#include "platform/KeySource.h"
-#include "platform/WindowEvents.h"
+#include "platform/seams/Audio.h"
+#include "platform/seams/Clock.h"
+#include "platform/seams/KeySource.h"
+#include "platform/seams/WindowEvents.h"
 #include "shell/Keyboard.h"
 #include "shell/MainWindow.h"
 

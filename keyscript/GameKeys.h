@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "platform/VirtualKeys.h"
+#include "winapi/VirtualKeyCodes.h"
 
 struct GameKey {
     std::string_view name;

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <utility>
 
-#include "platform/Clock.h"
-#include "platform/WriteStream.h"
+#include "platform/files/WriteStream.h"
+#include "platform/seams/Clock.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "keyscript/KeyScript.h"
-#include "platform/KeySource.h"
+#include "platform/seams/KeySource.h"
 
 class KeyRecorder : public platform::KeySource {
   public:

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/KeySource.h"
+#include "platform/seams/KeySource.h"
 
 struct KeyScriptLine {
     std::uint32_t count = 0;

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "keyscript/KeyScriptReader.h"
-#include "platform/StandardIo.h"
+#include "platform/files/StandardIo.h"
 
 namespace {
 

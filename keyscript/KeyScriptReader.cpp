@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "keyscript/KeyScript.h"
-#include "platform/UnlockedRead.h"
+#include "platform/files/UnlockedRead.h"
 
 KeyScriptReader::KeyScriptReader(std::FILE* in, std::string name, std::FILE* copy)
     : in_(in), name_(std::move(name)), copy_(copy) {

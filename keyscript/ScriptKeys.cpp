@@ -30,6 +30,6 @@ bool ScriptWindowEvents::nextMessage(platform::WindowMessage& out) {
     if (closingMessagesSent_ == 2) {
         return false;
     }
-    out = {++closingMessagesSent_ == 1 ? platform::WM_DESTROY : platform::WM_QUIT, 0, 0};
+    out = {++closingMessagesSent_ == 1 ? WM_DESTROY : WM_QUIT, 0, 0};
     return true;
 }

@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "keyscript/KeyScriptReader.h"
-#include "platform/KeySource.h"
-#include "platform/WindowEvents.h"
+#include "platform/seams/KeySource.h"
+#include "platform/seams/WindowEvents.h"
 
 // Each poll reports the keys of the script's next poll; once they are all used, no key.
 class ScriptKeySource : public platform::KeySource {

@@ -11,8 +11,8 @@
 #include "keyscript/KeyScriptFile.h"
 #include "keyscript/KeyScriptReader.h"
 #include "keyscript/ScriptKeys.h"
-#include "platform/KeySource.h"
-#include "platform/WindowEvents.h"
+#include "platform/seams/KeySource.h"
+#include "platform/seams/WindowEvents.h"
 
 struct ScriptedPlayOptions {
     std::optional<std::string> recordPath;

@@ -4,7 +4,7 @@
 #include <memory>
 #include <utility>
 
-#include "platform/Window.h"
+#include "platform/seams/Window.h"
 
 class ForwardingWindow : public platform::Window {
   public:

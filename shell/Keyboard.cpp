@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "platform/KeySource.h"
+#include "platform/seams/KeySource.h"
 
 Keyboard* keyboard = nullptr;
 

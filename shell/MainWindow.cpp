@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "display/Display.h"
-#include "platform/HeadlessWindow.h"
+#include "platform/sdl/HeadlessWindow.h"
 #include "shell/MessagePump.h"
 #include "shell/WindowTitle.h"
 
@@ -37,7 +37,7 @@ HRESULT createMainWindow(platform::Window** window) {
     WindowShell& s = shell();
     s.failure.clear();
     std::unique_ptr<platform::Window> made =
-        s.factory(cp949ToUtf8(MainWindowTitle).c_str(), s.failure);
+        s.factory(cp949ToUtf8(MainWindowTitleCp949).c_str(), s.failure);
     if (!made) {
         if (s.failure.empty()) {
             s.failure = "the window could not be made";

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/Window.h"
+#include "platform/seams/Window.h"
 #include "winapi/HResult.h"
 
 // Makes a window with the title (UTF-8); null, with the reason in `error`, when it cannot.
@@ -18,7 +18,7 @@ WindowFactory installWindowFactory(WindowFactory factory);
 // The class the desktop knows the window by; the desktop session is started with it.
 inline constexpr char MainWindowClassName[] = "Varnisk's Windows";
 // The title as the 12 code-page 949 bytes the program holds; converted where text is shown.
-inline constexpr char MainWindowTitle[] = "\xC1\xA6\xB8\xF1\x20\xBE\xF8\xB0\xC5\xB5\xA2\x3F";
+inline constexpr char MainWindowTitleCp949[] = "\xC1\xA6\xB8\xF1\x20\xBE\xF8\xB0\xC5\xB5\xA2\x3F";
 
 // A new window, shown, its size left to the display; *window is null and the result E_FAIL
 // when none could be made (mainWindowFailure() then says why).

@@ -1,6 +1,6 @@
 #include "shell/MessagePump.h"
 
-#include "platform/WindowEvents.h"
+#include "platform/seams/WindowEvents.h"
 #include "shell/WindowInput.h"
 
 HRESULT pumpMessages() {
@@ -9,7 +9,7 @@ HRESULT pumpMessages() {
     }
     platform::WindowMessage message;
     while (platform::windowEvents().nextMessage(message)) {
-        if (message.message == platform::WM_QUIT) {
+        if (message.message == WM_QUIT) {
             windowInput.quitReceived = 1;
             return E_FAIL;
         }

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/Overlay.h"
+#include "platform/seams/Overlay.h"
 
 // For each of the game's keys (by GameKeys' names) and the player's (by PlayerKeys' names), the
 // keys that give it, as shown: "Left / A". A key not listed is shown by its own name, one that

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "platform/Clock.h"
+#include "platform/seams/Clock.h"
 #include "shell/PlayerLayer.h"
 
 class PausingClock : public platform::RealTimeClock {

@@ -7,9 +7,9 @@
 #include <functional>
 #include <optional>
 
-#include "platform/Clock.h"
-#include "platform/Overlay.h"
-#include "platform/PlayerKeys.h"
+#include "platform/sdl/keys/PlayerKeys.h"
+#include "platform/seams/Clock.h"
+#include "platform/seams/Overlay.h"
 #include "shell/OverlayTexts.h"
 
 struct PlayerLayerSetUp {

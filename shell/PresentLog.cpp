@@ -9,7 +9,7 @@
 #include <string>
 #include <utility>
 
-#include "platform/Clock.h"
+#include "platform/seams/Clock.h"
 #include "shell/ForwardingWindow.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "shell/WindowInput.h"
 
-#include "platform/WindowEvents.h"
+#include "platform/seams/WindowEvents.h"
 
 WindowInput windowInput;
 
@@ -15,26 +15,26 @@ std::int32_t signedWord(std::intptr_t value, int shift) {
 
 std::intptr_t windowProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
     switch (message) {
-        case platform::WM_KEYDOWN:
+        case WM_KEYDOWN:
             windowInput.lastKey = static_cast<std::int32_t>(wParam);
             break;
-        case platform::WM_KEYUP:
+        case WM_KEYUP:
             windowInput.lastKey = 0;
             break;
-        case platform::WM_MOUSEMOVE:
+        case WM_MOUSEMOVE:
             windowInput.mouseX = signedWord(lParam, 0);
             windowInput.mouseY = signedWord(lParam, 16);
             break;
-        case platform::WM_LBUTTONDOWN:
+        case WM_LBUTTONDOWN:
             windowInput.leftButtonDown = 1;
             break;
-        case platform::WM_LBUTTONUP:
+        case WM_LBUTTONUP:
             windowInput.leftButtonDown = 0;
             break;
-        case platform::WM_RBUTTONDOWN:
+        case WM_RBUTTONDOWN:
             windowInput.rightButtonDown = 1;
             break;
-        case platform::WM_RBUTTONUP:
+        case WM_RBUTTONUP:
             windowInput.rightButtonDown = 0;
             break;
         default:

@@ -10,7 +10,7 @@
 #include "commandline/CommandLine.h"
 #include "devtools/assetgen/Catalogue.h"
 #include "devtools/assetgen/MenuIcons.h"
-#include "platform/StandardIo.h"
+#include "platform/files/StandardIo.h"
 
 namespace {
 

@@ -8,11 +8,11 @@
 #include "harness/InstalledSeams.h"
 #include "keyscript/KeyScriptFile.h"
 #include "keyscript/KeyScriptReader.h"
-#include "platform/Audio.h"
-#include "platform/Clock.h"
-#include "platform/HeadlessWindow.h"
-#include "platform/KeySource.h"
-#include "platform/WindowEvents.h"
+#include "platform/sdl/HeadlessWindow.h"
+#include "platform/seams/Audio.h"
+#include "platform/seams/Clock.h"
+#include "platform/seams/KeySource.h"
+#include "platform/seams/WindowEvents.h"
 #include "shell/StartUp.h"
 
 bool readKeyLines(const std::string& path, KeyLines& lines, std::string& error) {
@@ -90,7 +90,7 @@ class SolverSession::Events : public platform::WindowEvents {
         if (closingMessagesSent_ == 2) {
             return false;
         }
-        out = {++closingMessagesSent_ == 1 ? platform::WM_DESTROY : platform::WM_QUIT, 0, 0};
+        out = {++closingMessagesSent_ == 1 ? WM_DESTROY : WM_QUIT, 0, 0};
         return true;
     }
 

@@ -16,8 +16,8 @@
 
 #include "commandline/CommandLine.h"
 #include "devtools/solver/Solver.h"
-#include "platform/OutputFile.h"
-#include "platform/StandardIo.h"
+#include "platform/files/OutputFile.h"
+#include "platform/files/StandardIo.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "display/device/BmpFile.h"
 
 #include "assets/ResourceTable.h"
-#include "platform/RegularFile.h"
+#include "platform/files/RegularFile.h"
 
 namespace device {
 namespace {

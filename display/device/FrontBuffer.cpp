@@ -1,7 +1,7 @@
 #include "display/device/FrontBuffer.h"
 
 #include "display/device/PixelSurface.h"
-#include "platform/Window.h"
+#include "platform/seams/Window.h"
 
 namespace device {
 

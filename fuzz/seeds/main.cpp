@@ -8,7 +8,7 @@
 
 #include "commandline/CommandLine.h"
 #include "fuzz/seeds/SeedCorpus.h"
-#include "platform/StandardIo.h"
+#include "platform/files/StandardIo.h"
 
 int main(int argc, char** argv) {
     platform::setUpStandardIo();

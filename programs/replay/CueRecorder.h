@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "keyscript/ScriptKeys.h"
-#include "platform/Audio.h"
+#include "platform/seams/Audio.h"
 
 class CueRecorder : public platform::AudioOut {
   public:

@@ -18,8 +18,8 @@
 #include "game/RunGame.h"
 #include "keyscript/KeyScriptFile.h"
 #include "keyscript/KeyScriptReader.h"
-#include "platform/OutputFile.h"
-#include "platform/StandardIo.h"
+#include "platform/files/OutputFile.h"
+#include "platform/files/StandardIo.h"
 #include "programs/replay/Replay.h"
 
 namespace {

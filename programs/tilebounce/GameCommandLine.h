@@ -5,7 +5,7 @@
 
 #include "commandline/CommandLine.h"
 #include "keyscript/ScriptedPlay.h"
-#include "platform/Scaling.h"
+#include "platform/picture/Scaling.h"
 
 struct GameOptions {
     std::optional<bool> fullScreen;  // --fullscreen or --window

@@ -4,7 +4,7 @@
 
 #include "game/RunGame.h"
 #include "keyscript/GameKeys.h"
-#include "platform/KeyNames.h"
+#include "platform/sdl/keys/KeyNames.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/PlayerKeys.h"
-#include "platform/VirtualKeys.h"
+#include "platform/sdl/keys/PlayerKeys.h"
+#include "platform/sdl/keys/VirtualKeys.h"
 #include "programs/tilebounce/GameCommandLine.h"
 #include "programs/tilebounce/Settings.h"
 #include "shell/DesktopWindow.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Scaling.h"
+#include "platform/picture/Scaling.h"
 
 // The bounds every value is held to, at reading and at saving: a window at most 8 × 640 × 480,
 // its place within the coordinates X keeps a window's place in (Windows accepts these too).

@@ -5,9 +5,9 @@
 #include <cstring>
 #include <string_view>
 
-#include "platform/ConfigFolder.h"
-#include "platform/OutputFile.h"
-#include "platform/RegularFile.h"
+#include "platform/files/ConfigFolder.h"
+#include "platform/files/OutputFile.h"
+#include "platform/files/RegularFile.h"
 #include "programs/tilebounce/SettingsText.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "platform/Clock.h"
+#include "platform/seams/Clock.h"
 #include "programs/tilebounce/SettingsFile.h"
 
 class SettingsKeeper {

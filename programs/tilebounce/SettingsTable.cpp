@@ -4,7 +4,7 @@
 
 #include "game/RunGame.h"
 #include "keyscript/GameKeys.h"
-#include "platform/PlayerKeys.h"
+#include "platform/sdl/keys/PlayerKeys.h"
 
 const std::vector<SettingRow>& settingRows() {
     static const std::vector<SettingRow> rows = [] {

@@ -7,7 +7,7 @@
 
 #include "commandline/CommandLine.h"
 #include "commandline/QuotedText.h"
-#include "platform/KeyNames.h"
+#include "platform/sdl/keys/KeyNames.h"
 #include "programs/tilebounce/SettingsTable.h"
 
 namespace {

@@ -22,17 +22,17 @@
 #include "game/GameState.h"
 #include "game/RunGame.h"
 #include "keyscript/ScriptedPlay.h"
-#include "platform/OverlayPainter.h"
-#include "platform/Screens.h"
-#include "platform/SdlAudio.h"
-#include "platform/SdlClock.h"
-#include "platform/SdlKeySource.h"
-#include "platform/SdlSession.h"
-#include "platform/SdlWindow.h"
-#include "platform/SdlWindowEvents.h"
-#include "platform/StandardIo.h"
-#include "platform/VirtualKeys.h"
-#include "platform/WindowIcon.h"
+#include "platform/files/StandardIo.h"
+#include "platform/sdl/Monitors.h"
+#include "platform/sdl/OverlayPainter.h"
+#include "platform/sdl/SdlAudio.h"
+#include "platform/sdl/SdlClock.h"
+#include "platform/sdl/SdlKeySource.h"
+#include "platform/sdl/SdlSession.h"
+#include "platform/sdl/SdlWindow.h"
+#include "platform/sdl/SdlWindowEvents.h"
+#include "platform/sdl/WindowIcon.h"
+#include "platform/sdl/keys/VirtualKeys.h"
 #include "programs/tilebounce/Preferences.h"
 #include "programs/tilebounce/SettingsKeeper.h"
 #include "shell/LayeredWindow.h"
@@ -64,7 +64,7 @@ struct ForgetWindows {
 void installWindows(const Preferences& preferences, const WindowChoice& choice, PlayerLayer& layer,
                     platform::OverlayPainter& painter, WindowsMade& made) {
     WindowFactory windows = [&](const char* title, std::string& error) {
-        std::unique_ptr<platform::SdlWindow> window = platform::createSdlWindow(title, error);
+        std::unique_ptr<platform::SdlWindow> window = platform::createGameWindow(title, error);
         if (!window) {
             return std::unique_ptr<platform::Window>();
         }
@@ -122,107 +122,49 @@ std::int32_t stageInPlay() {
     return gameState.stage >= FirstStage && gameState.stage <= LastStage ? gameState.stage : 0;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    platform::setUpStandardIo();
+// What the command line and the settings file ask for, with the script made ready.
+struct SetUp {
     GameOptions options;
-    if (const std::optional<int> status = stopAfter(readGameCommandLine(argc, argv, options))) {
-        return *status;
+    SettingsFile settings;
+    Preferences preferences;
+    ScriptedPlay scripted;
+};
+
+// Reads the set-up; the status to end with when the game is not to start. The script is ready
+// before any window: a bad script or an unwritable recording stops the game here.
+std::optional<int> readSetUp(int argc, char** argv, SetUp& setUp) {
+    if (const std::optional<int> status =
+            stopAfter(readGameCommandLine(argc, argv, setUp.options))) {
+        return status;
     }
-    const SettingsFile settings = readSettings(settingsPath());
-    if (!settings.damage.empty()) {
+    setUp.settings = readSettings(settingsPath());
+    if (!setUp.settings.damage.empty()) {
         std::fprintf(stderr,
                      "tilebounce: settings file %s; defaults are used for what could not be read\n",
-                     settings.damage.c_str());
+                     setUp.settings.damage.c_str());
     }
-    const Preferences preferences = preferencesFor(settings.settings, options);
-    // Ready before any window: a bad script or an unwritable recording stops the game here.
-    options.scripted.startStage = preferences.stage;
-    ScriptedPlay scripted;
+    setUp.preferences = preferencesFor(setUp.settings.settings, setUp.options);
+    setUp.options.scripted.startStage = setUp.preferences.stage;
     std::string error;
-    if (int status = 0; !scripted.prepare(options.scripted, error, status)) {
+    if (int status = 0; !setUp.scripted.prepare(setUp.options.scripted, error, status)) {
         std::fprintf(stderr, "tilebounce: %s\n", error.c_str());
         return status;
     }
+    return std::nullopt;
+}
 
-    // Made first and ended last: its end shuts SDL down, which gives the desktop back.
-    platform::SdlSession session(MainWindowClassName);
-    if (!session.started()) {
-        std::fprintf(stderr, "tilebounce: %s\n", session.failure().c_str());
-        return 1;
-    }
-    platform::SdlClock clock;
+// Binds the player's keys before any key is read, naming each clash on stderr; always true.
+bool bindKeysOf(const Preferences& preferences) {
     platform::bindKeys(preferences.keys);
     platform::bindPlayerKeys(preferences.playerKeys);
     for (const std::string& clash : keyClashes()) {
         std::fprintf(stderr, "tilebounce: %s\n", clash.c_str());
     }
-    platform::SdlKeySource keys;
-    platform::installKeySource(keys);
-    platform::SdlWindowEvents events;
-    platform::installWindowEvents(events);
-    platform::SilentAudio silence;
-    std::optional<platform::SdlAudio> audio;
-    if (preferences.sound) {
-        platform::installAudioOut(audio.emplace(preferences.muted ? 0 : preferences.volume));
-    } else {
-        platform::installAudioOut(silence);
-    }
+    return true;
+}
 
-    WindowsMade windows;
-    PlayerLayer layer(playerLayerSetUp(preferences, settings.settings, windows, audio), clock);
-    keys.onPlayerAction([&layer](platform::PlayerAction action) { layer.act(action); });
-    keys.holdsGameWhile([&layer] { return layer.holding(); });
-    keys.onFullScreenToggle([&windows] {
-        if (windows.desktop != nullptr) {
-            windows.desktop->toggleFullScreen();
-        }
-    });
-
-    const WindowChoice window = fittedOnScreens(preferences.window, platform::usableScreenAreas(),
-                                                ScreenWidth, ScreenHeight);
-    const RunState started{window, preferences.volume, preferences.muted,
-                           preferences.furthestStage};
-    const auto now = [&] {
-        return RunState{windows.desktop != nullptr ? windows.desktop->choice() : window,
-                        layer.volume(), layer.muted(), layer.furthestStage()};
-    };
-    SettingsKeeper keeper(
-        settings, [&] { return settingsAfter(settings.settings, started, now()); }, clock);
-    // A game played back is not the player's progress.
-    const bool playing = !options.scripted.playbackPath;
-    PausingClock pausing(
-        clock, layer,
-        [&](std::uint32_t ms) {
-            clock.awaitEvents(ms);
-            events.takeInWaiting();
-            return !events.closed();
-        },
-        [&] {
-            keys.carryOutPlayerActions();
-            if (playing) {
-                layer.reachedStage(stageInPlay());
-            }
-            layer.tick();
-            keeper.keepSoon();
-        });
-    platform::installClock(pausing);
-    scripted.install(keys, events);
-    platform::OverlayPainter painter;
-    installWindows(preferences, window, layer, painter, windows);
-
-    std::uint64_t substeps = 0;
-    observeSubsteps([&substeps] { ++substeps; });
-    const ForgetWindows forget{windows};
-    const StartUp startUp;
-    const GameEnd end = runGame(scripted.startStage().value_or(preferences.stage));
-    if (end == GameEnd::NoWindow) {
-        std::fprintf(stderr, "tilebounce: cannot open the window: %s\n",
-                     mainWindowFailure().c_str());
-        return 1;
-    }
-    keeper.keepNow();
+// The end line, the console's and the playback's faults; the exit status they make.
+int reportEnd(ScriptedPlay& scripted, GameEnd end, std::uint64_t substeps) {
     int status = scripted.finish(
                      endLine({end, gameState.stage, gameState.lives, scripted.polls(), substeps}))
                      ? 0
@@ -237,4 +179,119 @@ int main(int argc, char** argv) {
         status = 2;
     }
     return status;
+}
+
+// SDL's clock, keys, window messages, sound and window installed behind the seams, with the
+// player's layer around the game and the settings kept as the player changes them. Made once the
+// SDL session has started; its members are made in the order they are listed.
+class Desktop {
+  public:
+    explicit Desktop(SetUp& setUp);
+    Desktop(const Desktop&) = delete;
+    Desktop& operator=(const Desktop&) = delete;
+
+    // Runs the game to its end and reports it; the exit status.
+    int runGameAndReport();
+
+  private:
+    RunState now() const {
+        return RunState{windows_.desktop != nullptr ? windows_.desktop->choice() : window_,
+                        layer_.volume(), layer_.muted(), layer_.furthestStage()};
+    }
+    // Waits for the window's messages until `ms` have gone; false once the window is closed.
+    bool awaitEvents(std::uint32_t ms);
+    // What the player's layer and the settings do at each tick of the game's clock.
+    void tick();
+
+    SetUp& setUp_;
+    const Preferences& preferences_ = setUp_.preferences;
+    platform::SdlClock clock_;
+    const bool keysBound_ = bindKeysOf(preferences_);
+    platform::SdlKeySource keys_;
+    platform::SdlWindowEvents events_;
+    platform::SilentAudio silence_;
+    std::optional<platform::SdlAudio> audio_;
+    WindowsMade windows_;
+    PlayerLayer layer_{playerLayerSetUp(preferences_, setUp_.settings.settings, windows_, audio_),
+                       clock_};
+    const WindowChoice window_ = fittedOnScreens(
+        preferences_.window, platform::usableMonitorAreas(), ScreenWidth, ScreenHeight);
+    const RunState started_{window_, preferences_.volume, preferences_.muted,
+                            preferences_.furthestStage};
+    SettingsKeeper keeper_{
+        setUp_.settings,
+        [this] { return settingsAfter(setUp_.settings.settings, started_, now()); }, clock_};
+    // A game played back is not the player's progress.
+    const bool playing_ = !setUp_.options.scripted.playbackPath;
+    PausingClock pausing_{clock_, layer_, [this](std::uint32_t ms) { return awaitEvents(ms); },
+                          [this] { tick(); }};
+    platform::OverlayPainter painter_;
+};
+
+Desktop::Desktop(SetUp& setUp) : setUp_(setUp) {
+    platform::installKeySource(keys_);
+    platform::installWindowEvents(events_);
+    if (preferences_.sound) {
+        platform::installAudioOut(audio_.emplace(preferences_.muted ? 0 : preferences_.volume));
+    } else {
+        platform::installAudioOut(silence_);
+    }
+    keys_.onPlayerAction([this](platform::PlayerAction action) { layer_.act(action); });
+    keys_.holdsGameWhile([this] { return layer_.holding(); });
+    keys_.onFullScreenToggle([this] {
+        if (windows_.desktop != nullptr) {
+            windows_.desktop->toggleFullScreen();
+        }
+    });
+    platform::installClock(pausing_);
+    setUp_.scripted.install(keys_, events_);
+    installWindows(preferences_, window_, layer_, painter_, windows_);
+}
+
+bool Desktop::awaitEvents(std::uint32_t ms) {
+    clock_.awaitEvents(ms);
+    events_.takeInWaiting();
+    return !events_.closed();
+}
+
+void Desktop::tick() {
+    keys_.carryOutPlayerActions();
+    if (playing_) {
+        layer_.reachedStage(stageInPlay());
+    }
+    layer_.tick();
+    keeper_.keepSoon();
+}
+
+int Desktop::runGameAndReport() {
+    std::uint64_t substeps = 0;
+    observeSubsteps([&substeps] { ++substeps; });
+    const ForgetWindows forget{windows_};
+    const StartUp startUp;
+    const GameEnd end = runGame(setUp_.scripted.startStage().value_or(preferences_.stage));
+    if (end == GameEnd::NoWindow) {
+        std::fprintf(stderr, "tilebounce: cannot open the window: %s\n",
+                     mainWindowFailure().c_str());
+        return 1;
+    }
+    keeper_.keepNow();
+    return reportEnd(setUp_.scripted, end, substeps);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    platform::setUpStandardIo();
+    SetUp setUp;
+    if (const std::optional<int> status = readSetUp(argc, argv, setUp)) {
+        return *status;
+    }
+    // Made first and ended last: its end shuts SDL down, which gives the desktop back.
+    platform::SdlSession session(MainWindowClassName);
+    if (!session.started()) {
+        std::fprintf(stderr, "tilebounce: %s\n", session.failure().c_str());
+        return 1;
+    }
+    Desktop desktop(setUp);
+    return desktop.runGameAndReport();
 }

@@ -10,8 +10,8 @@
 #include "assets/ResourceIds.h"
 #include "display/Display.h"
 #include "display/device/PixelSurface.h"
-#include "platform/Clock.h"
-#include "platform/HeadlessWindow.h"
+#include "platform/sdl/HeadlessWindow.h"
+#include "platform/seams/Clock.h"
 
 namespace displaytest {
 

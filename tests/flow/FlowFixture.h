@@ -11,7 +11,7 @@
 #include "game/ResetGame.h"
 #include "game/RunGame.h"
 #include "harness/InstalledSeams.h"
-#include "platform/HeadlessWindow.h"
+#include "platform/sdl/HeadlessWindow.h"
 #include "shell/StartUp.h"
 
 namespace flowtest {
@@ -62,8 +62,8 @@ class FlowTest : public ::testing::Test {
     }
 
     void closeWindow() {
-        events.post({platform::WM_DESTROY, 0, 0});
-        events.post({platform::WM_QUIT, 0, 0});
+        events.post({WM_DESTROY, 0, 0});
+        events.post({WM_QUIT, 0, 0});
     }
     void closeWindowAfterPoll(int index) {
         keys.afterPoll = [this, index](int polled) {

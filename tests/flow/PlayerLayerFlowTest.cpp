@@ -13,11 +13,11 @@
 #include "game/ResetGame.h"
 #include "game/RunGame.h"
 #include "harness/InstalledSeams.h"
-#include "platform/VirtualKeys.h"
 #include "shell/PausingClock.h"
 #include "shell/PlayerLayer.h"
 #include "shell/StartUp.h"
 #include "tests/flow/FlowFixture.h"
+#include "winapi/VirtualKeyCodes.h"
 
 namespace {
 

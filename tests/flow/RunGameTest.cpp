@@ -4,9 +4,9 @@
 #include "assets/ResourceIds.h"
 #include "game/GameState.h"
 #include "game/StageTable.h"
-#include "platform/VirtualKeys.h"
 #include "shell/WindowTitle.h"
 #include "tests/flow/FlowFixture.h"
+#include "winapi/VirtualKeyCodes.h"
 
 namespace flowtest {
 namespace {

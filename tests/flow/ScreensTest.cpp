@@ -3,9 +3,9 @@
 #include "assets/ResourceIds.h"
 #include "game/GameState.h"
 #include "game/Screens.h"
-#include "platform/VirtualKeys.h"
 #include "shell/WindowInput.h"
 #include "tests/flow/FlowFixture.h"
+#include "winapi/VirtualKeyCodes.h"
 
 namespace flowtest {
 namespace {

@@ -4,8 +4,8 @@
 #include "assets/ResourceIds.h"
 #include "game/Cues.h"
 #include "game/MoveBall.h"
-#include "platform/VirtualKeys.h"
 #include "tests/game/GameFixture.h"
+#include "winapi/VirtualKeyCodes.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include "game/Random.h"
 #include "game/StepBall.h"
 #include "game/Trail.h"
-#include "platform/VirtualKeys.h"
 #include "tests/game/GameFixture.h"
+#include "winapi/VirtualKeyCodes.h"
 
 namespace {
 

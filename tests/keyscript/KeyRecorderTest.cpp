@@ -10,9 +10,9 @@
 #include <string>
 
 #include "keyscript/KeyRecorder.h"
-#include "platform/Clock.h"
-#include "platform/VirtualKeys.h"
+#include "platform/seams/Clock.h"
 #include "tests/FullDevice.h"
+#include "winapi/VirtualKeyCodes.h"
 
 namespace {
 

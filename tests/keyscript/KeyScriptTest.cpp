@@ -8,7 +8,7 @@
 #include "keyscript/KeyScriptFile.h"
 #include "keyscript/KeyScriptReader.h"
 #include "keyscript/ScriptKeys.h"
-#include "platform/VirtualKeys.h"
+#include "winapi/VirtualKeyCodes.h"
 
 namespace {
 
@@ -162,7 +162,7 @@ TEST(ScriptKeys, ReportEachPollThenNoKeyAndTheWindowClosesAfterTheLast) {
     KeyScriptReader reader(in, "test");
     ScriptKeySource keys(reader);
     platform::ScriptedWindowEvents live;
-    live.post({platform::WM_KEYDOWN, VK_RETURN, 0});
+    live.post({WM_KEYDOWN, VK_RETURN, 0});
     ScriptWindowEvents events(keys, &live);
 
     platform::WindowMessage message;
@@ -178,7 +178,7 @@ TEST(ScriptKeys, ReportEachPollThenNoKeyAndTheWindowClosesAfterTheLast) {
     keys.poll(reported);
     EXPECT_EQ(reported, platform::KeyReport{});
     EXPECT_EQ(keys.polls(), 4u);
-    for (const std::uint32_t expected : {platform::WM_DESTROY, platform::WM_QUIT}) {
+    for (const std::uint32_t expected : {WM_DESTROY, WM_QUIT}) {
         ASSERT_TRUE(events.nextMessage(message));
         EXPECT_EQ(message.message, expected);
     }

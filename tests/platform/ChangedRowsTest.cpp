@@ -9,7 +9,7 @@
 #include <random>
 #include <vector>
 
-#include "platform/SdlWindow.h"
+#include "platform/sdl/SdlWindow.h"
 #include "tests/platform/ShownPixels.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "platform/OverlayPainter.h"
+#include "platform/sdl/OverlayPainter.h"
 
 namespace {
 

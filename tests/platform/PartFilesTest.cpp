@@ -2,7 +2,7 @@
 // temporary files, named by a process number that can be one.
 #include <gtest/gtest.h>
 
-#include "platform/PartFiles.h"
+#include "platform/files/PartFiles.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 
 #include <vector>
 
-#include "platform/PlayerKeys.h"
-#include "platform/SdlWindowEvents.h"
-#include "platform/VirtualKeys.h"
+#include "platform/sdl/SdlWindowEvents.h"
+#include "platform/sdl/keys/PlayerKeys.h"
+#include "platform/sdl/keys/VirtualKeys.h"
 #include "tests/platform/SdlTestSupport.h"
 
 namespace {

@@ -10,8 +10,8 @@
 #include <functional>
 #include <vector>
 
-#include "platform/PictureFit.h"
-#include "platform/SdlWindow.h"
+#include "platform/picture/PictureFit.h"
+#include "platform/sdl/SdlWindow.h"
 #include "tests/platform/ShownPixels.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/Clock.h"
-#include "platform/KeySource.h"
+#include "platform/seams/Clock.h"
+#include "platform/seams/KeySource.h"
 
 namespace {
 

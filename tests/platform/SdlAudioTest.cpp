@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "assets/ResourceTable.h"
-#include "platform/SdlAudio.h"
-#include "platform/SdlSession.h"
+#include "platform/sdl/SdlAudio.h"
+#include "platform/sdl/SdlSession.h"
 #include "tests/platform/SdlTestSupport.h"
 
 namespace {

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "platform/SdlKeySource.h"
-#include "platform/SdlSession.h"
-#include "platform/VirtualKeys.h"
+#include "platform/sdl/SdlKeySource.h"
+#include "platform/sdl/SdlSession.h"
+#include "platform/sdl/keys/VirtualKeys.h"
 #include "tests/platform/SdlTestSupport.h"
 
 namespace {

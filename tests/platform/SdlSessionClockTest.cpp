@@ -4,8 +4,8 @@
 
 #include <csignal>
 
-#include "platform/SdlClock.h"
-#include "platform/SdlSession.h"
+#include "platform/sdl/SdlClock.h"
+#include "platform/sdl/SdlSession.h"
 #include "tests/platform/SdlTestSupport.h"
 
 // SDL opens D-Bus when it looks for a real display and, by design, leaves the library's process-

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/SdlKeySource.h"
-#include "platform/SdlSession.h"
+#include "platform/sdl/SdlKeySource.h"
+#include "platform/sdl/SdlSession.h"
 
 namespace sdltest {
 

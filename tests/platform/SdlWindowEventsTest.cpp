@@ -4,8 +4,8 @@
 #include <tuple>
 #include <vector>
 
-#include "platform/SdlSession.h"
-#include "platform/SdlWindowEvents.h"
+#include "platform/sdl/SdlSession.h"
+#include "platform/sdl/SdlWindowEvents.h"
 #include "tests/platform/SdlTestSupport.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/SdlWindow.h"
+#include "platform/sdl/SdlWindow.h"
 
 namespace sdltest {
 
@@ -19,7 +19,7 @@ inline std::unique_ptr<platform::SdlWindow> windowOf(int width, int height,
                                                      platform::Scaling scaling,
                                                      bool wholeMultiples = false) {
     std::string error;
-    auto window = platform::SdlWindow::create("tilebounce test", error);
+    auto window = platform::SdlWindow::createWithCursor("tilebounce test", error);
     EXPECT_NE(window, nullptr) << error;
     if (window != nullptr) {
         window->setScaling(scaling);

@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/HeadlessWindow.h"
-#include "platform/PictureFit.h"
-#include "platform/SdlWindow.h"
+#include "platform/picture/PictureFit.h"
+#include "platform/sdl/HeadlessWindow.h"
+#include "platform/sdl/SdlWindow.h"
 #include "winapi/WinTypes.h"
 
 namespace {
@@ -124,7 +124,7 @@ void expectBlack(platform::SdlWindow& window, int x, int y) {
 // A still screen is presented once: every change of mode or size shows it again by itself.
 TEST(SdlWindow, ShowsThePictureFittedInAWindowAndAtFullScreenAndAgainAfterEveryChange) {
     std::string error;
-    const auto window = platform::SdlWindow::create("tilebounce test", error);
+    const auto window = platform::SdlWindow::createWithCursor("tilebounce test", error);
     ASSERT_NE(window, nullptr) << error;
     window->showWindowed(8, 6);
     EXPECT_FALSE(window->isFullScreen());
@@ -155,7 +155,7 @@ TEST(SdlWindow, ShowsThePictureFittedInAWindowAndAtFullScreenAndAgainAfterEveryC
 
 TEST(SdlWindow, ScalesByWholeMultiplesWhenAsked) {
     std::string error;
-    const auto window = platform::SdlWindow::create("tilebounce test", error);
+    const auto window = platform::SdlWindow::createWithCursor("tilebounce test", error);
     ASSERT_NE(window, nullptr) << error;
     window->scaleByWholeMultiples(true);
     window->showWindowed(7, 5);

@@ -19,8 +19,8 @@
 
 #include "game/RunGame.h"
 #include "keyscript/GameKeys.h"
-#include "platform/KeyNames.h"
-#include "platform/PlayerKeys.h"
+#include "platform/sdl/keys/KeyNames.h"
+#include "platform/sdl/keys/PlayerKeys.h"
 #include "programs/tilebounce/SettingsFile.h"
 #include "programs/tilebounce/SettingsText.h"
 #include "tests/ScratchFolder.h"

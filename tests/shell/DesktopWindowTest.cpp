@@ -2,7 +2,7 @@
 // and mode win over the game's requests, and what the player changes is kept.
 #include <gtest/gtest.h>
 
-#include "platform/HeadlessWindow.h"
+#include "platform/sdl/HeadlessWindow.h"
 #include "shell/DesktopWindow.h"
 #include "shell/ForwardingWindow.h"
 

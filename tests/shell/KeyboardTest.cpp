@@ -4,9 +4,9 @@
 #include <climits>
 #include <vector>
 
-#include "platform/KeySource.h"
-#include "platform/VirtualKeys.h"
+#include "platform/seams/KeySource.h"
 #include "shell/Keyboard.h"
+#include "winapi/VirtualKeyCodes.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "assets/ResourceIds.h"
 #include "assets/ResourceTable.h"
-#include "platform/OverlayPainter.h"
+#include "platform/sdl/OverlayPainter.h"
 #include "shell/OverlayTexts.h"
 
 namespace {

@@ -10,8 +10,8 @@
 #include <iterator>
 #include <string>
 
-#include "platform/Clock.h"
-#include "platform/HeadlessWindow.h"
+#include "platform/sdl/HeadlessWindow.h"
+#include "platform/seams/Clock.h"
 #include "shell/PresentLog.h"
 #include "tests/FullDevice.h"
 

@@ -1,0 +1,7 @@
+#include "platform/sdl/LostDisplay.h"
+
+namespace platform {
+
+void endPromptlyOnLostDisplay(const std::string&) {}
+
+}  // namespace platform

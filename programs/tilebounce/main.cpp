@@ -203,6 +203,9 @@ int main(int argc, char** argv) {
             if (playing) {
                 layer.reachedStage(stageInPlay());
             }
+            // Between the slices of a sleep too, not only at the next poll: a change made while
+            // the game sleeps on a screen is shown and kept at once.
+            keys.toggleAsAsked();
             layer.tick();
             keeper.keepSoon();
         });

@@ -21,7 +21,9 @@
     return canvas.getContext && canvas.getContext('2d') ? '' : 'a canvas to draw on';
   }
 
+  // The one message at the end: the status line says nothing beside it.
   function showEnd(text) {
+    say('');
     document.getElementById('ended-text').textContent = text;
     document.getElementById('ended').hidden = false;
     document.getElementById('again').focus();
@@ -150,7 +152,6 @@
 
   function cannotLoad(why) {
     console.warn('tilebounce: the game could not be loaded:', why);
-    say('');
     showEnd('The game could not be loaded. Reload the page to try again.');
   }
 

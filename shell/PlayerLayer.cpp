@@ -49,9 +49,7 @@ void PlayerLayer::stepVolume(int by) {
         muted_ = false;
     }
     volumeShownUntil_ = clock_.nowNs() + VolumeShownNs;
-    if (setUp_.setVolume) {
-        setUp_.setVolume(muted_ ? 0 : volume_);
-    }
+    volumeDue_ = true;
 }
 
 void PlayerLayer::resume() {
@@ -65,21 +63,26 @@ void PlayerLayer::changed(bool wasHolding) {
     if (wasHolding != holding() && setUp_.pauseSound) {
         setUp_.pauseSound(holding());
     }
-    if (setUp_.redraw) {
-        setUp_.redraw();
-    }
+    redrawDue_ = true;
 }
 
 void PlayerLayer::presenting() {
     ++presents_;
+    redrawDue_ = false;
 }
 
 void PlayerLayer::tick() {
     if (volumeShownUntil_ && clock_.nowNs() >= *volumeShownUntil_) {
         volumeShownUntil_.reset();
-        if (setUp_.redraw) {
-            setUp_.redraw();
-        }
+        redrawDue_ = true;
+    }
+    if (volumeDue_ && setUp_.setVolume) {
+        setUp_.setVolume(muted_ ? 0 : volume_);
+    }
+    volumeDue_ = false;
+    if (redrawDue_ && setUp_.redraw) {
+        redrawDue_ = false;
+        setUp_.redraw();
     }
 }
 

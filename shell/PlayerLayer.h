@@ -17,11 +17,12 @@ struct PlayerLayerSetUp {
     bool muted = false;
     std::int32_t furthestStage = 1;
     ShownKeys keys;
-    // The last picture shown again, with what is to be drawn over it now.
+    // The last picture shown again, with what is to be drawn over it now: at the tick after a
+    // change, unless the game presents a picture first.
     std::function<void()> redraw;
     // The sound stopped where it is, or going on.
     std::function<void(bool paused)> pauseSound;
-    // The volume that sounds from now on, 0 when muted.
+    // The volume that sounds from now on, 0 when muted: at the tick after a change.
     std::function<void(int volume)> setVolume;
 };
 
@@ -39,7 +40,9 @@ class PlayerLayer {
     void resume();
     // Before each picture the game presents: the title's hint is over the first one only.
     void presenting();
-    // Takes away what has been on view long enough.
+    // Takes away what has been on view long enough, sets the volume changed since the last
+    // tick and redraws what changed since the last picture. Changes wait for it, so that a flood
+    // of actions costs one volume set and one redraw, not one each.
     void tick();
 
     // The game waits: paused, or the help is on view.
@@ -64,5 +67,7 @@ class PlayerLayer {
     bool muted_;
     std::int32_t furthestStage_;
     int presents_ = 0;
+    bool redrawDue_ = false;
+    bool volumeDue_ = false;
     std::optional<std::uint64_t> volumeShownUntil_;
 };

@@ -21,7 +21,9 @@
     return canvas.getContext && canvas.getContext('2d') ? '' : 'a canvas to draw on';
   }
 
+  // The one message at the end: the status line says nothing beside it.
   function showEnd(text) {
+    say('');
     document.getElementById('ended-text').textContent = text;
     document.getElementById('ended').hidden = false;
     document.getElementById('again').focus();
@@ -50,6 +52,9 @@
   }
 
   function loadSettings() {
+    // The standard streams first: reading the kept folder opens files, and one left open by a
+    // damaged entry would otherwise take the descriptor of standard input.
+    Module.FS.init();
     try {
       Module.FS.mkdirTree(settingsFolder);
       Module.FS.mount(Module.IDBFS, {}, settingsFolder);
@@ -114,6 +119,13 @@
       touchScreen();
     }
     window.addEventListener('touchstart', touchScreen, {once: true, passive: true});
+    // SDL asks that the browser's own handling of every touch's end be prevented, a cancel's
+    // too, which cannot be and which the browser reports as an error.
+    canvas.addEventListener('touchcancel', event => {
+      if (!event.cancelable) {
+        event.preventDefault = () => {};
+      }
+    }, {capture: true});
   }
 
   function wirePage() {
@@ -138,12 +150,33 @@
     wireTouchKeys();
   }
 
+  function cannotLoad(why) {
+    console.warn('tilebounce: the game could not be loaded:', why);
+    showEnd('The game could not be loaded. Reload the page to try again.');
+  }
+
+  // The game's WebAssembly, fetched beside its script or carried in the page, made here so that
+  // a file missing or damaged ends in one message rather than in the runtime's abort.
+  function instantiateGame(imports, receive) {
+    const wasm = Module.wasmBinary ? Promise.resolve(Module.wasmBinary) :
+      fetch(document.getElementById('game-code').dataset.src.replace(/\.js$/, '.wasm'))
+        .then(response => {
+          if (!response.ok) {
+            throw new Error(`${response.url}: ${response.status} ${response.statusText}`);
+          }
+          return response.arrayBuffer();
+        });
+    wasm.then(bytes => WebAssembly.instantiate(bytes, imports))
+      .then(made => receive(made.instance), cannotLoad);
+    return {};
+  }
+
   function startGame() {
     const holder = document.getElementById('game-code');
     const script = document.createElement('script');
     if (holder.dataset.src) {
       script.src = holder.dataset.src;
-      script.onerror = () => say('The game could not be loaded. Reload the page to try again.');
+      script.onerror = () => cannotLoad(holder.dataset.src);
     } else {
       script.textContent = holder.textContent;
     }
@@ -167,6 +200,7 @@
       console.warn(line);
     },
     preRun: [loadSettings],
+    instantiateWasm: instantiateGame,
     onRuntimeInitialized: () => say(''),
     onFullScreenWanted: showFullScreen,
     onFileWritten: path => {

@@ -255,6 +255,8 @@ bool Desktop::awaitEvents(std::uint32_t ms) {
 }
 
 void Desktop::tick() {
+    // Between the slices of a sleep too, not only at the next poll: a change made while the game
+    // sleeps on a screen is shown and kept at once.
     keys_.carryOutPlayerActions();
     if (playing_) {
         layer_.reachedStage(stageInPlay());

@@ -1,15 +1,17 @@
-// The web build in Debian's headless Chromium. Usage: node browser-check.mjs WEB_DIR LINUX_REPLAY
+// The web build in Debian's headless Chromium.
+// Usage: node browser-check.mjs WEB_DIR LINUX_REPLAY [CASE...] (all the cases when none is named)
 // WEB_DIR holds tilebounce-web.zip and tilebounce.html (scripts/build-web's build/web). The zip is
 // unpacked and served on 127.0.0.1; every picture is compared with the one the Linux replay tool
 // LINUX_REPLAY draws for the same keys. Prints a line a case; exit status 1 at the first failure.
-import {readdirSync} from 'node:fs';
+import {readFileSync, readdirSync} from 'node:fs';
 import {join, resolve} from 'node:path';
 import {notePresents, sleep, unpackSite, withSite} from './chromium.mjs';
 import {makeReferences} from './pictures.mjs';
 
-const [webDir, linuxReplay] = process.argv.slice(2).map(path => path && resolve(path));
+const [webDir, linuxReplay] = process.argv.slice(2, 4).map(path => path && resolve(path));
+const chosen = process.argv.slice(4);
 if (!linuxReplay) {
-  console.error('usage: node browser-check.mjs WEB_DIR LINUX_REPLAY');
+  console.error('usage: node browser-check.mjs WEB_DIR LINUX_REPLAY [CASE...]');
   process.exit(2);
 }
 const patienceMs = 30000;  // a busy machine may be slow; nothing here is timed
@@ -91,6 +93,15 @@ function waitForPicture(page, name, allowed = 0) {
 // Stage 1 in play: as the replay shows it but for the balls' trails (100 dots of 3 pixels).
 const inPlay = page => waitForPicture(page, 'stage1', 600);
 
+// From the title loading to stage 1 in play: Enter leaves the title, an arrow the card.
+async function startPlaying(page) {
+  await waitForPicture(page, 'title');
+  await page.keyboard.press('Enter');
+  await waitForPicture(page, 'card');
+  await page.keyboard.press('ArrowRight');
+  await inPlay(page);
+}
+
 // Holds an input (`hold(true)`, let go by `hold(false)`) until the ball's trail has moved to the
 // right (sign 1) or the left (-1).
 async function steerBy(page, what, hold, sign) {
@@ -128,6 +139,28 @@ function expectGoingOn(page, since, what) {
     const now = await presents(page);
     return {ok: now > since + 10, why: `${now - since} presents since`};
   });
+}
+
+// Run in the page: `count` taps of - and = by turns, all dispatched in one go, as a key held
+// down on a fast machine's auto-repeat or a script might.
+function tapVolumeKeys(count) {
+  for (let tap = 0; tap < count; ++tap) {
+    const [key, code, keyCode] = tap % 2 ? ['-', 'Minus', 189] : ['=', 'Equal', 187];
+    for (const type of ['keydown', 'keyup']) {
+      const event = new KeyboardEvent(type, {key, code, bubbles: true, cancelable: true});
+      Object.defineProperty(event, 'keyCode', {get: () => keyCode});
+      Object.defineProperty(event, 'which', {get: () => keyCode});
+      window.dispatchEvent(event);
+    }
+  }
+}
+
+// Presents a second since the page's time `since`, over the gaps of less than a tenth of a
+// second (longer ones are the game pausing on purpose, on a card or a lost ball).
+async function presentsPerSecond(page, since) {
+  const times = (await page.evaluate(() => window.tbPresentTimes)).filter(at => at >= since);
+  const gaps = times.slice(1).map((at, i) => at - times[i]).filter(gap => gap < 100);
+  return gaps.length * 1000 / gaps.reduce((sum, gap) => sum + gap, 0);
 }
 
 // A gamepad of the standard layout, in place of the browser's own: plugged in by
@@ -184,11 +217,14 @@ async function openPage(browser, setUp) {
   await page.evaluateOnNewDocument(notePresents);
   page.errors = [];
   page.lines = [];
+  page.warnings = [];
   page.on('console', message => {
     if (message.type() === 'error') {
       page.errors.push(message.text());
     } else if (message.type() === 'log') {
       page.lines.push(message.text());
+    } else if (message.type() === 'warn') {
+      page.warnings.push(message.text());
     }
   });
   page.on('pageerror', error => page.errors.push(String(error)));
@@ -297,6 +333,11 @@ const cases = {
     await cdp.send('Input.dispatchTouchEvent', {type: 'touchEnd', touchPoints: []});
     const still = await page.$$eval('#touch button.held', keys => keys.length);
     expect(still === 0, `${still} keys still held after the touches ended`);
+    // A touch on the picture that the browser takes back (a gesture of its own) is no error.
+    const picture = await centre('#canvas');
+    await cdp.send('Input.dispatchTouchEvent', {type: 'touchStart', touchPoints: [picture]});
+    await cdp.send('Input.dispatchTouchEvent', {type: 'touchCancel', touchPoints: []});
+    await sleep(200);
     expectNoErrors(page);
     await page.close();
   },
@@ -306,11 +347,7 @@ const cases = {
   async hidden(browser, site) {
     const page = await openPage(browser);
     await page.goto(site.url);
-    await waitForPicture(page, 'title');
-    await page.keyboard.press('Enter');
-    await waitForPicture(page, 'card');
-    await page.keyboard.press('ArrowRight');
-    await inPlay(page);
+    await startPlaying(page);
     const other = await browser.newPage();
     await other.bringToFront();
     await waitFor('the page never became hidden', async () => {
@@ -369,6 +406,101 @@ const cases = {
     await page.close();
   },
 
+  // Taps of the volume keys by the thousand, all at once: play stays paced at 60 pictures a
+  // second, and P after them pauses within a second.
+  async flood(browser, site) {
+    const page = await openPage(browser);
+    await page.goto(site.url);
+    await startPlaying(page);
+    const since = await page.evaluate(() => performance.now());
+    await page.evaluate(tapVolumeKeys, 2000);
+    await sleep(2000);
+    const pace = await presentsPerSecond(page, since);
+    expect(pace >= 54 && pace <= 66, `${pace.toFixed(1)} presents a second after the taps`);
+    await page.keyboard.press('KeyP');
+    await sleep(1000);
+    await expectHeld(page, 1000, 1, 'in the second from 1 s after P');
+    expectNoErrors(page);
+    await page.close();
+  },
+
+  // A change of volume in the title's first two seconds (while the game sleeps on it) is kept
+  // in IndexedDB within a second.
+  async 'settings-soon'(browser, site) {
+    const page = await openPage(browser);
+    await page.goto(site.url);
+    await page.waitForFunction(() => window.tbFirstPictureMs !== null, {timeout: patienceMs});
+    const pressed = Date.now();
+    await page.keyboard.press('Minus');
+    await waitFor('the volume was never kept', async () => {
+      const kept = await page.evaluate(keptFile, settingsFile);
+      return {ok: kept.includes('volume = 90'), why: `kept "${kept}"`};
+    });
+    const tookMs = Date.now() - pressed;
+    expect(tookMs < 1000, `the volume kept ${tookMs} ms after the key`);
+    expectNoErrors(page);
+    await page.close();
+  },
+
+  // A settings file kept in IndexedDB as a file with no contents: one warning, and the game
+  // plays with its standard streams where they belong (its line reaches the console).
+  async 'settings-damaged'(browser, site) {
+    const page = await openPage(browser);
+    await page.goto(site.url);
+    await waitForPicture(page, 'title');
+    await page.evaluate(file => new Promise((done, failed) => {
+      const opened = indexedDB.open(file.slice(0, file.lastIndexOf('/')));
+      opened.onerror = () => failed(opened.error);
+      opened.onsuccess = () => {
+        const put = opened.result.transaction('FILE_DATA', 'readwrite').objectStore('FILE_DATA')
+          .put({timestamp: new Date(), mode: 0o100644}, file);
+        put.onsuccess = () => {
+          opened.result.close();
+          done();
+        };
+        put.onerror = () => failed(put.error);
+      };
+    }), settingsFile);
+    await page.reload();
+    await startPlaying(page);
+    await page.keyboard.press('Escape');
+    await ended(page);
+    expect(page.lines.join('\n') === 'stage1', `console lines: ${page.lines.join(' | ')}`);
+    const told = page.warnings.filter(line => line.startsWith('tilebounce:'));
+    expect(told.length === 1, `warnings: ${told.join(' | ')}`);
+    expectNoErrors(page);
+    await page.close();
+  },
+
+  // A .wasm missing, cut short or not WebAssembly at all: one message on the page, the
+  // loading line gone, and no uncaught error.
+  async 'broken-wasm'(browser, site) {
+    const wasm = readFileSync(join(work, 'site', 'tilebounce.wasm'));
+    const answers = {
+      missing: {status: 404, body: ''},
+      truncated: {status: 200, body: wasm.subarray(0, wasm.length >> 1)},
+      garbage: {status: 200, body: Buffer.alloc(wasm.length, 'tilebounce ')},
+    };
+    for (const [name, answer] of Object.entries(answers)) {
+      const page = await openPage(browser, async page => {
+        await page.setRequestInterception(true);
+        page.on('request', request => request.url().endsWith('.wasm') ?
+          request.respond({...answer, contentType: 'application/wasm'}) : request.continue());
+      });
+      await page.goto(site.url);
+      const said = await waitFor(`${name}: the page never said that the game stopped`, async () => {
+        const text = await page.$eval('#ended', box => box.hidden ? '' : box.textContent.trim());
+        return {ok: text !== '', why: 'no message', text};
+      });
+      await sleep(500);
+      const status = await page.$eval('#status', line => line.textContent);
+      expect(status === '', `${name}: the status line says "${status}" beside "${said.text}"`);
+      const errors = page.errors.filter(line => !line.startsWith('Failed to load resource'));
+      expect(errors.length === 0, `${name}: console errors: ${errors.join(' | ')}`);
+      await page.close();
+    }
+  },
+
   // A browser without WebAssembly gets a message, not a blank page.
   async 'no-webassembly'(browser, site) {
     const page = await openPage(browser, page =>
@@ -425,6 +557,9 @@ if (files !== 'LICENSE THIRD-PARTY.md index.html licences licences/Emscripten.tx
 let failed = false;
 await withSite(work, async (browser, site) => {
   for (const [name, check] of Object.entries(cases)) {
+    if (chosen.length && !chosen.includes(name)) {
+      continue;
+    }
     try {
       await check(browser, site);
       console.log(`browser-check: ${name} passed`);

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/Clock.h"
+#include "platform/QuotedText.h"
 #include "platform/WriteStream.h"
 
 namespace {
@@ -28,7 +29,7 @@ bool KeyRecorder::open(const std::string& path, std::int32_t startStage, std::st
     std::string reason;
     file_ = platform::openWriteStream(path, reason);
     if (file_ == nullptr) {
-        error = "cannot write the recording " + path + ": " + reason;
+        error = "cannot write the recording " + quotedPath(path) + ": " + reason;
         return false;
     }
     if (startStage != 1) {
@@ -89,7 +90,7 @@ void KeyRecorder::check(bool written) {
         return;
     }
     failed_ = true;
-    warn_("cannot write the recording " + path_ + ": " + std::strerror(errno));
+    warn_("cannot write the recording " + quotedPath(path_) + ": " + std::strerror(errno));
     if (file_ != nullptr) {
         std::fclose(std::exchange(file_, nullptr));
     }

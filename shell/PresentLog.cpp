@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "platform/Clock.h"
+#include "platform/QuotedText.h"
 #include "shell/ForwardingWindow.h"
 
 namespace {
@@ -34,7 +35,7 @@ class LogFile {
     }
 
     static std::string failure(const std::string& path, int error) {
-        return "cannot write the present log " + path + ": " + std::strerror(error);
+        return "cannot write the present log " + quotedPath(path) + ": " + std::strerror(error);
     }
 
   private:

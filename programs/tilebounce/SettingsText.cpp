@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "commandline/CommandLine.h"
-#include "commandline/QuotedText.h"
 #include "game/RunGame.h"
 #include "keyscript/GameKeys.h"
 #include "platform/KeyNames.h"
 #include "platform/PlayerKeys.h"
+#include "platform/QuotedText.h"
 
 namespace {
 

@@ -6,7 +6,8 @@
 namespace platform {
 
 // True when both paths lead, through any links, to the same file (the same device and inode,
-// or volume and file index on Windows); false when either is not there.
+// or volume and file index on Windows), or, when neither is there yet, to the same place in the
+// same folder however each is written; false when only one is there.
 bool sameFile(const std::string& first, const std::string& second);
 
 }  // namespace platform

@@ -27,14 +27,39 @@ std::optional<BY_HANDLE_FILE_INFORMATION> identityOf(const std::string& path) {
     return known ? std::optional(information) : std::nullopt;
 }
 
+// The full path a file not there yet would be made at, with "." and ".." resolved and every
+// slash Windows' own.
+std::optional<std::wstring> placeOf(const std::string& path) {
+    const auto wide = widePath(path.c_str());
+    const DWORD room = wide ? GetFullPathNameW(wide->c_str(), 0, nullptr, nullptr) : 0;
+    if (room == 0) {
+        return std::nullopt;
+    }
+    std::wstring full(room, L'\0');
+    const DWORD length = GetFullPathNameW(wide->c_str(), room, full.data(), nullptr);
+    if (length == 0 || length >= room) {
+        return std::nullopt;
+    }
+    full.resize(length);
+    return full;
+}
+
 }  // namespace
 
 bool sameFile(const std::string& first, const std::string& second) {
     const auto one = identityOf(first);
     const auto other = identityOf(second);
-    return one && other && one->dwVolumeSerialNumber == other->dwVolumeSerialNumber &&
-           one->nFileIndexHigh == other->nFileIndexHigh &&
-           one->nFileIndexLow == other->nFileIndexLow;
+    if (one || other) {
+        return one && other && one->dwVolumeSerialNumber == other->dwVolumeSerialNumber &&
+               one->nFileIndexHigh == other->nFileIndexHigh &&
+               one->nFileIndexLow == other->nFileIndexLow;
+    }
+    // Names differing only in case are one file there.
+    const auto firstPlace = placeOf(first);
+    const auto secondPlace = placeOf(second);
+    return firstPlace && secondPlace &&
+           CompareStringOrdinal(firstPlace->c_str(), -1, secondPlace->c_str(), -1, TRUE) ==
+               CSTR_EQUAL;
 }
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/Clock.h"
+#include "platform/FileIdentity.h"
 #include "platform/QuotedText.h"
 #include "platform/WriteStream.h"
 
@@ -65,6 +66,11 @@ bool KeyRecorder::finish(const std::string& lastComment) {
         check(std::fprintf(file_, "# %s\n", lastComment.c_str()) >= 0);
     }
     writeOut();
+    if (file_ != nullptr && platform::fileLeftItsPath(file_, path_)) {
+        failed_ = true;
+        warn_("the recording " + quotedPath(path_) +
+              " was removed or replaced while the game ran: it is lost");
+    }
     if (file_ != nullptr) {
         check(std::fclose(std::exchange(file_, nullptr)) == 0);
     }

@@ -7,8 +7,8 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "commandline/QuotedText.h"
 #include "platform/files/FileIdentity.h"
+#include "platform/files/QuotedText.h"
 #include "platform/sdl/SdlVersion.h"
 
 namespace {
@@ -146,8 +146,8 @@ std::string sameFileClash(
             if (!path.empty() && path != "-" && !second->second.empty() &&
                 (path == second->second ||
                  platform::sameFile(std::string(path), std::string(second->second)))) {
-                return join({option, " and ", second->first, " name the same file ", path,
-                             ": nothing was written"});
+                return join({option, " and ", second->first, " name the same file ",
+                             quotedPath(path), ": nothing was written"});
             }
         }
     }

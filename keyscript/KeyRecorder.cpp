@@ -4,6 +4,8 @@
 #include <cstring>
 #include <utility>
 
+#include "platform/files/FileIdentity.h"
+#include "platform/files/QuotedText.h"
 #include "platform/files/WriteStream.h"
 #include "platform/seams/Clock.h"
 
@@ -28,7 +30,7 @@ bool KeyRecorder::open(const std::string& path, std::int32_t startStage, std::st
     std::string reason;
     file_ = platform::openWriteStream(path, reason);
     if (file_ == nullptr) {
-        error = "cannot write the recording " + path + ": " + reason;
+        error = "cannot write the recording " + quotedPath(path) + ": " + reason;
         return false;
     }
     if (startStage != 1) {
@@ -64,6 +66,11 @@ bool KeyRecorder::finish(const std::string& lastComment) {
         check(std::fprintf(file_, "# %s\n", lastComment.c_str()) >= 0);
     }
     writeOut();
+    if (file_ != nullptr && platform::fileLeftItsPath(file_, path_)) {
+        failed_ = true;
+        warn_("the recording " + quotedPath(path_) +
+              " was removed or replaced while the game ran: it is lost");
+    }
     if (file_ != nullptr) {
         check(std::fclose(std::exchange(file_, nullptr)) == 0);
     }
@@ -89,7 +96,7 @@ void KeyRecorder::check(bool written) {
         return;
     }
     failed_ = true;
-    warn_("cannot write the recording " + path_ + ": " + std::strerror(errno));
+    warn_("cannot write the recording " + quotedPath(path_) + ": " + std::strerror(errno));
     if (file_ != nullptr) {
         std::fclose(std::exchange(file_, nullptr));
     }

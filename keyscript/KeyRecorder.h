@@ -33,7 +33,8 @@ class KeyRecorder : public platform::KeySource {
     std::uint64_t polls() const { return polls_; }
 
     // Writes out the polls not yet written, then `lastComment` as a comment line when given,
-    // and closes the file; false when any write failed.
+    // and closes the file; false when any write failed or the file is no longer at its path
+    // (its folder was removed while the game ran), which is told to `warn`.
     bool finish(const std::string& lastComment = {});
 
   private:

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "commandline/CommandLine.h"
-#include "commandline/QuotedText.h"
 #include "keyscript/GameKeys.h"
+#include "platform/files/QuotedText.h"
 
 namespace {
 

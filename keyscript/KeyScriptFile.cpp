@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "keyscript/KeyScriptReader.h"
+#include "platform/files/QuotedText.h"
 #include "platform/files/StandardIo.h"
 
 namespace {
@@ -29,7 +30,7 @@ bool KeyScriptFile::open(const std::string& path, std::string& error) {
     std::FILE* in = stdin;
     name_ = "standard input";
     if (path != "-") {
-        name_ = path;
+        name_ = quotedPath(path);
         in = opened_ = std::fopen(path.c_str(), "r");
     }
     // A closed standard input is no open file at all, though the program opened /dev/null there.

@@ -19,7 +19,7 @@ class KeyScriptFile {
 
     // The script, from its first line; null before a successful open.
     std::FILE* stream() const { return stream_; }
-    // How messages name the script: its path, or "standard input".
+    // How messages name the script: its path (quoted), or "standard input".
     const std::string& name() const { return name_; }
     // Empty while the file read is as it was when checked; else a message saying that it
     // changed (was overwritten) since, so that what was played cannot be trusted.

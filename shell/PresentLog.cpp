@@ -9,6 +9,7 @@
 #include <string>
 #include <utility>
 
+#include "platform/files/QuotedText.h"
 #include "platform/seams/Clock.h"
 #include "shell/ForwardingWindow.h"
 
@@ -34,7 +35,7 @@ class LogFile {
     }
 
     static std::string failure(const std::string& path, int error) {
-        return "cannot write the present log " + path + ": " + std::strerror(error);
+        return "cannot write the present log " + quotedPath(path) + ": " + std::strerror(error);
     }
 
   private:

@@ -13,6 +13,8 @@
 #include <cstring>
 #include <string>
 
+#include "platform/files/QuotedText.h"
+
 class OutputFile {
   public:
     // `what` names the file in messages: "the trace".
@@ -48,7 +50,7 @@ class OutputFile {
     bool makeStream(std::string& error);
     // "cannot write the trace PATH: reason", for either system.
     std::string cannotWrite(const std::string& reason) const {
-        return "cannot write " + what_ + " " + path_ + ": " + reason;
+        return "cannot write " + what_ + " " + quotedPath(path_) + ": " + reason;
     }
     std::string failure(int error) const { return cannotWrite(std::strerror(error)); }
 

@@ -76,10 +76,19 @@ bool HeadlessWindow::saveBmp(std::FILE* out) const {
     if (view == nullptr) {
         return false;
     }
-    SDL_RWops* file = SDL_RWFromFP(out, SDL_FALSE);
-    const bool saved = file != nullptr && SDL_SaveBMP_RW(view, file, 1) == 0;
+    // Made whole in memory, where SDL seeks back to fill in the header, then written in one go:
+    // so a pipe or a FIFO gets the same bytes as a file. Room for 32 bits a pixel and any header.
+    constexpr std::size_t HeaderRoom = 1024;
+    std::vector<std::uint8_t> bytes(HeaderRoom + picture_.size() * 4);
+    SDL_RWops* memory = SDL_RWFromMem(bytes.data(), static_cast<int>(bytes.size()));
+    const bool made = memory != nullptr && SDL_SaveBMP_RW(view, memory, 0) == 0;
+    const Sint64 size = made ? SDL_RWtell(memory) : -1;
+    if (memory != nullptr) {
+        SDL_RWclose(memory);
+    }
     SDL_FreeSurface(view);
-    return saved;
+    return size > 0 && std::fwrite(bytes.data(), 1, static_cast<std::size_t>(size), out) ==
+                           static_cast<std::size_t>(size);
 }
 
 }  // namespace platform

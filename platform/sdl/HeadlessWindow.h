@@ -35,8 +35,8 @@ class HeadlessWindow : public Window {
     // Raw 5-6-5 value of one pixel of the last picture; x and y must lie inside it.
     std::uint16_t pixel(std::uint32_t x, std::uint32_t y) const;
     std::uint64_t presentCount() const { return presentCount_; }
-    // Writes the last picture as a .bmp file into `out`, which must be able to seek; false when
-    // there is none or it cannot be written.
+    // Writes the last picture as a .bmp file into `out`, which may be a pipe; false when there is
+    // none or it cannot be written.
     bool saveBmp(std::FILE* out) const;
 
   private:

@@ -5,7 +5,8 @@
 // last line on standard error is the end line. --check checks the game's invariants after every
 // substep. Exit status 0 after a replay; 1 when an output (the trace, the screenshot, standard
 // output) could not be written, none being left part-written; 2 for a bad command line or a
-// malformed or unreadable script; 3 when --check found an invariant broken.
+// malformed or unreadable script, or one that changed while it played (no output file is then
+// kept); 3 when --check found an invariant broken.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -142,14 +143,19 @@ int main(int argc, char** argv) {
                         .screenshot = screenshot ? screenshot->stream() : nullptr,
                         .checkInvariants = arguments.checkInvariants,
                         .stage = arguments.stage});
+    // The script changed or failed after it was checked: the outputs describe no run of it, and
+    // their temporary files go.
+    const std::string fault = !script.fault().empty() ? script.fault() : scriptFile.changed();
+    if (!fault.empty()) {
+        trace.reset();
+        screenshot.reset();
+    }
     int status = completeOutputs(trace, screenshot, outcome.screenshotWritten) ? 0 : 1;
     if (!outcome.brokenInvariant.empty()) {
         complain("broken: " + outcome.brokenInvariant);
         status = 3;
     }
-    // The script changed or failed after it was checked.
-    if (const std::string fault = !script.fault().empty() ? script.fault() : scriptFile.changed();
-        !fault.empty()) {
+    if (!fault.empty()) {
         complain(fault);
         status = 2;
     }

@@ -7,6 +7,7 @@
 
 #include "platform/files/ConfigFolder.h"
 #include "platform/files/OutputFile.h"
+#include "platform/files/QuotedText.h"
 #include "platform/files/RegularFile.h"
 #include "programs/tilebounce/SettingsText.h"
 
@@ -40,14 +41,14 @@ SettingsFile readSettings(const std::filesystem::path& path) {
     std::string problem;
     const auto bytes = platform::readRegularFile(path.string().c_str(), MaxSettingsBytes, problem);
     if (!bytes) {
-        file.damage = path.string() + " cannot be read: " + problem;
+        file.damage = quotedPath(path.string()) + " cannot be read: " + problem;
         return file;
     }
     SettingsText text = parseSettings(
         std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
     file.settings = std::move(text.settings);
     if (!text.damage.empty()) {
-        file.damage = path.string() + ":" + text.damage;
+        file.damage = quotedPath(path.string()) + ":" + text.damage;
     }
     return file;
 }
@@ -58,13 +59,14 @@ bool writeSettings(const SettingsFile& read, const Settings& settings, std::stri
     const std::filesystem::file_type type = std::filesystem::status(path, unknown).type();
     if (type != std::filesystem::file_type::not_found &&
         type != std::filesystem::file_type::regular) {
-        error = path.string() + " is not a regular file, and only one is replaced";
+        error = quotedPath(path.string()) + " is not a regular file, and only one is replaced";
         return false;
     }
     std::error_code made;
     std::filesystem::create_directories(path.parent_path(), made);
     if (made) {
-        error = "cannot make the folder " + path.parent_path().string() + ": " + made.message();
+        error = "cannot make the folder " + quotedPath(path.parent_path().string()) + ": " +
+                made.message();
         return false;
     }
     // The new file is on the disk under another name before the old one is touched.
@@ -80,8 +82,8 @@ bool writeSettings(const SettingsFile& read, const Settings& settings, std::stri
     if (!read.damage.empty() && type == std::filesystem::file_type::regular) {
         aside = asideName(file.target());
         if (std::rename(file.target().c_str(), aside.c_str()) != 0) {
-            error = "cannot keep the damaged settings file " + path.string() + " aside as " +
-                    aside + ": " + std::strerror(errno);
+            error = "cannot keep the damaged settings file " + quotedPath(path.string()) +
+                    " aside as " + quotedPath(aside) + ": " + std::strerror(errno);
             return false;
         }
     }

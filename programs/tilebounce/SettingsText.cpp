@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "commandline/CommandLine.h"
-#include "commandline/QuotedText.h"
+#include "platform/files/QuotedText.h"
 #include "platform/sdl/keys/KeyNames.h"
 #include "programs/tilebounce/SettingsTable.h"
 

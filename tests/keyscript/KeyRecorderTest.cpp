@@ -12,6 +12,7 @@
 #include "keyscript/KeyRecorder.h"
 #include "platform/seams/Clock.h"
 #include "tests/FullDevice.h"
+#include "tests/ScratchFolder.h"
 #include "winapi/VirtualKeyCodes.h"
 
 namespace {
@@ -88,6 +89,19 @@ TEST_F(KeyRecorderTest, AFileThatCannotBeWrittenIsNamedOnceAndTheGameGoesOn) {
     EXPECT_TRUE(reported[VK_RIGHT]) << "the keys still reach the game";
     EXPECT_FALSE(recorder.finish());
     EXPECT_EQ(warned, "cannot write the recording " + full.path() + ": No space left on device\n");
+}
+
+TEST_F(KeyRecorderTest, ARecordingWhoseFolderWasRemovedWhileWrittenIsToldLost) {
+    const ScratchFolder folder("recording");
+    const std::string inside = (folder / "r.keys").string();
+    std::string error;
+    ASSERT_TRUE(recorder.open(inside, 1, error)) << error;
+    recorder.recordFrom(keys);
+    polls(2);
+    std::filesystem::remove_all(folder.path());
+    EXPECT_FALSE(recorder.finish());
+    EXPECT_EQ(warned, "the recording " + inside +
+                          " was removed or replaced while the game ran: it is lost\n");
 }
 
 }  // namespace

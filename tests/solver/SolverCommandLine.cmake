@@ -19,7 +19,12 @@ expect(2 "--budget: '0' is not a whole number" --budget 0)
 expect(2 "unknown option '--frobnicate'" --frobnicate)
 expect(1 "cannot write the script .*no-such-folder/out.keys" --stages 1
        --output ${WORK}/no-such-folder/out.keys)
+expect(1 "cannot write the script .*no\\\\x0astage 1/out.keys" --stages 1
+       --output "${WORK}/no\nstage 1/out.keys")
 expect(2 "--lead goes with --stages starting after 1" --stages 2-3)
+string(ASCII 27 escape)
+expect(2 "lead script: cannot read the script .*no\\\\x1b.2J.keys" --stages 2-3 --lead
+       "${WORK}/no${escape}[2J.keys")
 expect(2 "--lead goes with --stages starting after 1" --lead ${WORK}/none.keys)
 expect(2 "lead script: cannot read the script .*none.keys" --stages 2-3 --lead ${WORK}/none.keys)
 # A search too big for memory is refused before it starts; an output that is the lead is refused.

@@ -6,3 +6,5 @@
 
 // Bytes that do not print escaped as \xNN, cut to about 40 characters with "…".
 std::string quotedForMessage(std::string_view text);
+// A path the same way, cut only past a few hundred characters: which file it is shows whole.
+std::string quotedPath(std::string_view path);

@@ -1,11 +1,12 @@
-#include "commandline/QuotedText.h"
+#include "platform/files/QuotedText.h"
 
-std::string quotedForMessage(std::string_view text) {
-    constexpr std::size_t Shown = 40;
+namespace {
+
+std::string escaped(std::string_view text, std::size_t shown) {
     constexpr std::string_view Hex = "0123456789abcdef";
     std::string quoted;
     for (const char c : text) {
-        if (quoted.size() >= Shown) {
+        if (quoted.size() >= shown) {
             return quoted + "…";
         }
         const auto byte = static_cast<unsigned char>(c);
@@ -18,4 +19,14 @@ std::string quotedForMessage(std::string_view text) {
         }
     }
     return quoted;
+}
+
+}  // namespace
+
+std::string quotedForMessage(std::string_view text) {
+    return escaped(text, 40);
+}
+
+std::string quotedPath(std::string_view path) {
+    return escaped(path, 300);
 }

@@ -2,8 +2,6 @@
 // are pinned by the regeneration test; these hold the formats whatever the generator draws.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -63,13 +61,7 @@ TEST(EmbeddedBitmaps, AreUncompressedBottomUp8BitFilesWithA256EntryPalette) {
     }
 }
 
-// The distance of one sample from silence, in steps of its own depth.
-int sampleLevel(std::span<const std::uint8_t> wave, std::size_t index, std::uint32_t bits) {
-    const std::uint32_t raw = readLe(wave, 44 + index * bits / 8, bits / 8);
-    return bits == 8 ? static_cast<int>(raw) - 128 : static_cast<std::int16_t>(raw);
-}
-
-TEST(EmbeddedWaves, AreMonoPcmHeardBetweenSilences) {
+TEST(EmbeddedWaves, AreMono8Or16BitPcm) {
     const auto waves = resourcesOf(ResourceKind::Wave);
     ASSERT_FALSE(waves.empty());
     for (const auto wave : waves) {
@@ -86,17 +78,6 @@ TEST(EmbeddedWaves, AreMonoPcmHeardBetweenSilences) {
                   (Fields{static_cast<std::uint32_t>(wave.size() - 8), 16, 1, 1, rate * bits / 8,
                           bits / 8}));
         EXPECT_EQ(44 + data + data % 2, wave.size());
-
-        const std::size_t samples = data / (bits / 8);
-        const int fullScale = bits == 8 ? 127 : 32767;
-        // 8-bit samples centre on 128: a start or end off it clicks.
-        EXPECT_LE(std::abs(sampleLevel(wave, 0, bits)), fullScale / 60);
-        EXPECT_LE(std::abs(sampleLevel(wave, samples - 1, bits)), fullScale / 60);
-        int loudest = 0;
-        for (std::size_t i = 0; i < samples; ++i) {
-            loudest = std::max(loudest, std::abs(sampleLevel(wave, i, bits)));
-        }
-        EXPECT_GT(loudest, fullScale / 2);
     }
 }
 

@@ -14,8 +14,8 @@
 #include "display/spare/SurfaceSpare.h"
 #include "fuzz/seeds/BmpWriter.h"
 #include "fuzz/seeds/SeedCorpus.h"
+#include "tests/ScratchFolder.h"
 #include "tests/display/DisplayFixture.h"
-#include "tests/display/ScratchFile.h"
 
 namespace displaytest {
 namespace {
@@ -66,7 +66,8 @@ class BitmapLoaders : public OpenDisplay {
     // Stands in the result before a load that must fail, to see it set to null.
     device::Palette* const sentinelPalette = device::Palette::create({});
     const std::vector<HRESULT> refused{E_FAIL, E_FAIL, E_FAIL};
-    const ScratchFile file{"loaders"};
+    const ScratchFolder folder{"loaders"};
+    const std::string file = folder / "file.bmp";
 };
 
 TEST_F(BitmapLoaders, EverySoundSeedLoadsAndEveryBrokenOneIsRefusedByAllThree) {
@@ -74,31 +75,29 @@ TEST_F(BitmapLoaders, EverySoundSeedLoadsAndEveryBrokenOneIsRefusedByAllThree) {
         const bool fullTable = seed.bytes.size() >= 14 + 40 + 1024;
         const std::vector<HRESULT> expected =
             seed.sound ? std::vector<HRESULT>{S_OK, S_OK, fullTable ? S_OK : E_FAIL} : refused;
-        EXPECT_EQ(load(file.write(seed.bytes)), expected) << seed.name;
+        EXPECT_EQ(load(writtenTo(file, seed.bytes)), expected) << seed.name;
         EXPECT_EQ(device::BmpFile::check(seed.bytes).has_value(), seed.sound) << seed.name;
     }
 }
 
 TEST_F(BitmapLoaders, MissingUnreadableEndlessAndHeaderOnlyFilesAreRefused) {
-    const auto fifo = std::filesystem::temp_directory_path() / "tb_hardened_fifo";
-    std::filesystem::remove(fifo);
+    const auto fifo = folder / "fifo";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const std::string directory = std::filesystem::temp_directory_path().string();
-    for (const char* path : {file.path(), "", directory.c_str(), "/dev/zero", fifo.c_str()}) {
+    for (const char* path : {file.c_str(), "", directory.c_str(), "/dev/zero", fifo.c_str()}) {
         EXPECT_EQ(load(path), refused) << "'" << path << "'";
     }
-    std::filesystem::remove(fifo);
     const auto strip = findResource(ResourceKind::Bitmap, TrailDots);
-    EXPECT_EQ(load(file.write(strip.first(14 + 40))), refused) << "headers alone";
+    EXPECT_EQ(load(writtenTo(file, strip.first(14 + 40))), refused) << "headers alone";
 }
 
 // A sound bitmap with padding after its rows: taken up to 16 MiB, refused beyond.
 TEST_F(BitmapLoaders, AFileOverSixteenMebibytesIsRefusedWithoutBeingRead) {
     auto bytes = bmpseeds::encodeBmp({});
     bytes.resize(device::BmpFile::MaxBytes);
-    EXPECT_EQ(load(file.write(bytes)), (std::vector<HRESULT>{S_OK, S_OK, S_OK}));
+    EXPECT_EQ(load(writtenTo(file, bytes)), (std::vector<HRESULT>{S_OK, S_OK, S_OK}));
     bytes.push_back(0);
-    EXPECT_EQ(load(file.write(bytes)), refused);
+    EXPECT_EQ(load(writtenTo(file, bytes)), refused);
 }
 
 TEST_F(BitmapLoaders, FileAndBuiltInWaysCountColoursByTheirOwnRules) {
@@ -120,7 +119,7 @@ TEST_F(BitmapLoaders, FileAndBuiltInWaysCountColoursByTheirOwnRules) {
         SCOPED_TRACE(c.what);
         const auto bytes = bmpseeds::encodeBmp(c.fields);
         palette = sentinelPalette;
-        const HRESULT loaded = loadPalette(screen, &palette, file.write(bytes));
+        const HRESULT loaded = loadPalette(screen, &palette, writtenTo(file, bytes));
         ASSERT_EQ(loaded, c.fileCount == Fails ? E_FAIL : S_OK);
         ASSERT_EQ(palette == nullptr, FAILED(loaded));
         for (std::uint32_t i = 0; palette != nullptr && i <= c.fileCount && i < 256; ++i) {

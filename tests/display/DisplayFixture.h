@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <fstream>
 #include <memory>
+#include <span>
+#include <string>
 #include <vector>
 
 #include "assets/ResourceIds.h"
@@ -33,6 +36,14 @@ inline std::vector<std::uint16_t> pixelsOf(const device::PixelSurface& surface,
         pixels.insert(pixels.end(), surface.row(y) + left, surface.row(y) + left + width);
     }
     return pixels;
+}
+
+// The bytes written to the file at path, whose name is given back for a loader to read.
+inline const char* writtenTo(const std::string& path, std::span<const std::uint8_t> bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+    return path.c_str();
 }
 
 // A virtual clock whose waits can wake late, keeping what each present counts toward the next

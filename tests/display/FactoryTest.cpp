@@ -7,8 +7,8 @@
 #include "assets/ResourceTable.h"
 #include "display/device/Text.h"
 #include "display/spare/DisplaySpare.h"
+#include "tests/ScratchFolder.h"
 #include "tests/display/DisplayFixture.h"
-#include "tests/display/ScratchFile.h"
 
 namespace displaytest {
 namespace {
@@ -17,8 +17,9 @@ using FactoryTest = OpenDisplay;
 
 // Asked for twice its size, the strip is stretched to it.
 TEST_F(FactoryTest, BuiltInAndFileBitmapsGiveTheTrailStripAtItsOwnOrAGivenSize) {
-    const ScratchFile file("factory");
-    const char* copy = file.write(findResource(ResourceKind::Bitmap, TrailDots));
+    const ScratchFolder folder("factory");
+    const std::string path = folder / "dots.bmp";
+    const char* copy = writtenTo(path, findResource(ResourceKind::Bitmap, TrailDots));
     const std::uint16_t colour[] = {White, LightGrey, Grey, Black};
     for (const auto& [dots, scale] : {std::pair{bitmap(TrailDots), 1u}, std::pair{bitmap(copy), 1u},
                                       std::pair{bitmap(TrailDots, 24, 6), 2u}}) {

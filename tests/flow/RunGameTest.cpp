@@ -1,5 +1,4 @@
 #include <string>
-#include <vector>
 
 #include "assets/ResourceIds.h"
 #include "game/GameState.h"
@@ -96,24 +95,6 @@ TEST_F(RunGame, APracticeRunStartsAtItsStageAfterTheTitleWithTheUsualLives) {
     EXPECT_EQ(console, "stage7\nstage1\n");
     EXPECT_EQ(end, GameEnd::Closed);
     EXPECT_EQ(gameState.lives, 12);
-}
-
-TEST_F(RunGame, FourSubstepsAFrameAndAStageEndingSubstepEndsItsFrameWhichIsStillShown) {
-    std::vector<std::uint64_t> presentsBefore;
-    const GameEnd end = run([&](int substep) {
-        presentsBefore.push_back(screen->presentCount());
-        if (substep == 6) {
-            gameState.ballLost = 1;
-        }
-        if (substep == 7) {
-            closeWindow();
-        }
-    });
-    // The title and the card, two frames, the card of the replayed stage; the close is seen at
-    // the head of the next frame, so the frame under way runs its four substeps.
-    EXPECT_EQ(presentsBefore, (std::vector<std::uint64_t>{2, 2, 2, 2, 3, 3, 5, 5, 5, 5}));
-    EXPECT_EQ(console, "stage1\nstage1\n");
-    EXPECT_EQ(end, GameEnd::Closed);
 }
 
 // The lost ball counts over the clear, so the last stage is played again; the window closing

@@ -53,27 +53,6 @@ class StepBall : public GameTest {
     }
 };
 
-TEST_F(StepBall, StageOneWithNoKeyLandsOnTheFloorInItsFiftySixthSubstep) {
-    loadStage(1);
-    resetTrail();
-    for (int n = 1; n <= 56; ++n) {
-        if (n % 4 == 1) {
-            armCue();  // as the frame loop does before its four substeps
-        }
-        substep();
-    }
-    std::vector<Pixel> path;  // oldest first
-    for (int i = 56; i >= 0; --i) {
-        path.push_back({gameState.trail[i].x, gameState.trail[i].y});
-    }
-    EXPECT_EQ(std::vector(path.begin(), path.begin() + 5),
-              (std::vector<Pixel>{{320, 240}, {65, 354}, {65, 355}, {65, 357}, {64, 357}}));
-    EXPECT_EQ(std::vector(path.end() - 2, path.end()), (std::vector<Pixel>{{62, 409}, {62, 406}}));
-    EXPECT_EQ(ball(), (Pixel{62, 406}));
-    EXPECT_EQ(gameState.lift, 63);
-    EXPECT_EQ(audio.played, std::vector{resource::BounceWave});
-}
-
 TEST_F(StepBall, ArrowsNudgeAndUpOrDownDrawOnlyWhileHeld) {
     placeBall(300, 200);
     EXPECT_EQ(substep({VK_DOWN}, {Still, Still, {3, 0}}), (Pixel{0, 2}));  // gravity and nudge

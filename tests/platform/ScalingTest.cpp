@@ -151,11 +151,6 @@ TEST(SharpScaling, EveryPictureColumnAndRowCoversTheScaleAt1_5And2_25) {
     }
 }
 
-TEST(SharpScaling, NearestGivesSomePixelsOneScreenPixelAndOthersTwoAt1_5) {
-    const Shown columns = shown(pictureOf(columnStripes), 24, 18, Scaling::Nearest);
-    EXPECT_NEAR(worstCoverage(columns, false, 1.5, anyLine), 0.5, 1e-9);
-}
-
 TEST(SharpScaling, BelowOneTimesNeighboursAreMixed) {
     const Shown half = shown(pictureOf(columnStripes), Width / 2, Height / 2, Scaling::Sharp);
     for (const double red : half.red) {

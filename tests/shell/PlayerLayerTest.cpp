@@ -43,7 +43,8 @@ TEST_F(PlayerLayerTest, PauseHelpAndALostFocusHoldTheGame) {
     PlayerLayer layer = make();
     layer.act(PlayerAction::Pause);
     EXPECT_TRUE(layer.holding());
-    EXPECT_EQ(redraws, 1) << "the panel shown over a still picture too";
+    layer.tick();
+    EXPECT_EQ(redraws, 1) << "the panel shown over a still picture too, at the next tick";
     EXPECT_EQ(places(layer), std::vector{OverlayPlace::Middle});
     EXPECT_NE(layer.overlay()[0].columns[0][0].find("P / Pause"), std::string::npos);
     layer.act(PlayerAction::FocusLost);

@@ -20,10 +20,3 @@ void loadStage(std::int32_t stage) {
         }
     }
 }
-
-std::int32_t tileAt(std::int32_t column, std::int32_t row) {
-    if (column < 0 || column >= GridColumns || row < 0 || row >= GridRows) {
-        return -1;
-    }
-    return gameState.map[cellIndex(column, row)];
-}

@@ -11,6 +11,7 @@
 
 #include "devtools/solver/BestFirst.h"
 #include "devtools/solver/DistanceField.h"
+#include "devtools/solver/LowerBound.h"
 #include "devtools/solver/RouteTree.h"
 #include "game/GameState.h"
 #include "game/Random.h"
@@ -233,6 +234,18 @@ StageRoute searchFastest(SolverSession& session, const SearchLimits& limits,
     }
     session.restore(start);
     return route;
+}
+
+std::uint64_t fastestSearchBytes(const SearchLimits& limits) {
+    // A grown position with its entry in the table of the same games; a move of the route
+    // tree, twice over for the vector's growth. Each round keeps at most the beam and costs 16
+    // positions for each position in it, so the moves come to a 16th of the budget and a beam.
+    constexpr std::uint64_t GrownBytes = sizeof(Grown) + sizeof(Sameness) + 4 * sizeof(void*);
+    constexpr std::uint64_t MoveBytes = 32;
+    const std::uint64_t beam = limits.beamWidth;
+    const std::uint64_t moves = limits.positions / ArrowSets.size() + beam;
+    return 2 * beam * sizeof(Position) + beam * ArrowSets.size() * GrownBytes + moves * MoveBytes +
+           lowerBoundBytes();
 }
 
 std::string describeFastest(const SearchLimits& limits) {

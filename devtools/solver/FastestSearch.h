@@ -30,5 +30,10 @@ StageRoute searchFastest(SolverSession& session, const SearchLimits& limits,
                          const ProgressCheck& progress, std::uint64_t lookFurther,
                          std::vector<ClearFound>& clears);
 
+// The most memory a stage's fastest search may take within the limits, as searchBytes gives the
+// default search's: the beam twice over (the next is built beside it), what grows from it, a
+// move for every position kept, and the lower bound's exhaustive search beside it.
+std::uint64_t fastestSearchBytes(const SearchLimits& limits);
+
 // What the fastest search tries, in words, for the report of a stage it could not clear.
 std::string describeFastest(const SearchLimits& limits);

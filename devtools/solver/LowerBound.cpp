@@ -261,3 +261,10 @@ std::optional<std::uint64_t> substepsAtLeast(const StageMap& map, const BoundSta
     }
     return std::nullopt;
 }
+
+std::uint64_t lowerBoundBytes() {
+    // A bit per ball for each record, and at most four lists of every ball at once.
+    constexpr std::uint64_t Records = 1 + NormalCalls + GlideCalls;
+    constexpr std::uint64_t Lists = 4;
+    return Kinds * Places * (Records / 8 + 1 + Lists * sizeof(std::uint32_t));
+}

@@ -32,3 +32,7 @@ struct BoundStart {
 // none when the easier game cannot clear within that.
 std::optional<std::uint64_t> substepsAtLeast(const StageMap& map, const BoundStart& start,
                                              std::uint64_t limit);
+
+// The most memory substepsAtLeast takes: its record of every ball seen, and the lists of balls
+// it works through.
+std::uint64_t lowerBoundBytes();

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,10 +29,10 @@ constexpr std::string_view Epilogue =
     "standard error, one line per stage solved, then what a replay of the whole script gives.\n"
     "--fastest searches each stage for its fewest substeps, a substep at a time; its lines give\n"
     "each stage's lower bound (\"at least\"). Either search gives a line every few seconds while\n"
-    "a stage is searched; a default search whose beam and budget would take more than 1 GiB\n"
-    "(estimated before it starts) is refused. --lead is needed when the first stage is past 1,\n"
-    "and only then: a key script that gets play there (such as an earlier output); its polls\n"
-    "from that stage's play on are dropped.\n";
+    "a stage is searched; a search whose beam and budget would take more than 1 GiB (estimated\n"
+    "before it starts) is refused, and one that runs out of memory ends with status 1. --lead\n"
+    "is needed when the first stage is past 1, and only then: a key script that gets play there\n"
+    "(such as an earlier output); its polls from that stage's play on are dropped.\n";
 
 // What a search may take at most, by its estimate before it starts.
 constexpr std::uint64_t MaxSearchBytes = std::uint64_t{1} << 30;
@@ -102,8 +103,9 @@ CommandLineResult readArguments(int argc, char** argv, Arguments& arguments) {
     std::string refused;
     if ((arguments.options.firstStage > 1) != !arguments.lead.empty()) {
         refused = "--lead goes with --stages starting after 1, and only with it";
-    } else if (const std::uint64_t bytes = searchBytes(limits);
-               !arguments.options.fastest && bytes > MaxSearchBytes) {
+    } else if (const std::uint64_t bytes =
+                   arguments.options.fastest ? fastestSearchBytes(limits) : searchBytes(limits);
+               bytes > MaxSearchBytes) {
         refused = "a beam of " + std::to_string(limits.beamWidth) + " with a budget of " +
                   std::to_string(limits.positions) + " positions would take about " +
                   std::to_string(bytes >> 20) + " MiB, more than the " +
@@ -241,7 +243,9 @@ int main(int argc, char** argv) {
     std::uint64_t positions = 0;
     double seconds = 0;
     SolveResult result;
-    {
+    // Out of memory (under a limit on it, say), the run ends with the reason, the output's
+    // temporary file removed as it unwinds.
+    try {
         const QuietStdout quiet;
         FastestProgress progress;
         arguments.options.progress = std::ref(progress);
@@ -254,6 +258,11 @@ int main(int argc, char** argv) {
             positions += stage.positions;
             seconds += stage.seconds;
         });
+    } catch (const std::bad_alloc&) {
+        std::fputs("tilebounce-solve: out of memory in the search; a narrower --beam or a smaller "
+                   "--budget takes less\n",
+                   stderr);
+        return 1;
     }
     if (!result.solved) {
         std::fprintf(stderr, "tilebounce-solve: %s\n", result.failure.c_str());

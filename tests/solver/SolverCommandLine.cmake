@@ -1,6 +1,7 @@
 # The solver's command line: bad arguments and unreadable lead scripts are refused with status 2
 # before any search, an output that cannot be written with status 1; a stage that its budget
-# cannot clear is named, with status 1 and no script.
+# cannot clear is named, with status 1 and no script; a search too big for memory is refused or,
+# under a limit, ends with one line.
 # cmake -DSOLVER=<tilebounce-solve> -DWORK=<dir> -P ...
 set(failures "")
 function(expect status message)
@@ -27,6 +28,22 @@ expect(2 "a beam of 1000000 with a budget of 4000000 positions would take about 
        --beam 1000000)
 expect(2 "a beam of [0-9]+ with a budget of 2147483647 positions would take about"
        --budget 2147483647)
+expect(2 "a beam of 1000000 with a budget of 120000000 positions would take about [0-9]+ MiB"
+       --fastest --beam 1000000)
+# Out of memory under a limit on it: one line, status 1, and nothing left beside the output.
+if(MEMORY_LIMIT)
+    file(GLOB leftovers ${WORK}/oom.keys*)
+    file(REMOVE ${WORK}/oom.keys ${leftovers})
+    # A progress line may come first on a busy machine.
+    execute_process(COMMAND sh -c "ulimit -v 200000 && exec \"$0\" \"$@\"" ${SOLVER} --fastest
+                            --beam 100000 --output ${WORK}/oom.keys
+                    ERROR_VARIABLE err RESULT_VARIABLE got)
+    file(GLOB leftovers ${WORK}/oom.keys*)
+    if(NOT got EQUAL 1 OR NOT err MATCHES "(^|\n)tilebounce-solve: out of memory in the search[^\n]*\n$"
+       OR err MATCHES "bad_alloc" OR leftovers)
+        string(APPEND failures "out of memory: status ${got}, left ${leftovers}, stderr:\n${err}\n")
+    endif()
+endif()
 file(WRITE ${WORK}/lead.keys "1 -\n")
 expect(2 "--output and --lead name the same file .*lead.keys" --stages 2 --lead ${WORK}/lead.keys
        --output ${WORK}/lead.keys)

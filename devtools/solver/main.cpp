@@ -259,9 +259,10 @@ int main(int argc, char** argv) {
             seconds += stage.seconds;
         });
     } catch (const std::bad_alloc&) {
-        std::fputs("tilebounce-solve: out of memory in the search; a narrower --beam or a smaller "
-                   "--budget takes less\n",
-                   stderr);
+        std::fputs(
+            "tilebounce-solve: out of memory in the search; a narrower --beam or a smaller "
+            "--budget takes less\n",
+            stderr);
         return 1;
     }
     if (!result.solved) {

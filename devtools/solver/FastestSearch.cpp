@@ -175,7 +175,6 @@ StageRoute searchFastest(SolverSession& session, const SearchLimits& limits,
     std::int32_t bestSafeScore = scoresOf(gameState)[1];
     const bool mayStall = gameState.hover != 0 && wanted.holdSpace;
     std::uint64_t cameCloser = 0;
-    const HeldKeys space = wanted.holdSpace ? HoldSpace : 0;
 
     RouteTree moves;
     std::vector<Position> beam{{start, RouteTree::Root}};
@@ -185,6 +184,7 @@ StageRoute searchFastest(SolverSession& session, const SearchLimits& limits,
          (!route.cleared || substeps <= route.substeps + wanted.lookFurther) &&
          (!mayStall || substeps <= cameCloser + StallLimit);
          ++substeps) {
+        const HeldKeys space = wanted.holdSpace || substeps > 1 ? HoldSpace : 0;
         std::vector<Grown> grown;
         grown.reserve(beam.size() * ArrowSets.size());
         std::unordered_set<Sameness, SamenessHash> seen;

@@ -30,7 +30,8 @@ struct ClearsWanted {
     std::uint64_t lookFurther = 0;
     // Clears before this substep are passed by, as a ball lost is.
     std::uint64_t notBefore = 0;
-    // Space held with every set of arrows (see ArrowSets in FastestSearch.cpp).
+    // Space held with every set of arrows (see ArrowSets in FastestSearch.cpp); else let go of
+    // for the first substep, which ends a hover, and held again from the next.
     bool holdSpace = true;
     // With 1, a substep's clear that carries the most, and only when it carries more than the
     // clears before; with more, up to that many different games a substep, whatever they carry.

@@ -13,7 +13,8 @@ namespace {
 constexpr SearchLimits QuickLimits{.positions = 6'000'000, .beamWidth = 300};
 constexpr std::uint64_t EstimateMargin = 100;
 // Enough for a short exit's few substeps, and no more.
-constexpr SearchLimits ShortExitLimits{.positions = 60'000, .beamWidth = 300};
+constexpr SearchLimits ShortExitLimits{.positions = 150'000, .beamWidth = 300};
+constexpr int ShortExitProbes = 200;
 constexpr std::uint64_t NoClear = std::numeric_limits<std::uint32_t>::max();
 
 // The next stage's substeps from the game at a clear, entered as runGame enters it: the flag
@@ -51,11 +52,19 @@ StageRoute chooseByNextStage(SolverSession& session, const std::vector<ClearFoun
     return *chosen;
 }
 
-StageRoute chooseByShortExit(SolverSession& session, const std::vector<ClearFound>& clears) {
+StageRoute chooseByShortExit(SolverSession& session, const std::vector<ClearFound>& clears,
+                             std::uint64_t nextBound) {
     const Snapshot start = session.capture();
     std::uint64_t fewest = NoClear;
     const StageRoute* chosen = &clears.front().route;
+    int probes = 0;
     for (const ClearFound& clear : clears) {
+        if (clear.route.substeps + nextBound >= fewest) {
+            continue;
+        }
+        if (++probes > ShortExitProbes) {
+            break;
+        }
         const std::uint64_t next = nextStageFrom(session, clear.end, ShortExitLimits);
         if (next != NoClear && clear.route.substeps + next < fewest) {
             fewest = clear.route.substeps + next;

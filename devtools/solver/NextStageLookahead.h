@@ -3,6 +3,7 @@
 // stage, or the random draw that a short exit there needs (a hovering ball that enters a stage
 // just under a row of Blocks is kicked along it to the exit if its first draws lift it), can
 // save more there than it costs here.
+#include <cstdint>
 #include <vector>
 
 #include "devtools/solver/FastestSearch.h"
@@ -14,6 +15,8 @@
 StageRoute chooseByNextStage(SolverSession& session, const std::vector<ClearFound>& clears);
 
 // For a next stage with a short exit: the clear from whose end a brief search of the next stage
-// finds one, with the fewest substeps of both; the first clear when none does. Leaves the game
-// as it found it.
-StageRoute chooseByShortExit(SolverSession& session, const std::vector<ClearFound>& clears);
+// finds one, with the fewest substeps of both; the first clear when none does. The next stage
+// takes at least `nextBound`: clears too late to beat the best found are not tried, nor any
+// after the first ShortExitProbes. Leaves the game as it found it.
+StageRoute chooseByShortExit(SolverSession& session, const std::vector<ClearFound>& clears,
+                             std::uint64_t nextBound);

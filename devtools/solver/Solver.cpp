@@ -23,9 +23,12 @@ constexpr std::uint64_t BoundLimit = 5000;
 // the next stage's start.
 constexpr std::uint64_t WaitForHover = 400;
 // A stage whose bound is below this may have a short exit (in this game, a start just under a
-// row of Blocks that reaches the edge); a substep's clears of this many games are tried for it.
+// row of Blocks that reaches the edge). Whether a hovering ball takes it depends on the random
+// draws it enters with: the stage before goes on further, for clears of this many games a
+// substep, each with its own draws.
 constexpr std::uint64_t ShortExitBound = 20;
-constexpr std::size_t ShortExitTries = 4;
+constexpr std::uint64_t ShortExitLookFurther = 150;
+constexpr std::size_t ShortExitTries = 2;
 
 // The script as the game reads it and as it is written, with its comments, kept side by side.
 // A stage's comment is written last, from what the replay of the whole script shows of it.
@@ -200,12 +203,14 @@ class Solving {
         const std::optional<std::uint64_t> nextBound =
             lastSearched ? std::nullopt : boundOf(nextStage_ + 1);
         const bool shortNext = nextBound && *nextBound < ShortExitBound;
-        ClearsWanted wanted{.lookFurther = lastSearched ? 0 : LookFurther,
-                            .clearsPerSubstep = shortNext ? ShortExitTries : 1};
+        ClearsWanted wanted{
+            .lookFurther = lastSearched ? 0 : (shortNext ? ShortExitLookFurther : LookFurther),
+            .clearsPerSubstep = shortNext ? ShortExitTries : 1};
         std::vector<ClearFound> clears;
         StageRoute route =
             searchFastest(session_, options_.limits, progressOfStage(), wanted, clears);
-        // Where a hovering ball finds no way, it lets go of Space and falls.
+        // Where a hovering ball finds no way, it lets go of Space and falls; the charge starts
+        // again at once.
         if (!route.cleared && gameState.hover != 0) {
             const std::uint64_t positions = route.positions;
             wanted.holdSpace = false;
@@ -226,7 +231,7 @@ class Solving {
         }
         if (clears.size() > 1) {
             const std::uint64_t positions = route.positions;
-            route = shortNext ? chooseByShortExit(session_, clears)
+            route = shortNext ? chooseByShortExit(session_, clears, *nextBound)
                               : chooseByNextStage(session_, clears);
             route.positions = positions;
         }

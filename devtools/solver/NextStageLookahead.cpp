@@ -1,5 +1,6 @@
 #include "devtools/solver/NextStageLookahead.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "game/GameState.h"
@@ -57,9 +58,16 @@ StageRoute chooseByShortExit(SolverSession& session, const std::vector<ClearFoun
     const Snapshot start = session.capture();
     std::uint64_t fewest = NoClear;
     const StageRoute* chosen = &clears.front().route;
+    // Once gravity has pulled the ball from the row's foot it cannot get back: only a hovering
+    // ball is kicked along the row for long, so where some clears end hovering, only those are
+    // tried.
+    const bool someHover = std::any_of(clears.begin(), clears.end(), [](const ClearFound& clear) {
+        return clear.end.game.hover != 0;
+    });
     int probes = 0;
     for (const ClearFound& clear : clears) {
-        if (clear.route.substeps + nextBound >= fewest) {
+        if (clear.route.substeps + nextBound >= fewest ||
+            (someHover && clear.end.game.hover == 0)) {
             continue;
         }
         if (++probes > ShortExitProbes) {

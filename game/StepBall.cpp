@@ -10,9 +10,6 @@
 
 namespace {
 
-// Space held for more than this many non-gliding substeps in a row starts the hover.
-constexpr std::int32_t HoverChargeNeeded = 1000;
-
 bool keyDown(int vk) {
     return keyboard->isDown(vk) != 0;
 }

@@ -285,16 +285,18 @@ std::vector<std::int32_t> costsToEdge(const Places& places, const MoveWeights& w
 DistanceField::DistanceField(const StageMap& map, const MoveWeights& weights) {
     const Places places = placesOf(map);
     cost_ = costsToEdge(places, weights, true);
-    const std::vector<std::int32_t> flying = costsToEdge(places, weights, false);
+    flying_ = costsToEdge(places, weights, false);
     for (std::size_t i = 0; i < cost_.size(); ++i) {
-        if (cost_[i] == Unreachable && flying[i] != Unreachable) {
-            cost_[i] = NoRoute + flying[i];
+        if (cost_[i] == Unreachable && flying_[i] != Unreachable) {
+            cost_[i] = NoRoute + flying_[i];
         }
     }
 }
 
-std::int32_t DistanceField::at(std::int32_t x, std::int32_t y, bool gliding) const {
+std::int32_t DistanceField::at(std::int32_t x, std::int32_t y, bool gliding, bool hovering) const {
     const std::int32_t column = std::clamp(x / Square, 0, Columns - 1);
     const std::int32_t row = std::clamp(y / Square, 0, Rows - 1);
-    return cost_[indexOf(column, row) + (gliding ? static_cast<std::size_t>(Columns * Rows) : 0)];
+    const std::size_t index =
+        indexOf(column, row) + (gliding ? static_cast<std::size_t>(Columns * Rows) : 0);
+    return (hovering ? flying_ : cost_)[index];
 }

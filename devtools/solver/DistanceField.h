@@ -32,9 +32,10 @@ class DistanceField {
     explicit DistanceField(const StageMap& map, const MoveWeights& weights = {});
 
     // The cost from the ball's pixel to the edge, gliding or not; Unreachable from a closed
-    // square.
-    std::int32_t at(std::int32_t x, std::int32_t y, bool gliding) const;
+    // square. A hovering ball flies: nothing pulls it down, and Up lifts it anywhere.
+    std::int32_t at(std::int32_t x, std::int32_t y, bool gliding, bool hovering = false) const;
 
   private:
     std::vector<std::int32_t> cost_;
+    std::vector<std::int32_t> flying_;
 };

@@ -19,8 +19,12 @@
 namespace {
 
 // Every set of arrows: Up and Down draw from the random sequence as well as step the ball, so
-// each set leads to its own game. Space is left out: its hover needs more than 1000 substeps of
-// holding, longer than any stage takes.
+// each set leads to its own game. Space is held with each, unless the search is told not to: it
+// does nothing to play until it has been held for 1000 substeps (from stage to stage: the
+// charge carries over like the impulses), and from then on the ball hovers, which is seldom
+// slower: nothing pulls it down, Down lowers it about as fast as it falls, and Up lifts it; a
+// stage that starts just under a row of Blocks is then crossed in a few substeps, the ball
+// kicked along the row from where it starts.
 constexpr std::array<HeldKeys, 16> ArrowSets = [] {
     std::array<HeldKeys, 16> sets{};
     constexpr std::array<HeldKeys, 4> arrows = {HoldLeft, HoldUp, HoldRight, HoldDown};
@@ -138,8 +142,8 @@ std::vector<std::uint32_t> keptOf(const std::vector<Grown>& grown, std::size_t w
     return kept;
 }
 
-// Of the clears in the same substep, the one that carries the most into the next stage (the
-// impulses do not stop at a stage's end): a kick to the right first, then the most lift.
+// A clear in one substep, and what it carries into the next stage (the impulses do not stop at
+// a stage's end): a kick to the right first, then the most lift.
 struct Clear {
     std::uint32_t from;
     HeldKeys held;
@@ -153,43 +157,61 @@ std::pair<std::int32_t, std::int32_t> carriedOf(const GameState& g) {
 }  // namespace
 
 StageRoute searchFastest(SolverSession& session, const SearchLimits& limits,
-                         const ProgressCheck& progress, std::uint64_t lookFurther,
+                         const ProgressCheck& progress, const ClearsWanted& wanted,
                          std::vector<ClearFound>& clears) {
     const Snapshot start = session.capture();
     const std::array<DistanceField, 2> fields = {DistanceField(gameState.map, TimeWeights),
                                                  DistanceField(gameState.map, SafeWeights)};
     const auto scoresOf = [&fields](const GameState& g) {
-        return std::array<std::int32_t, 2>{fields[0].at(g.ballX, g.ballY, g.glide != 0),
-                                           fields[1].at(g.ballX, g.ballY, g.glide != 0)};
+        const bool gliding = g.glide != 0;
+        const bool hovering = g.hover != 0;
+        return std::array<std::int32_t, 2>{fields[0].at(g.ballX, g.ballY, gliding, hovering),
+                                           fields[1].at(g.ballX, g.ballY, gliding, hovering)};
     };
     StageRoute route;
     route.bestX = gameState.ballX;
     route.bestY = gameState.ballY;
     std::int32_t bestScore = scoresOf(gameState)[0];
+    std::int32_t bestSafeScore = scoresOf(gameState)[1];
+    const bool mayStall = gameState.hover != 0 && wanted.holdSpace;
+    std::uint64_t cameCloser = 0;
 
     RouteTree moves;
     std::vector<Position> beam{{start, RouteTree::Root}};
     std::optional<std::pair<std::int32_t, std::int32_t>> mostCarried;
-    for (std::uint64_t substeps = 1; !beam.empty() && route.positions < limits.positions &&
-                                     (!route.cleared || substeps <= route.substeps + lookFurther);
+    for (std::uint64_t substeps = 1;
+         !beam.empty() && route.positions < limits.positions &&
+         (!route.cleared || substeps <= route.substeps + wanted.lookFurther) &&
+         (!mayStall || substeps <= cameCloser + StallLimit);
          ++substeps) {
+        const HeldKeys space = wanted.holdSpace || substeps > 1 ? HoldSpace : 0;
         std::vector<Grown> grown;
         grown.reserve(beam.size() * ArrowSets.size());
         std::unordered_set<Sameness, SamenessHash> seen;
         seen.reserve(beam.size() * ArrowSets.size());
-        std::optional<Clear> cleared;
+        std::vector<Clear> cleared;
+        std::unordered_set<Sameness, SamenessHash> clearsSeen;
         for (std::uint32_t from = 0; from < beam.size(); ++from) {
-            for (const HeldKeys held : ArrowSets) {
+            for (const HeldKeys arrows : ArrowSets) {
+                const auto held = static_cast<HeldKeys>(arrows | space);
                 session.restore(beam[from].snapshot);
                 session.playSubstep(held);
                 ++route.positions;
                 const GameState& g = gameState;
-                if (g.ballLost != 0) {
+                if (g.ballLost != 0 || (g.stageCleared != 0 && substeps < wanted.notBefore)) {
                     continue;
                 }
                 if (g.stageCleared != 0) {
-                    if (!cleared || carriedOf(g) > cleared->carried) {
-                        cleared = Clear{from, held, carriedOf(g)};
+                    const Clear clear{from, held, carriedOf(g)};
+                    if (wanted.clearsPerSubstep == 1) {
+                        if (cleared.empty()) {
+                            cleared.push_back(clear);
+                        } else if (clear.carried > cleared.front().carried) {
+                            cleared.front() = clear;
+                        }
+                    } else if (cleared.size() < wanted.clearsPerSubstep &&
+                               clearsSeen.insert(samenessOf(g)).second) {
+                        cleared.push_back(clear);
                     }
                     continue;
                 }
@@ -199,20 +221,30 @@ StageRoute searchFastest(SolverSession& session, const SearchLimits& limits,
                 const std::array<std::int32_t, 2> scores = scoresOf(g);
                 if (scores[0] < bestScore) {
                     bestScore = scores[0];
+                    cameCloser = substeps;
                     route.bestX = g.ballX;
                     route.bestY = g.ballY;
+                }
+                if (scores[1] < bestSafeScore) {
+                    bestSafeScore = scores[1];
+                    cameCloser = substeps;
                 }
                 grown.push_back({from, held, scores, likenessOf(g)});
             }
         }
-        if (cleared && (!mostCarried || cleared->carried > *mostCarried)) {
-            mostCarried = cleared->carried;
+        for (const Clear& clear : cleared) {
+            if (wanted.clearsPerSubstep == 1) {
+                if (mostCarried && clear.carried <= *mostCarried) {
+                    continue;
+                }
+                mostCarried = clear.carried;
+            }
             StageRoute found = route;
             found.cleared = true;
-            found.steps = moves.routeTo(moves.add(beam[cleared->from].move, cleared->held, 1));
+            found.steps = moves.routeTo(moves.add(beam[clear.from].move, clear.held, 1));
             found.substeps = substeps;
-            session.restore(beam[cleared->from].snapshot);
-            session.playSubstep(cleared->held);
+            session.restore(beam[clear.from].snapshot);
+            session.playSubstep(clear.held);
             clears.push_back({found, session.capture()});
             if (!route.cleared) {
                 route = found;

@@ -6,6 +6,7 @@
 // played the same number of substeps, so the first one to clear the stage without losing the
 // ball is the fewest substeps the beam can find; of the clears in that substep, the one with the
 // most impulse left for the next stage (lift, kick and glide carry over from stage to stage).
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -23,12 +24,34 @@ struct ClearFound {
     Snapshot end;
 };
 
+// Which clears a search is after.
+struct ClearsWanted {
+    // How far past the fastest clear to go on for clears that carry more into the next stage.
+    std::uint64_t lookFurther = 0;
+    // Clears before this substep are passed by, as a ball lost is.
+    std::uint64_t notBefore = 0;
+    // Space held with every set of arrows (see ArrowSets in FastestSearch.cpp); else let go of
+    // for the first substep, which ends a hover, and held again from the next.
+    bool holdSpace = true;
+    // With 1, a substep's clear that carries the most, and only when it carries more than the
+    // clears before; with more, up to that many different games a substep, whatever they carry.
+    std::size_t clearsPerSubstep = 1;
+};
+
 // Searches from the game's present state and leaves the game as it found it. The fastest clear
-// is returned; `clears` gets it too, followed by clears up to `lookFurther` substeps later, each
-// carrying more impulse into the next stage than those before it.
+// is returned; `clears` gets it too, followed by clears up to `wanted.lookFurther` substeps
+// later (see clearsPerSubstep). A ball that hovers from the start can idle where it is for
+// ever: its search gives up once the ball has come no closer by either measure for StallLimit
+// substeps.
 StageRoute searchFastest(SolverSession& session, const SearchLimits& limits,
-                         const ProgressCheck& progress, std::uint64_t lookFurther,
+                         const ProgressCheck& progress, const ClearsWanted& wanted,
                          std::vector<ClearFound>& clears);
+inline constexpr std::uint64_t StallLimit = 500;
+
+// The most memory a stage's fastest search may take within the limits, as searchBytes gives the
+// default search's: the beam twice over (the next is built beside it), what grows from it, a
+// move for every position kept, and the lower bound's exhaustive search beside it.
+std::uint64_t fastestSearchBytes(const SearchLimits& limits);
 
 // The most memory a stage's fastest search may take within the limits, as searchBytes gives the
 // default search's: the beam twice over (the next is built beside it), what grows from it, a

@@ -1,7 +1,9 @@
 #pragma once
 // The choice among a stage's clears: a later clear that brings a kick or a lift into the next
-// stage can save more there than it costs here (a ball that enters a stage rising under a row
-// of Blocks can be kicked along it to the exit at once).
+// stage, or the random draw that a short exit there needs (a hovering ball that enters a stage
+// just under a row of Blocks is kicked along it to the exit if its first draws lift it), can
+// save more there than it costs here.
+#include <cstdint>
 #include <vector>
 
 #include "devtools/solver/FastestSearch.h"
@@ -11,3 +13,10 @@
 // end, are the fewest, where a later clear must beat the fastest by a margin that the
 // estimate's error cannot make up. Leaves the game as it found it.
 StageRoute chooseByNextStage(SolverSession& session, const std::vector<ClearFound>& clears);
+
+// For a next stage with a short exit: the clear from whose end a brief search of the next stage
+// finds one, with the fewest substeps of both; the first clear when none does. The next stage
+// takes at least `nextBound`: clears too late to beat the best found are not tried, nor any
+// after the first ShortExitProbes. Leaves the game as it found it.
+StageRoute chooseByShortExit(SolverSession& session, const std::vector<ClearFound>& clears,
+                             std::uint64_t nextBound);

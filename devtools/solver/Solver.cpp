@@ -1,6 +1,7 @@
 #include "devtools/solver/Solver.h"
 
 #include <chrono>
+#include <map>
 #include <optional>
 
 #include "devtools/solver/LowerBound.h"
@@ -8,6 +9,8 @@
 #include "devtools/solver/ReplayedStages.h"
 #include "devtools/solver/SolverSession.h"
 #include "game/GameState.h"
+#include "game/Stage.h"
+#include "game/StepBall.h"
 
 namespace {
 
@@ -16,6 +19,16 @@ namespace {
 constexpr std::uint64_t LookFurther = 40;
 // The lower bound is looked for up to here: far beyond any stage's fastest route.
 constexpr std::uint64_t BoundLimit = 5000;
+// How many substeps past its fastest clear a stage may be drawn out for the ball to hover from
+// the next stage's start.
+constexpr std::uint64_t WaitForHover = 400;
+// A stage whose bound is below this may have a short exit (in this game, a start just under a
+// row of Blocks that reaches the edge). Whether a hovering ball takes it depends on the random
+// draws it enters with: the stage before goes on further, for clears of this many games a
+// substep, each with its own draws.
+constexpr std::uint64_t ShortExitBound = 20;
+constexpr std::uint64_t ShortExitLookFurther = 150;
+constexpr std::size_t ShortExitTries = 2;
 
 // The script as the game reads it and as it is written, with its comments, kept side by side.
 // A stage's comment is written last, from what the replay of the whole script shows of it.
@@ -152,11 +165,8 @@ class Solving {
             return;
         }
         const auto began = std::chrono::steady_clock::now();
-        std::optional<std::uint64_t> atLeast;
-        if (options_.fastest) {
-            atLeast = substepsAtLeast(g.map, {.x = g.ballX, .y = g.ballY, .anyImpulses = true},
-                                      BoundLimit);
-        }
+        const std::optional<std::uint64_t> atLeast =
+            options_.fastest ? boundOf(nextStage_) : std::nullopt;
         const StageRoute route = options_.fastest
                                      ? fastestRoute()
                                      : searchStage(session_, options_.limits, progressOfStage());
@@ -188,16 +198,60 @@ class Solving {
 
     // The fastest clear, or a later one that saves more in the next stage.
     StageRoute fastestRoute() {
+        const bool lastSearched = nextStage_ == options_.lastStage;
+        // Before a stage with a short exit, clears of many games, for one that takes it.
+        const std::optional<std::uint64_t> nextBound =
+            lastSearched ? std::nullopt : boundOf(nextStage_ + 1);
+        const bool shortNext = nextBound && *nextBound < ShortExitBound;
+        ClearsWanted wanted{
+            .lookFurther = lastSearched ? 0 : (shortNext ? ShortExitLookFurther : LookFurther),
+            .clearsPerSubstep = shortNext ? ShortExitTries : 1};
         std::vector<ClearFound> clears;
-        const std::uint64_t lookFurther = nextStage_ < options_.lastStage ? LookFurther : 0;
         StageRoute route =
-            searchFastest(session_, options_.limits, progressOfStage(), lookFurther, clears);
+            searchFastest(session_, options_.limits, progressOfStage(), wanted, clears);
+        // Where a hovering ball finds no way, it lets go of Space and falls; the charge starts
+        // again at once.
+        if (!route.cleared && gameState.hover != 0) {
+            const std::uint64_t positions = route.positions;
+            wanted.holdSpace = false;
+            route = searchFastest(session_, options_.limits, progressOfStage(), wanted, clears);
+            route.positions += positions;
+            wanted.holdSpace = true;
+        }
+        // When Space's charge would fill early in the next stage, a clear late enough for the
+        // ball to hover there from the start may win.
+        const auto toHover =
+            static_cast<std::uint64_t>(HoverChargeNeeded + 1 - gameState.hoverCharge);
+        if (!lastSearched && route.cleared && gameState.hover == 0 && toHover > route.substeps &&
+            toHover <= route.substeps + WaitForHover) {
+            wanted.notBefore = toHover;
+            route.positions +=
+                searchFastest(session_, options_.limits, progressOfStage(), wanted, clears)
+                    .positions;
+        }
         if (clears.size() > 1) {
             const std::uint64_t positions = route.positions;
-            route = chooseByNextStage(session_, clears);
+            route = shortNext ? chooseByShortExit(session_, clears, *nextBound)
+                              : chooseByNextStage(session_, clears);
             route.positions = positions;
         }
         return route;
+    }
+
+    // A stage's lower bound, from its start whatever the ball brings: none past BoundLimit.
+    std::optional<std::uint64_t> boundOf(std::int32_t stage) {
+        const auto known = bounds_.find(stage);
+        if (known != bounds_.end()) {
+            return known->second;
+        }
+        const Snapshot now = session_.capture();
+        loadStage(stage);
+        const GameState& g = gameState;
+        const std::optional<std::uint64_t> bound =
+            substepsAtLeast(g.map, {.x = g.ballX, .y = g.ballY, .anyImpulses = true}, BoundLimit);
+        session_.restore(now);
+        bounds_[stage] = bound;
+        return bound;
     }
 
     ProgressCheck progressOfStage() const {
@@ -217,6 +271,7 @@ class Solving {
     std::int32_t nextStage_ = 1;
     std::uint64_t expectedPolls_ = 0;
     std::string failure_;
+    std::map<std::int32_t, std::optional<std::uint64_t>> bounds_;
 };
 
 }  // namespace

@@ -16,16 +16,19 @@
 #include "devtools/solver/SolverSession.h"
 #include "game/GameState.h"
 #include "game/Random.h"
+#include "game/StepBall.h"
 #include "tests/solver/FirstStage.h"
 
 namespace {
 
-// Rows from the top; '.' Empty, a digit that tile code. The ball starts at `x`, `y`.
+// Rows from the top; '.' Empty, a digit that tile code. The ball starts at `x`, `y`, hovering
+// (Space held since long before) or not.
 struct HandMadeMap {
     std::string_view name;
     std::vector<std::string_view> rows;
     std::int32_t x;
     std::int32_t y;
+    bool hovering = false;
 };
 
 StageMap mapOf(const HandMadeMap& made) {
@@ -48,9 +51,11 @@ Game gameNow() {
     return {g.ballX, g.ballY, g.lift, g.kick, g.glide, randomState};
 }
 
-// Breadth first over every set of the four arrows (Space only starts to matter after 1000
-// substeps), each game once: the fewest substeps to a clear with the ball kept, up to `limit`.
-std::optional<std::uint64_t> exhaustiveMinimum(SolverSession& session, std::uint64_t limit) {
+// Breadth first over every set of the four arrows, with Space held throughout or never (it
+// only starts to matter after 1000 substeps, or for a ball that hovers already), each game
+// once: the fewest substeps to a clear with the ball kept, up to `limit`.
+std::optional<std::uint64_t> exhaustiveMinimum(SolverSession& session, std::uint64_t limit,
+                                               HeldKeys space) {
     std::vector<Snapshot> layer{session.capture()};
     std::set<Game> seen{gameNow()};
     for (std::uint64_t substeps = 1; substeps <= limit; ++substeps) {
@@ -60,7 +65,7 @@ std::optional<std::uint64_t> exhaustiveMinimum(SolverSession& session, std::uint
                 session.restore(from);
                 const auto arrows = static_cast<HeldKeys>(
                     ((held & 1) != 0 ? HoldLeft : 0) | ((held & 2) != 0 ? HoldUp : 0) |
-                    ((held & 4) != 0 ? HoldRight : 0) | ((held & 8) != 0 ? HoldDown : 0));
+                    ((held & 4) != 0 ? HoldRight : 0) | ((held & 8) != 0 ? HoldDown : 0) | space);
                 session.playSubstep(arrows);
                 if (gameState.ballLost != 0) {
                     continue;
@@ -93,13 +98,25 @@ Findings findingsOn(const HandMadeMap& made) {
         g.map = mapOf(made);
         g.ballX = made.x;
         g.ballY = made.y;
+        if (made.hovering) {
+            g.hover = 1;
+            g.hoverCharge = HoverChargeNeeded + 1;
+            // The jitter's first draw lifts the ball, as a stage's may: one that lowers it
+            // first leaves it too far below the row to be kicked along it.
+            for (std::uint32_t before = randomState;; before = randomState) {
+                if (nextRandom() % 3 == 0) {
+                    randomState = before;
+                    break;
+                }
+            }
+        }
         const Snapshot start = session.capture();
         findings.bound = substepsAtLeast(
             g.map, {.x = g.ballX, .y = g.ballY, .glide = g.glide, .kick = g.kick, .lift = g.lift},
             1000);
         std::vector<ClearFound> clears;
-        findings.fastest = searchFastest(session, FastestLimits, {}, 0, clears);
-        findings.minimum = exhaustiveMinimum(session, 30);
+        findings.fastest = searchFastest(session, FastestLimits, {}, {}, clears);
+        findings.minimum = exhaustiveMinimum(session, 30, made.hovering ? HoldSpace : 0);
         session.restore(start);
     });
     return findings;
@@ -135,6 +152,8 @@ const std::vector<HandMadeMap> maps = {
              "....................", "..................1.", "..................1."},
             {"33333333333333333333"}),
      614, 350},
+    // Hovers just under a row of Blocks that reaches the edge, and is kicked along it.
+    {"underBlocks", rowsOf({"11111111111111111111"}, {"11111111111111111111"}), 560, 32, true},
 };
 
 class FastestOnHandMadeMaps : public testing::TestWithParam<HandMadeMap> {};

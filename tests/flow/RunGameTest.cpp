@@ -10,13 +10,8 @@
 namespace flowtest {
 namespace {
 
-using MainWindow = FlowTest;
-
-TEST_F(MainWindow, ShowsItsCodePage949TitleAsUtf8) {
-    platform::Window* window = nullptr;
-    ASSERT_EQ(createMainWindow(&window), S_OK);
-    EXPECT_EQ(windowTitle, "제목 없거덩?");
-    EXPECT_EQ(cp949ToUtf8("ab\x81\x41"), "ab\uFFFD") << "a pair it does not know";
+TEST(MainWindowTitle, Cp949PairsItDoesNotKnowOrCutOffBecomeReplacementCharacters) {
+    EXPECT_EQ(cp949ToUtf8("ab\x81\x41"), "ab\uFFFD");
     EXPECT_EQ(cp949ToUtf8("?\xC1"), "?\uFFFD") << "a lead byte cut off";
 }
 
@@ -109,16 +104,6 @@ TEST_F(RunGame, ALostBallOnTheLastStageCountsOverItsClearEvenWhenTheWindowCloses
     EXPECT_EQ(end, GameEnd::Closed);
     EXPECT_EQ(gameState.stage, 20);
     EXPECT_EQ(gameState.lives, 11);
-}
-
-TEST_F(RunGame, WithoutAWindowNothingRunsAndTheReasonIsKept) {
-    installWindowFactory([](const char*, std::string& error) {
-        error = "no screen here";
-        return std::unique_ptr<platform::Window>();
-    });
-    EXPECT_EQ(run([](int) {}), GameEnd::NoWindow);
-    EXPECT_EQ(mainWindowFailure(), "no screen here");
-    EXPECT_EQ(keys.polls, 1);
 }
 
 }  // namespace

@@ -106,5 +106,15 @@ TEST_F(RunGame, ALostBallOnTheLastStageCountsOverItsClearEvenWhenTheWindowCloses
     EXPECT_EQ(gameState.lives, 11);
 }
 
+TEST_F(RunGame, WithoutAWindowNothingRunsAndTheReasonIsKept) {
+    installWindowFactory([](const char*, std::string& error) {
+        error = "no screen here";
+        return std::unique_ptr<platform::Window>();
+    });
+    EXPECT_EQ(run([](int) {}), GameEnd::NoWindow);
+    EXPECT_EQ(mainWindowFailure(), "no screen here");
+    EXPECT_EQ(keys.polls, 1);
+}
+
 }  // namespace
 }  // namespace flowtest

@@ -53,15 +53,16 @@ TEST_F(Gamepad, ButtonsAndTheDPadHoldTheGamesKeys) {
     EXPECT_EQ(poll(), Codes{}) << "plugged in: nothing pressed";
     for (const auto button :
          {SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_BUTTON_B, SDL_CONTROLLER_BUTTON_START,
-          SDL_CONTROLLER_BUTTON_BACK, SDL_CONTROLLER_BUTTON_DPAD_UP,
+          SDL_CONTROLLER_BUTTON_BACK, SDL_CONTROLLER_BUTTON_DPAD_LEFT,
+          SDL_CONTROLLER_BUTTON_DPAD_UP, SDL_CONTROLLER_BUTTON_DPAD_RIGHT,
           SDL_CONTROLLER_BUTTON_DPAD_DOWN, SDL_CONTROLLER_BUTTON_X}) {
         pad.button(button, true);
     }
-    EXPECT_EQ(poll(), (Codes{13, 27, 32, 38, 40})) << "X is not one of the game's";
+    EXPECT_EQ(poll(), (Codes{13, 27, 32, 37, 38, 39, 40})) << "X is not one of the game's";
     pad.button(SDL_CONTROLLER_BUTTON_START, false);
-    EXPECT_EQ(poll(), (Codes{13, 27, 32, 38, 40})) << "held, Enter by B still";
+    EXPECT_EQ(poll(), (Codes{13, 27, 32, 37, 38, 39, 40})) << "held, Enter by B still";
     pad.button(SDL_CONTROLLER_BUTTON_B, false);
-    EXPECT_EQ(poll(), (Codes{27, 32, 38, 40}));
+    EXPECT_EQ(poll(), (Codes{27, 32, 37, 38, 39, 40}));
 }
 
 // A press and release between two polls is reported once, as the keyboard's tap is.
@@ -106,6 +107,11 @@ TEST_F(Gamepad, PluggingInAndOutWhileTheGameRuns) {
     EXPECT_EQ(poll(), (Codes{39}));
     pad.reset();
     EXPECT_EQ(poll(), Codes{});
+    VirtualPad again;
+    ASSERT_TRUE(again.plugged()) << SDL_GetError();
+    poll();
+    again.button(SDL_CONTROLLER_BUTTON_A, true);
+    EXPECT_EQ(poll(), (Codes{32}));
 }
 
 // Y, which the game has no use for, pauses; the game never sees it.

@@ -97,6 +97,16 @@ TEST(SdlAudio, PlaysAtTheVolumeAsked) {
     EXPECT_EQ(countWithin(silent, 0, 0), static_cast<std::ptrdiff_t>(silent.size()));
 }
 
+TEST(SdlAudio, RunsSilentWithoutAnAudioDevice) {
+    const ScopedEnv driver{"SDL_AUDIODRIVER", "no-such-driver"};
+    const platform::SdlSession session;
+    const auto cue = waveFile(22050, 8, 200, 100);
+    SdlAudio audio({{103, cue}});
+    EXPECT_FALSE(audio.canPlay(103));
+    audio.playWave(103);
+    EXPECT_FALSE(audio.sounding());
+}
+
 TEST(SdlAudio, ConvertsEveryBuiltInWave) {
     const ScopedEnv driver{"SDL_AUDIODRIVER", "dummy"};
     const platform::SdlSession session;

@@ -34,6 +34,14 @@ TEST(SdlSession, WithoutADisplayNamesTheCauseAndLeavesSdlShutDown) {
     EXPECT_EQ(SDL_WasInit(SDL_INIT_EVERYTHING), 0u);
 }
 
+TEST(SdlClock, SleepsUntilTheDeadlineAndNotShortOfIt) {
+    platform::SdlClock clock;
+    const std::uint64_t start = clock.nowNs();
+    const std::uint64_t deadline = start + 3'500'000;
+    clock.sleepUntilNs(deadline);
+    EXPECT_GE(clock.nowNs(), deadline);
+}
+
 // Time counted toward a sleep shortens only the next one: what the sleep had no room for is not
 // carried over to the one after.
 TEST(SdlClock, CountsTimeAlreadyGoneAgainstTheNextSleepOnly) {

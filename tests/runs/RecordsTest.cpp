@@ -57,11 +57,7 @@ TEST_F(RecordsTest, AreWrittenOnlyWhenBeatenAndReplayToTheirTimes) {
     ASSERT_TRUE(again.records().of(WholeGame));
     EXPECT_EQ(again.records().of(WholeGame)->ns, full.times.runNs);
     EXPECT_EQ(again.records().of(7)->ns, *full.times.clearedIn(7));
-    std::uint64_t stages = 0;
-    for (const StageTime& stage : full.times.finished) {
-        stages += stage.ns;
-    }
-    EXPECT_EQ(again.records().sumOfBest(), stages);
+    EXPECT_EQ(again.records().sumOfBest(), full.times.runNs);  // each stage cleared once
 
     const Offered quicker = again.offer(fastest.times, fastest.script);
     ASSERT_FALSE(quicker.beaten.empty());

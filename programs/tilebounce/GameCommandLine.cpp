@@ -48,7 +48,7 @@ CommandLineResult readGameCommandLine(int argc, const char* const* argv, GameOpt
                  setting(options.continueRun, true)},
                 {"record", "FILE", "record every keyboard poll into FILE as a key script",
                  text(options.scripted.recordPath)},
-                {"playback", "FILE", "play the key script in FILE instead of the keyboard",
+                {"playback", "FILE", "play the key script (or its link) in FILE, not the keyboard",
                  text(options.scripted.playbackPath)},
             },
         .takeWord = {}};

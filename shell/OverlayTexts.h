@@ -15,8 +15,10 @@ using ShownKeys = std::map<std::string, std::string, std::less<>>;
 
 // "Paused" and how to go on.
 platform::OverlayPanel pausedPanel(const ShownKeys& keys);
-// The keys of the game, of the player's layer and of the gamepad, and the furthest stage reached.
-platform::OverlayPanel helpPanel(const ShownKeys& keys, std::int32_t furthestStage);
+// The keys of the game, of the player's layer and of the gamepad, the furthest stage reached and,
+// beside them, the personal bests (see bestsColumn).
+platform::OverlayPanel helpPanel(const ShownKeys& keys, std::int32_t furthestStage,
+                                 const platform::OverlayColumn& bests = {});
 // The volume from 0 to 100, or that the sound is off.
 platform::OverlayPanel volumePanel(int volume, bool muted);
 // The keys that start the game, and the help's key.

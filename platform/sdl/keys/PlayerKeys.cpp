@@ -18,6 +18,8 @@ const PlayerKeyBindings& defaultKeys() {
         {PlayerAction::Mute, {SDL_SCANCODE_M}},
         {PlayerAction::VolumeDown, {SDL_SCANCODE_MINUS, SDL_SCANCODE_KP_MINUS}},
         {PlayerAction::VolumeUp, {SDL_SCANCODE_EQUALS, SDL_SCANCODE_KP_PLUS}},
+        {PlayerAction::Timer, {SDL_SCANCODE_T}},
+        {PlayerAction::KeysShown, {SDL_SCANCODE_K}},
     };
     return defaults;
 }

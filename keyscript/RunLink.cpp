@@ -124,8 +124,8 @@ bool decodePayload(const std::vector<std::uint8_t>& bytes, RunScript& run, std::
     }
     while (decoder.bit(model->anotherLine) != 0) {
         if (run.lines.size() == MaxRunLinkLines) {
-            problem = "it unpacks to more than " + std::to_string(MaxRunLinkLines) +
-                      " lines, more than a link may hold";
+            problem = "it unpacks to over " + std::to_string(MaxRunLinkLines) +
+                      " lines, past what a link may hold";
             return false;
         }
         run.lines.push_back(codeLine(decoder, *model, {}));
@@ -166,14 +166,14 @@ std::string packedRunLink(const RunScript& run) {
 
 bool makeRunLink(const RunScript& run, std::string& link, std::string& problem) {
     if (run.lines.size() > MaxRunLinkLines) {
-        problem = "the script has more than the " + std::to_string(MaxRunLinkLines) +
-                  " lines of polls a link holds";
+        problem = "the script has over " + std::to_string(MaxRunLinkLines) +
+                  " lines of polls, past what a link holds";
         return false;
     }
     link = packedRunLink(run);
     if (link.size() > MaxRunLinkChars) {
         problem = "the script's link would be " + std::to_string(link.size()) +
-                  " characters, more than the " + std::to_string(MaxRunLinkChars) +
+                  " characters long, over the " + std::to_string(MaxRunLinkChars) +
                   " a link may have";
         return false;
     }

@@ -106,12 +106,12 @@ TEST(RunLink, LinksTooLargeOrUnpackingTooFarAreRefused) {
                             .lines = std::vector<KeyScriptLine>(MaxRunLinkLines + 1, {1, 0, 0})};
     const std::string bomb = packedRunLink(endless);
     EXPECT_LE(bomb.size(), MaxRunLinkChars);
-    EXPECT_EQ(refusal(bomb), "it unpacks to more than " + std::to_string(MaxRunLinkLines) +
-                                 " lines, more than a link may hold");
+    EXPECT_EQ(refusal(bomb), "it unpacks to over " + std::to_string(MaxRunLinkLines) +
+                                 " lines, past what a link may hold");
     std::string link;
     std::string problem;
     EXPECT_FALSE(makeRunLink(endless, link, problem));
     // Lines of wide counts and fresh keys, each costing bytes: the link would be too long.
     EXPECT_FALSE(makeRunLink(variedRun(4, 40'000), link, problem));
-    EXPECT_NE(problem.find("more than the 65536"), std::string::npos) << problem;
+    EXPECT_NE(problem.find("over the 65536"), std::string::npos) << problem;
 }

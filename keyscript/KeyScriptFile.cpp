@@ -63,6 +63,7 @@ bool KeyScriptFile::open(const std::string& path, std::string& error) {
     KeyScriptReader reader(in, name_, kept_, std::move(firstLine));
     KeyScriptLine line;
     while (reader.next(line)) {
+        polls_ += line.count;
     }
     if (!reader.fault().empty()) {
         error = reader.fault();
@@ -109,6 +110,9 @@ bool KeyScriptFile::openLink(std::FILE* in, std::string text, std::string& error
     if (!looksLikeRunLink(text)) {
         problem = "more than one word";
     } else if (readRunLink(text, run, problem)) {
+        for (const KeyScriptLine& line : run.lines) {
+            polls_ += line.count;
+        }
         const std::string script = keyScriptText(run);
         if ((kept_ = std::tmpfile()) == nullptr ||
             std::fwrite(script.data(), 1, script.size(), kept_) != script.size() ||

@@ -3,6 +3,7 @@
 // it is found before anything plays, then read again from its start. Input that cannot be read
 // twice (a pipe, a terminal) is kept in an unnamed temporary file as it is read the first time.
 // Input that is a run's link instead (see RunLink.h) is unpacked whole into such a file.
+#include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -21,6 +22,8 @@ class KeyScriptFile {
 
     // The script, from its first line; null before a successful open.
     std::FILE* stream() const { return stream_; }
+    // Every poll the script holds, as checked.
+    std::uint64_t polls() const { return polls_; }
     // How messages name the script: its path (quoted), or "standard input".
     const std::string& name() const { return name_; }
     // Empty while the file read is as it was when checked; else a message saying that it
@@ -32,6 +35,7 @@ class KeyScriptFile {
     std::FILE* kept_ = nullptr;    // the copy of input that cannot be read twice
     std::FILE* stream_ = nullptr;
     std::string name_;
+    std::uint64_t polls_ = 0;
     // The checked file's size and time of change; none for a copy kept of a stream.
     struct Stamp {
         long long size = 0;

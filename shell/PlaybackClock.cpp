@@ -39,6 +39,7 @@ std::uint64_t PlaybackClock::nowNs() {
 void PlaybackClock::sleepUntilNs(std::uint64_t deadlineNs) {
     if (skipping_) {
         gameAnchorNs_ = std::max(gameAnchorNs_, deadlineNs);
+        lookAtTheDesktop();
         return;
     }
     if (deadlineNs > gameAnchorNs_) {
@@ -46,8 +47,16 @@ void PlaybackClock::sleepUntilNs(std::uint64_t deadlineNs) {
     }
 }
 
+// The desktop's events taken in and the player's actions carried out while the game skips
+// ahead, without waiting: a skip can be paused, ended, or the window closed.
+void PlaybackClock::lookAtTheDesktop() {
+    inner_.awaitEvents(0);
+}
+
 void PlaybackClock::awaitEvents(std::uint32_t timeoutMs) {
-    if (!skipping_) {
+    if (skipping_) {
+        lookAtTheDesktop();
+    } else {
         const std::uint64_t innerNs = innerSpan(std::uint64_t{timeoutMs} * 1'000'000);
         inner_.awaitEvents(static_cast<std::uint32_t>(
             std::min<std::uint64_t>((innerNs + 999'999) / 1'000'000, UINT32_MAX)));

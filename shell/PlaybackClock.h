@@ -28,6 +28,7 @@ class PlaybackClock : public platform::RealTimeClock {
     // The inner clock's time for a span of the game's, rounded up: a sleep never ends early.
     std::uint64_t innerSpan(std::uint64_t gameNs) const;
     void anchorHere();
+    void lookAtTheDesktop();
 
     platform::Clock& inner_;
     int step_ = 0;

@@ -33,8 +33,13 @@ bool PlaybackControl::act(PlayerAction action) {
             clock_.setSpeedStep(clock_.speedStep() + 1);
             break;
         case PlayerAction::NextStage:
-            if (!skippingFrom_) {
+            // Again during a skip, the skip ends: a screen that waits for a key shows no
+            // picture that would end it.
+            if (skippingFrom_) {
+                endSkip();
+            } else {
                 skippingFrom_ = progress_().stage;
+                picturesSkipped_ = 0;
                 clock_.setSkipping(true);
                 layer_.resume();
             }
@@ -48,14 +53,18 @@ bool PlaybackControl::act(PlayerAction action) {
 
 bool PlaybackControl::presenting() {
     if (skippingFrom_) {
-        if (progress_().stage == *skippingFrom_) {
+        if (progress_().stage == *skippingFrom_ && ++picturesSkipped_ < MaxPicturesSkipped) {
             return false;
         }
-        skippingFrom_.reset();
-        clock_.setSkipping(false);
+        endSkip();
     }
     showProgress();
     return true;
+}
+
+void PlaybackControl::endSkip() {
+    skippingFrom_.reset();
+    clock_.setSkipping(false);
 }
 
 void PlaybackControl::presented() {

@@ -127,7 +127,8 @@ TEST(PlaybackFlow, SteeringChangesThePaceAndThePicturesShownNeverThePlay) {
           PlayerAction::Faster}},     // at most 16 times
         {400, {PlayerAction::Step}},  // a pause
         {800, {PlayerAction::NextStage}},
-        {801, {PlayerAction::NextStage}},  // the same skip
+        {1500, {PlayerAction::NextStage}},
+        {1501, {PlayerAction::NextStage}},  // ends that skip
         {2000,
          {PlayerAction::Slower, PlayerAction::Slower, PlayerAction::Slower, PlayerAction::Slower,
           PlayerAction::Slower, PlayerAction::Slower, PlayerAction::Slower}},  // at least a quarter

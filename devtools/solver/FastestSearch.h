@@ -53,10 +53,5 @@ inline constexpr std::uint64_t StallLimit = 500;
 // move for every position kept, and the lower bound's exhaustive search beside it.
 std::uint64_t fastestSearchBytes(const SearchLimits& limits);
 
-// The most memory a stage's fastest search may take within the limits, as searchBytes gives the
-// default search's: the beam twice over (the next is built beside it), what grows from it, a
-// move for every position kept, and the lower bound's exhaustive search beside it.
-std::uint64_t fastestSearchBytes(const SearchLimits& limits);
-
 // What the fastest search tries, in words, for the report of a stage it could not clear.
 std::string describeFastest(const SearchLimits& limits);

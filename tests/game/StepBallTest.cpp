@@ -13,6 +13,9 @@
 
 namespace {
 
+// How the ball moves while hovering, a kick's flight and its turn off a wall, and the lift's steps
+// (a launcher landed on mid-lift among them) are pinned by the golden replays.
+
 // A remainder that a random draw must leave: draw % divisor == remainder.
 using DrawRule = std::pair<std::int32_t, std::int32_t>;
 constexpr DrawRule Still = {3, 1};  // a jitter offset of 0
@@ -70,14 +73,6 @@ TEST_F(StepBall, HoversOnTheThousandAndFirstSubstepUntilSpaceIsReleased) {
     EXPECT_EQ(gameState.hover, 1);
     EXPECT_EQ(audio.played, std::vector{resource::StageClearWave});
 
-    placeBall(300, 200);  // in mid-air again, whatever bounces the charge took
-    gameState.lift = 0;
-    // Hovering: no gravity; Down always steps, Up unless the draw is a multiple of 4.
-    EXPECT_EQ(substep({VK_SPACE}, {Still, Still}), (Pixel{0, 0}));
-    EXPECT_EQ(substep({VK_SPACE, VK_DOWN}, {Still, Still}), (Pixel{0, 1}));
-    EXPECT_EQ(substep({VK_SPACE, VK_UP}, {Still, Still, {4, 1}}), (Pixel{0, -1}));
-    EXPECT_EQ(substep({VK_SPACE, VK_UP}, {Still, Still, {4, 0}}), (Pixel{0, 0}));
-
     gameState.glide = 1;  // gliding neither charges nor breaks the hover
     substep();
     EXPECT_EQ(gameState.hover, 1);
@@ -105,28 +100,6 @@ TEST_F(StepBall, GlidesThreePixelsASubstepUntilAWallOrAnArrowStopsIt) {
         EXPECT_EQ(gameState.glide, 0);
     }
     EXPECT_EQ(audio.played, std::vector(4, resource::GlideBreakWave));
-}
-
-// The lift's steps, its running out and its refusal by a tile are pinned by the golden replays.
-TEST_F(StepBall, LandingOnALauncherMidLiftGlidesAtOnce) {
-    setCell(9, 10, RightLauncher);  // y 320..351: landing on it mid-lift glides at once
-    placeBall(300, 318);
-    gameState.lift = 10;
-    substep({}, {Still, Still});
-    EXPECT_EQ(ball(), (Pixel{320 + 1, 336 - 2}));
-}
-
-TEST_F(StepBall, ALeftwardKickStepThatKicksOffAWallFliesRightInTheSameSubstep) {
-    setCell(5, 8, Block);  // x 160..191, y 256..287: on the left just above the ball
-    placeBall(190, 288);
-    gameState.hover = 1;
-    gameState.kick = -50;
-    armCue();
-    // Right steps to 191; the kick's step (-1, -1) is refused by the Block, but the Block on the
-    // left with Right held throws the ball to 211 with kick +100; the rightward step follows.
-    EXPECT_EQ(substep({VK_SPACE, VK_RIGHT}, {Still, Still}), (Pixel{22, -1}));
-    EXPECT_EQ(gameState.kick, 99);
-    EXPECT_EQ(audio.played, std::vector{resource::WallKickWave});
 }
 
 }  // namespace

@@ -102,7 +102,7 @@ LineMeaning parseKeyScriptLine(std::string_view text, KeyScriptLine& line, std::
     return wellFormed ? LineMeaning::Polls : LineMeaning::Malformed;
 }
 
-std::string formatKeyScriptLine(const KeyScriptLine& line) {
+std::string formatKeys(const KeyScriptLine& line) {
     std::string keys;
     for (std::size_t i = 0; i < GameKeys.size(); ++i) {
         const auto bit = static_cast<std::uint8_t>(1u << i);
@@ -114,7 +114,11 @@ std::string formatKeyScriptLine(const KeyScriptLine& line) {
             }
         }
     }
-    return std::to_string(line.count) + ' ' + (keys.empty() ? "-" : keys);
+    return keys.empty() ? "-" : keys;
+}
+
+std::string formatKeyScriptLine(const KeyScriptLine& line) {
+    return std::to_string(line.count) + ' ' + formatKeys(line);
 }
 
 platform::KeyReport reportedKeys(const KeyScriptLine& line) {

@@ -39,6 +39,8 @@ bool parseStageLine(std::string_view text, std::int32_t& stage, std::string& pro
 
 // The text of a line, without its newline: "3 Left+Space*".
 std::string formatKeyScriptLine(const KeyScriptLine& line);
+// Its keys alone: "Left+Space*", "-" for none.
+std::string formatKeys(const KeyScriptLine& line);
 
 // The keys the line reports down at each of its polls (held and tapped alike).
 platform::KeyReport reportedKeys(const KeyScriptLine& line);

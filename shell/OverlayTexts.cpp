@@ -53,31 +53,38 @@ OverlayPanel pausedPanel(const ShownKeys& keys) {
                                keys)}};
 }
 
-OverlayPanel helpPanel(const ShownKeys& keys, std::int32_t furthestStage) {
+OverlayPanel helpPanel(const ShownKeys& keys, std::int32_t furthestStage,
+                       const platform::OverlayColumn& bests) {
     ShownKeys withStage = keys;
     withStage["Stage"] = std::to_string(furthestStage);
-    return {
+    OverlayPanel help{
         .place = OverlayPlace::Middle,
         .linesTall = 26,
         .columns = {
-            column(
-                {"Keys: {Help} again to go on",
-                 "{Enter}, {Space} or an arrow: leave the title or a card",
-                 "Arrows ({Left}, {Right}, {Up}, {Down}): nudge the ball",
-                 "An arrow held against a wall: kick off it", "{Space} held: hover",
-                 "{Escape}: quit during play", "{Pause}: pause", "{Mute}: sound off and on",
-                 "{VolumeDown}, {VolumeUp}: quieter, louder", "Alt+Enter: full screen or a window",
-                 "Gamepad: D-pad or left stick: arrows,", "A: Space, B or Start: Enter,",
-                 "Back: Escape, Y: pause", "Furthest stage reached: {Stage} (--continue)"},
-                withStage),
+            column({"Keys: {Help} again to go on",
+                    "{Enter}, {Space} or an arrow: leave the title or a card",
+                    "Arrows ({Left}, {Right}, {Up}, {Down}): nudge the ball",
+                    "An arrow held against a wall: kick off it", "{Space} held: hover",
+                    "{Escape}: quit during play", "{Pause}: pause", "{Mute}: sound off and on",
+                    "{VolumeDown}, {VolumeUp}: quieter, louder",
+                    "{Timer}: the timer, {KeysShown}: the keys pressed",
+                    "Alt+Enter: full screen or a window", "Gamepad: D-pad or left stick: arrows,",
+                    "A: Space, B or Start: Enter,", "Back: Escape, Y: pause",
+                    "Furthest stage reached: {Stage} (--continue)"},
+                   withStage),
             column({"조작키: 계속하려면 {Help}", "{Enter}, {Space}, 화살표: 타이틀과 카드 넘기기",
                     "화살표 ({Left}, {Right}, {Up}, {Down}): 공 밀기",
                     "벽에 대고 화살표를 누르고 있으면: 벽 차기", "{Space} 누르고 있기: 떠 있기",
                     "{Escape}: 게임 중에 끝내기", "{Pause}: 일시 정지", "{Mute}: 소리 끄기와 켜기",
-                    "{VolumeDown}, {VolumeUp}: 소리 작게, 크게", "Alt+Enter: 전체 화면과 창",
+                    "{VolumeDown}, {VolumeUp}: 소리 작게, 크게",
+                    "{Timer}: 시간 표시, {KeysShown}: 조작키 표시", "Alt+Enter: 전체 화면과 창",
                     "게임패드: 십자키와 왼쪽 스틱: 화살표,", "A: Space, B와 Start: Enter,",
                     "Back: Escape, Y: 일시 정지", "가장 멀리 간 스테이지: {Stage} (--continue)"},
                    withStage)}};
+    if (!bests.empty()) {
+        help.columns.push_back(bests);
+    }
+    return help;
 }
 
 OverlayPanel volumePanel(int volume, bool muted) {
@@ -93,4 +100,9 @@ OverlayPanel titleHintPanel(const ShownKeys& keys) {
             .columns = {column({"{Enter}, {Space} or an arrow: start    {Help}: keys",
                                 "{Enter}, {Space}, 화살표: 시작    {Help}: 조작키"},
                                keys)}};
+}
+
+platform::OverlayColumn linesWithKeys(std::initializer_list<std::string_view> lines,
+                                      const ShownKeys& keys) {
+    return column(lines, keys);
 }

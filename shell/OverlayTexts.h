@@ -2,6 +2,7 @@
 // The words the player's layer shows over the picture, in English and in Korean, with the keys
 // named as the player presses them.
 #include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <string_view>
@@ -15,9 +16,14 @@ using ShownKeys = std::map<std::string, std::string, std::less<>>;
 
 // "Paused" and how to go on.
 platform::OverlayPanel pausedPanel(const ShownKeys& keys);
-// The keys of the game, of the player's layer and of the gamepad, and the furthest stage reached.
-platform::OverlayPanel helpPanel(const ShownKeys& keys, std::int32_t furthestStage);
+// The keys of the game, of the player's layer and of the gamepad, the furthest stage reached and,
+// beside them, the personal bests (see bestsColumn).
+platform::OverlayPanel helpPanel(const ShownKeys& keys, std::int32_t furthestStage,
+                                 const platform::OverlayColumn& bests = {});
 // The volume from 0 to 100, or that the sound is off.
 platform::OverlayPanel volumePanel(int volume, bool muted);
 // The keys that start the game, and the help's key.
 platform::OverlayPanel titleHintPanel(const ShownKeys& keys);
+// Lines with each "{Name}" replaced by the keys that give Name, as the panels above name them.
+platform::OverlayColumn linesWithKeys(std::initializer_list<std::string_view> lines,
+                                      const ShownKeys& keys);

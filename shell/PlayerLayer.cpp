@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "shell/KeysShownPanel.h"
+#include "shell/PlaybackTexts.h"
+
 using platform::PlayerAction;
 
 PlayerLayer::PlayerLayer(PlayerLayerSetUp setUp, platform::Clock& clock)
@@ -10,7 +13,8 @@ PlayerLayer::PlayerLayer(PlayerLayerSetUp setUp, platform::Clock& clock)
       clock_(clock),
       volume_(setUp_.volume),
       muted_(setUp_.muted),
-      furthestStage_(setUp_.furthestStage) {}
+      furthestStage_(setUp_.furthestStage),
+      timerShown_(setUp_.timerShown) {}
 
 void PlayerLayer::act(PlayerAction action) {
     const bool wasHolding = holding();
@@ -37,7 +41,17 @@ void PlayerLayer::act(PlayerAction action) {
         case PlayerAction::VolumeUp:
             stepVolume(VolumeStep);
             break;
+        case PlayerAction::Timer:
+            timerShown_ = !timerShown_;
+            break;
+        case PlayerAction::KeysShown:
+            keysShown_ = !keysShown_;
+            break;
         case PlayerAction::None:
+        case PlayerAction::Step:  // the playback's own: see PlaybackControl
+        case PlayerAction::Slower:
+        case PlayerAction::Faster:
+        case PlayerAction::NextStage:
             return;
     }
     changed(wasHolding);
@@ -72,9 +86,11 @@ void PlayerLayer::presenting() {
 }
 
 void PlayerLayer::tick() {
-    if (volumeShownUntil_ && clock_.nowNs() >= *volumeShownUntil_) {
-        volumeShownUntil_.reset();
-        redrawDue_ = true;
+    for (std::optional<std::uint64_t>* until : {&volumeShownUntil_, &splitShownUntil_}) {
+        if (*until && clock_.nowNs() >= **until) {
+            until->reset();
+            redrawDue_ = true;
+        }
     }
     if (volumeDue_ && setUp_.setVolume) {
         setUp_.setVolume(muted_ ? 0 : volume_);
@@ -90,19 +106,69 @@ void PlayerLayer::reachedStage(std::int32_t stage) {
     furthestStage_ = std::max(furthestStage_, stage);
 }
 
+void PlayerLayer::polled(const platform::KeyReport& reported, const platform::KeyReport& tapped) {
+    const KeyScriptLine line = linePolled(reported, tapped);
+    // Between the pictures of a screen that waits for a key, shown at the next tick.
+    redrawDue_ = redrawDue_ || (keysShown_ && line != keysPolled_);
+    keysPolled_ = line;
+}
+
+void PlayerLayer::showTimer(platform::OverlayPanel timer) {
+    timer_ = std::move(timer);
+}
+
+void PlayerLayer::showSplit(platform::OverlayPanel split) {
+    split_ = std::move(split);
+    splitShownUntil_ = clock_.nowNs() + SplitShownNs;
+    redrawDue_ = true;
+}
+
+void PlayerLayer::showResults(platform::OverlayPanel results) {
+    results_ = std::move(results);
+    redrawDue_ = true;
+}
+
+void PlayerLayer::showPlayback(platform::OverlayPanel progress) {
+    progress_ = std::move(progress);
+    redrawDue_ = true;
+}
+
+void PlayerLayer::showGhost(std::optional<platform::OverlayGhost> ghost) {
+    ghost_ = std::move(ghost);
+}
+
 platform::Overlay PlayerLayer::overlay() const {
     platform::Overlay shown;
+    shown.ghost = ghost_;
+    if (timerShown_ && timer_) {
+        shown.panels.push_back(*timer_);
+    }
+    if (splitShownUntil_ && split_) {
+        shown.panels.push_back(*split_);
+    }
+    if (keysShown_) {
+        shown.panels.push_back(keysShownPanel(keysPolled_));
+    }
+    if (results_) {
+        shown.panels.push_back(*results_);
+    }
+    if (progress_) {
+        shown.panels.push_back(*progress_);
+    }
     if (presents_ == 1 && !holding()) {
-        shown.push_back(titleHintPanel(setUp_.keys));
+        shown.panels.push_back(titleHintPanel(setUp_.keys));
     }
     if (paused_) {
-        shown.push_back(pausedPanel(setUp_.keys));
+        shown.panels.push_back(pausedPanel(setUp_.keys));
     }
     if (helpShown_) {
-        shown.push_back(helpPanel(setUp_.keys, furthestStage_));
+        shown.panels.push_back(helpPanel(setUp_.keys, furthestStage_, setUp_.bests));
+        if (progress_) {
+            shown.panels.push_back(playbackKeysPanel(setUp_.keys));
+        }
     }
     if (volumeShownUntil_) {
-        shown.push_back(volumePanel(volume_, muted_));
+        shown.panels.push_back(volumePanel(volume_, muted_));
     }
     return shown;
 }

@@ -4,6 +4,7 @@
 #include <SDL_ttf.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <string>
@@ -21,6 +22,10 @@ constexpr Uint8 BoxAlpha = 200;
 constexpr int SmallestPixels = 6;
 // Fonts kept at most; more sizes than this come from a window resized again and again.
 constexpr std::size_t MostFonts = 16;
+// The ghost: a pale ball, a little larger than the game's, and its trail fading out behind it.
+constexpr SDL_Color GhostColour{170, 220, 255, 150};
+constexpr double GhostBallRadius = 3.5;
+constexpr double GhostTrailHalfSide = 1.5;
 
 struct Extent {
     int width = 0;
@@ -121,6 +126,18 @@ SDL_Rect placed(const OverlayPanel& panel, const Layout& layout, const RECT& pic
             box.x = picture.right - margin - box.w;
             box.y = picture.top + margin;
             break;
+        case OverlayPlace::TopLeft:
+            box.x = picture.left + margin;
+            box.y = picture.top + margin;
+            break;
+        case OverlayPlace::Top:
+            box.x = middleX;
+            box.y = picture.top + margin;
+            break;
+        case OverlayPlace::BottomLeft:
+            box.x = picture.left + margin;
+            box.y = picture.bottom - margin - box.h;
+            break;
     }
     return box;
 }
@@ -158,6 +175,54 @@ void drawPanel(SDL_Renderer* renderer, const OverlayPanel& panel, const Layout& 
     }
 }
 
+// A game pixel's place in the renderer's pixels.
+struct GamePixels {
+    const RECT& picture;
+    double scale;
+
+    double x(std::int32_t gameX) const { return picture.left + (gameX + 0.5) * scale; }
+    double y(std::int32_t gameY) const { return picture.top + (gameY + 0.5) * scale; }
+};
+
+void fillSquare(SDL_Renderer* renderer, double x, double y, double half) {
+    const SDL_FRect square{static_cast<float>(x - half), static_cast<float>(y - half),
+                           static_cast<float>(2 * half), static_cast<float>(2 * half)};
+    SDL_RenderFillRectF(renderer, &square);
+}
+
+// A disc, row by row.
+void fillDisc(SDL_Renderer* renderer, double x, double y, double radius) {
+    const int rows = std::max(1, static_cast<int>(radius * 2));
+    for (int row = 0; row < rows; ++row) {
+        const double dy = (row + 0.5) / rows * 2 * radius - radius;
+        const double half = std::sqrt(std::max(0.0, radius * radius - dy * dy));
+        const SDL_FRect line{static_cast<float>(x - half), static_cast<float>(y + dy - 0.5),
+                             static_cast<float>(2 * half), 1.0F};
+        SDL_RenderFillRectF(renderer, &line);
+    }
+}
+
+void drawGhost(SDL_Renderer* renderer, const OverlayGhost& ghost, const RECT& picture) {
+    const GamePixels at{picture, (picture.right - picture.left) / 640.0};
+    // A ball beyond the picture's edge stays off the bars around it.
+    const SDL_Rect within{picture.left, picture.top, picture.right - picture.left,
+                          picture.bottom - picture.top};
+    SDL_RenderSetClipRect(renderer, &within);
+    SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
+    const auto points = static_cast<double>(ghost.trail.size() + 1);
+    for (std::size_t i = ghost.trail.size(); i-- > 0;) {
+        const auto fade = 1.0 - static_cast<double>(i + 1) / points;
+        SDL_SetRenderDrawColor(renderer, GhostColour.r, GhostColour.g, GhostColour.b,
+                               static_cast<Uint8>(GhostColour.a * fade));
+        const OverlayPoint& point = ghost.trail[i];
+        fillSquare(renderer, at.x(point.x), at.y(point.y), GhostTrailHalfSide * at.scale);
+    }
+    SDL_SetRenderDrawColor(renderer, GhostColour.r, GhostColour.g, GhostColour.b, GhostColour.a);
+    fillDisc(renderer, at.x(ghost.ball.x), at.y(ghost.ball.y), GhostBallRadius * at.scale);
+    SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_NONE);
+    SDL_RenderSetClipRect(renderer, nullptr);
+}
+
 }  // namespace
 
 int overlayFontFor(const std::string& line) {
@@ -173,7 +238,11 @@ bool OverlayPainter::paint(SDL_Renderer* renderer, const RECT& picture, const Ov
     const int pictureWidth = picture.right - picture.left;
     const int pictureHeight = picture.bottom - picture.top;
     bool drew = false;
-    for (const OverlayPanel& panel : overlay) {
+    if (overlay.ghost) {
+        drawGhost(renderer, *overlay.ghost, picture);
+        drew = true;
+    }
+    for (const OverlayPanel& panel : overlay.panels) {
         // Sized by the picture's height, then made smaller where the panel would not fit.
         Layout layout =
             layOut(panel, std::max(SmallestPixels, pictureHeight / panel.linesTall), fontFor);

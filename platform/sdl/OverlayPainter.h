@@ -2,6 +2,8 @@
 // Draws an overlay over the picture in a window's renderer: each panel a dark translucent box
 // with its lines in white, the text made at the size it is shown, so that it stays sharp at
 // every scale. Lines with Hangul use the built-in Hangul font, the others the built-in Latin one.
+// A ghost is a pale translucent ball with a fading trail, at its game pixels scaled as the
+// picture is, under the panels.
 #include <map>
 #include <string>
 #include <utility>

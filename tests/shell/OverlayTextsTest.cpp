@@ -9,7 +9,9 @@
 #include "assets/ResourceIds.h"
 #include "assets/ResourceTable.h"
 #include "platform/sdl/OverlayPainter.h"
+#include "shell/KeysShownPanel.h"
 #include "shell/OverlayTexts.h"
+#include "shell/TimerTexts.h"
 
 namespace {
 
@@ -29,10 +31,17 @@ std::vector<char32_t> codePoints(const std::string& line) {
     return points;
 }
 
-platform::Overlay everyPanel() {
+std::vector<platform::OverlayPanel> everyPanel() {
     const ShownKeys keys;
-    return {pausedPanel(keys), helpPanel(keys, 20), volumePanel(50, false), volumePanel(0, true),
-            titleHintPanel(keys)};
+    return {pausedPanel(keys),
+            helpPanel(keys, 20),
+            volumePanel(50, false),
+            volumePanel(0, true),
+            titleHintPanel(keys),
+            keysShownPanel({}),
+            timerPanel(3, "0:01.00", "0:09.50"),
+            splitPanel(3, "0:01.00", AgainstBest{"-0:00.20", true}),
+            resultsPanel({{1, "0:01.00"}}, "0:01.00", "0:00.90")};
 }
 
 TEST(OverlayPainter, TheBuiltInFontsHaveEveryCharacterShown) {

@@ -7,6 +7,7 @@
 
 #include "shell/PlayerLayer.h"
 #include "shell/WindowPlacement.h"
+#include "winapi/VirtualKeyCodes.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ class PlayerLayerTest : public ::testing::Test {
     }
     static std::vector<OverlayPlace> places(const PlayerLayer& layer) {
         std::vector<OverlayPlace> shown;
-        for (const platform::OverlayPanel& panel : layer.overlay()) {
+        for (const platform::OverlayPanel& panel : layer.overlay().panels) {
             shown.push_back(panel.place);
         }
         return shown;
@@ -46,7 +47,7 @@ TEST_F(PlayerLayerTest, PauseHelpAndALostFocusHoldTheGame) {
     layer.tick();
     EXPECT_EQ(redraws, 1) << "the panel shown over a still picture too, at the next tick";
     EXPECT_EQ(places(layer), std::vector{OverlayPlace::Middle});
-    EXPECT_NE(layer.overlay()[0].columns[0][0].find("P / Pause"), std::string::npos);
+    EXPECT_NE(layer.overlay().panels[0].columns[0][0].find("P / Pause"), std::string::npos);
     layer.act(PlayerAction::FocusLost);
     EXPECT_TRUE(layer.holding()) << "a lost focus never goes on";
     layer.act(PlayerAction::Pause);
@@ -55,7 +56,7 @@ TEST_F(PlayerLayerTest, PauseHelpAndALostFocusHoldTheGame) {
     layer.act(PlayerAction::Help);
     EXPECT_TRUE(layer.holding());
     EXPECT_EQ(places(layer), std::vector{OverlayPlace::Middle});
-    EXPECT_NE(layer.overlay()[0].columns[1].back().find("3"), std::string::npos)
+    EXPECT_NE(layer.overlay().panels[0].columns[1].back().find("3"), std::string::npos)
         << "the furthest stage, in Korean too";
     layer.act(PlayerAction::Pause);
     EXPECT_FALSE(layer.holding()) << "pause leaves the help";
@@ -113,7 +114,7 @@ TEST_F(PlayerLayerTest, VolumeStepsWithinItsRangeAndShowsForAWhile) {
     EXPECT_FALSE(layer.holding()) << "the volume never holds the game";
 
     EXPECT_EQ(places(layer), std::vector{OverlayPlace::TopRight});
-    EXPECT_NE(layer.overlay()[0].columns[0][0].find("0 %"), std::string::npos);
+    EXPECT_NE(layer.overlay().panels[0].columns[0][0].find("0 %"), std::string::npos);
     const int before = redraws;
     clock.advanceNs(PlayerLayer::VolumeShownNs - 1);
     layer.tick();
@@ -123,7 +124,7 @@ TEST_F(PlayerLayerTest, VolumeStepsWithinItsRangeAndShowsForAWhile) {
     EXPECT_TRUE(layer.overlay().empty());
     EXPECT_EQ(redraws, before + 1) << "the level taken away from a still picture too";
     layer.act(PlayerAction::Mute);
-    EXPECT_NE(layer.overlay()[0].columns[0][0].find("Sound off"), std::string::npos);
+    EXPECT_NE(layer.overlay().panels[0].columns[0][0].find("Sound off"), std::string::npos);
 }
 
 TEST_F(PlayerLayerTest, TheTitlesHintLiesOverTheFirstPictureOnly) {
@@ -131,7 +132,7 @@ TEST_F(PlayerLayerTest, TheTitlesHintLiesOverTheFirstPictureOnly) {
     EXPECT_TRUE(layer.overlay().empty()) << "before any picture";
     layer.presenting();
     EXPECT_EQ(places(layer), std::vector{OverlayPlace::Bottom});
-    EXPECT_NE(layer.overlay()[0].columns[0][1].find("화살표"), std::string::npos);
+    EXPECT_NE(layer.overlay().panels[0].columns[0][1].find("화살표"), std::string::npos);
     layer.act(PlayerAction::Pause);
     EXPECT_EQ(places(layer), std::vector{OverlayPlace::Middle}) << "not under the pause";
     layer.act(PlayerAction::Pause);
@@ -141,6 +142,44 @@ TEST_F(PlayerLayerTest, TheTitlesHintLiesOverTheFirstPictureOnly) {
     EXPECT_EQ(layer.furthestStage(), 3);
     layer.reachedStage(8);
     EXPECT_EQ(layer.furthestStage(), 8);
+}
+
+// The run's panels: the timer while it is toggled on, a split for a while, the keys shown as the
+// latest poll reported them (redrawn at the next tick when they change), the ghost under them.
+TEST_F(PlayerLayerTest, TheRunIsShownAsThePlayerToggledIt) {
+    PlayerLayer layer = make();
+    const platform::OverlayPanel timer{.place = OverlayPlace::TopLeft, .columns = {{"0:01.00"}}};
+    layer.showTimer(timer);
+    EXPECT_TRUE(layer.overlay().empty()) << "the timer starts off unless the settings say";
+    layer.act(PlayerAction::Timer);
+    EXPECT_TRUE(layer.timerShown());
+    EXPECT_EQ(places(layer), std::vector{OverlayPlace::TopLeft});
+
+    layer.showSplit({.place = OverlayPlace::Top});
+    layer.showGhost(platform::OverlayGhost{.ball = {100, 200}});
+    EXPECT_EQ(places(layer), (std::vector{OverlayPlace::TopLeft, OverlayPlace::Top}));
+    EXPECT_EQ(layer.overlay().ghost->ball, (platform::OverlayPoint{100, 200}));
+    clock.advanceNs(PlayerLayer::SplitShownNs);
+    layer.tick();
+    EXPECT_EQ(places(layer), std::vector{OverlayPlace::TopLeft}) << "the split has gone";
+
+    layer.act(PlayerAction::Timer);
+    layer.act(PlayerAction::KeysShown);
+    layer.tick();
+    const int before = redraws;
+    platform::KeyReport reported{};
+    reported[VK_LEFT] = true;
+    reported[VK_SPACE] = true;
+    platform::KeyReport tapped{};
+    tapped[VK_SPACE] = true;
+    layer.polled(reported, tapped);
+    layer.polled(reported, tapped);
+    layer.tick();
+    EXPECT_EQ(redraws, before + 1) << "redrawn once for the change";
+    ASSERT_EQ(places(layer), std::vector{OverlayPlace::BottomLeft});
+    EXPECT_NE(layer.overlay().panels[0].columns[0][0].find(": Space*+Left"), std::string::npos);
+    layer.polled({}, {});
+    EXPECT_NE(layer.overlay().panels[0].columns[0][0].find(": -"), std::string::npos);
 }
 
 TEST(WindowPlacement, AKeptWindowIsFittedOntoTheNearestScreen) {

@@ -18,6 +18,12 @@ const PlayerKeyBindings& defaultKeys() {
         {PlayerAction::Mute, {SDL_SCANCODE_M}},
         {PlayerAction::VolumeDown, {SDL_SCANCODE_MINUS, SDL_SCANCODE_KP_MINUS}},
         {PlayerAction::VolumeUp, {SDL_SCANCODE_EQUALS, SDL_SCANCODE_KP_PLUS}},
+        {PlayerAction::Timer, {SDL_SCANCODE_T}},
+        {PlayerAction::KeysShown, {SDL_SCANCODE_K}},
+        {PlayerAction::Step, {SDL_SCANCODE_PERIOD}},
+        {PlayerAction::Slower, {SDL_SCANCODE_LEFTBRACKET}},
+        {PlayerAction::Faster, {SDL_SCANCODE_RIGHTBRACKET}},
+        {PlayerAction::NextStage, {SDL_SCANCODE_N}},
     };
     return defaults;
 }

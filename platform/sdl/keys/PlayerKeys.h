@@ -1,7 +1,9 @@
 #pragma once
-// The player's own keys, beside the game's: pause, help and the volume. They act around the game
-// and never reach it. Each has default keys that the settings may replace; a key that gives one
-// of the game's seven keys, by its own place or by the settings' bindings, stays the game's.
+// The player's own keys, beside the game's: pause, help, the volume, the timer, the keys shown and
+// the steering of a recording played back.
+// They act around the game and never reach it. Each has default keys that the settings may replace;
+// a key that gives one of the game's seven keys, by its own place or by the settings' bindings,
+// stays the game's.
 #include <array>
 #include <map>
 #include <string>
@@ -10,19 +12,40 @@
 
 namespace platform {
 
-enum class PlayerAction { None, Pause, Help, Mute, VolumeDown, VolumeUp, FocusLost };
+enum class PlayerAction {
+    None,
+    Pause,
+    Help,
+    Mute,
+    VolumeDown,
+    VolumeUp,
+    FocusLost,
+    Timer,
+    KeysShown,
+    // Steering a recording played back: ignored otherwise.
+    Step,
+    Slower,
+    Faster,
+    NextStage
+};
 
 struct PlayerKey {
     std::string_view name;  // as the settings file's [keys] names it
     PlayerAction action;
 };
 
-inline constexpr std::array<PlayerKey, 5> PlayerKeys = {{
+inline constexpr std::array<PlayerKey, 11> PlayerKeys = {{
     {"Pause", PlayerAction::Pause},
     {"Help", PlayerAction::Help},
     {"Mute", PlayerAction::Mute},
     {"VolumeDown", PlayerAction::VolumeDown},
     {"VolumeUp", PlayerAction::VolumeUp},
+    {"Timer", PlayerAction::Timer},
+    {"KeysShown", PlayerAction::KeysShown},
+    {"Step", PlayerAction::Step},
+    {"Slower", PlayerAction::Slower},
+    {"Faster", PlayerAction::Faster},
+    {"NextStage", PlayerAction::NextStage},
 }};
 
 // The action of the player's key with that name; None for any other name.

@@ -1,0 +1,63 @@
+#include "shell/TimerTexts.h"
+
+namespace {
+
+using platform::OverlayColumn;
+using platform::OverlayPanel;
+using platform::OverlayPlace;
+
+std::string stageNamed(std::int32_t stage) {
+    return "Stage " + std::to_string(stage);
+}
+
+}  // namespace
+
+OverlayPanel timerPanel(std::int32_t stage, const std::string& stageTime,
+                        const std::string& runTime) {
+    return {.place = OverlayPlace::TopLeft,
+            .linesTall = 24,
+            .columns = {{stageNamed(stage), "Run"}, {stageTime, runTime}}};
+}
+
+OverlayPanel splitPanel(std::int32_t stage, const std::string& time,
+                        const std::optional<AgainstBest>& best) {
+    std::string line = stageNamed(stage) + " cleared: " + time;
+    if (best) {
+        line += "   " + best->difference + (best->ahead ? " ahead" : " behind");
+    } else {
+        line += "   first time";
+    }
+    return {.place = OverlayPlace::Top, .linesTall = 20, .columns = {{line}}};
+}
+
+OverlayPanel resultsPanel(const std::vector<StageTime>& stages, const std::string& total,
+                          const std::string& sumOfBest) {
+    OverlayColumn names{"Results"};
+    OverlayColumn times{""};
+    for (const StageTime& each : stages) {
+        names.push_back(stageNamed(each.stage));
+        times.push_back(each.time);
+    }
+    names.insert(names.end(), {"Total", "Sum of best"});
+    times.insert(times.end(), {total, sumOfBest});
+    return {.place = OverlayPlace::Middle, .linesTall = 30, .columns = {names, times}};
+}
+
+OverlayColumn bestsColumn(const std::vector<StageTime>& stages,
+                          const std::optional<std::string>& bestGame,
+                          const std::optional<std::string>& sumOfBest) {
+    if (stages.empty() && !bestGame) {
+        return {};
+    }
+    OverlayColumn lines{"Personal bests"};
+    for (const StageTime& each : stages) {
+        lines.push_back(stageNamed(each.stage) + ": " + each.time);
+    }
+    if (bestGame) {
+        lines.push_back("Best game: " + *bestGame);
+    }
+    if (sumOfBest) {
+        lines.push_back("Sum of best: " + *sumOfBest);
+    }
+    return lines;
+}

@@ -14,6 +14,8 @@ constexpr std::string_view Keys =
     "  P or Pause                pause and go on (losing the window's focus pauses too)\n"
     "  F1                        the keys, over the game, which waits meanwhile\n"
     "  M, - and +                sound off and on, quieter, louder (the keypad's too)\n"
+    "  T                         the timer: the stage's time and the run's, in the game's own time\n"
+    "  K                         the game's keys as each poll reads them\n"
     "A gamepad plays too: D-pad or left stick as the arrows, A as Space, B and Start as Enter,\n"
     "Back as Escape, Y pauses.\n"
     "\n"
@@ -50,6 +52,10 @@ CommandLineResult readGameCommandLine(int argc, const char* const* argv, GameOpt
                  text(options.scripted.recordPath)},
                 {"playback", "FILE", "play the key script in FILE instead of the keyboard",
                  text(options.scripted.playbackPath)},
+                {"ghost", "FILE",
+                 "race the key script in FILE, its ball drawn over the game (best: the best game "
+                 "kept)",
+                 text(options.ghost)},
             },
         .takeWord = {}};
     return readCommandLine(argc, argv, program);

@@ -97,6 +97,7 @@ PlayerLayerSetUp playerLayerSetUp(const Preferences& preferences, const Settings
             .muted = preferences.muted,
             .furthestStage = preferences.furthestStage,
             .keys = shownKeys(settings),
+            .timerShown = preferences.timerShown,
             .redraw =
                 [&windows] {
                     if (windows.shown != nullptr) {
@@ -196,7 +197,8 @@ class Desktop {
   private:
     RunState now() const {
         return RunState{windows_.desktop != nullptr ? windows_.desktop->choice() : window_,
-                        layer_.volume(), layer_.muted(), layer_.furthestStage()};
+                        layer_.volume(), layer_.muted(), layer_.furthestStage(),
+                        layer_.timerShown()};
     }
     // Waits for the window's messages until `ms` have gone; false once the window is closed.
     bool awaitEvents(std::uint32_t ms);
@@ -217,7 +219,7 @@ class Desktop {
     const WindowChoice window_ = fittedOnScreens(
         preferences_.window, platform::usableMonitorAreas(), ScreenWidth, ScreenHeight);
     const RunState started_{window_, preferences_.volume, preferences_.muted,
-                            preferences_.furthestStage};
+                            preferences_.furthestStage, preferences_.timerShown};
     SettingsKeeper keeper_{
         setUp_.settings,
         [this] { return settingsAfter(setUp_.settings.settings, started_, now()); }, clock_};

@@ -134,7 +134,7 @@ TEST(Preferences, TheSoundAsThePlayerSetItAndTheFurthestStageAreKept) {
     GameOptions options;
     options.volume = 90;  // for this run only
     const Preferences run = preferencesFor(file, options);
-    const RunState started{run.window, run.volume, run.muted, run.furthestStage};
+    const RunState started{run.window, run.volume, run.muted, run.furthestStage, run.timerShown};
     EXPECT_EQ(settingsAfter(file, started, started), file);
 
     RunState later = started;
@@ -149,6 +149,24 @@ TEST(Preferences, TheSoundAsThePlayerSetItAndTheFurthestStageAreKept) {
     later.muted = true;
     EXPECT_EQ(settingsAfter(file, started, later).volume, 90);
     EXPECT_TRUE(settingsAfter(file, started, later).muted);
+    later.timerShown = true;
+    EXPECT_TRUE(settingsAfter(file, started, later).timerShown) << "the timer toggled on";
+}
+
+TEST(Preferences, AGhostIsAScriptOrTheBestGame) {
+    Settings file;
+    GameOptions options;
+    EXPECT_FALSE(preferencesFor(file, options).ghostBest);
+    file.ghostBest = true;
+    EXPECT_TRUE(preferencesFor(file, options).ghostBest) << "the settings' default";
+    options.ghost = "run.keys";
+    const Preferences script = preferencesFor(file, options);
+    EXPECT_FALSE(script.ghostBest) << "the command line's script instead";
+    EXPECT_EQ(script.ghostPath, "run.keys");
+    file.ghostBest = false;
+    options.ghost = "best";
+    EXPECT_TRUE(preferencesFor(file, options).ghostBest);
+    EXPECT_FALSE(preferencesFor(file, options).ghostPath);
 }
 
 TEST(Preferences, ContinueStartsAtTheFurthestStageUnlessAStageIsGiven) {

@@ -154,6 +154,10 @@ std::string sameFileClash(
     return {};
 }
 
+std::string_view projectVersion() {
+    return TB_VERSION;
+}
+
 std::string versionText(std::string_view programName) {
     return std::string(programName) + " " + TB_VERSION + "\n" + LicenceLine + "\n" +
            platform::sdlVersions() + "\n";

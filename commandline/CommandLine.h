@@ -52,6 +52,9 @@ std::function<bool(std::string_view, std::string&)> atMostOneWord(std::optional<
 std::string sameFileClash(
     std::initializer_list<std::pair<std::string_view, std::string_view>> optionPaths);
 
+// The project's version, as --version gives it: "1.0.0".
+std::string_view projectVersion();
+
 // "NAME VERSION", the licence, and the SDL versions the program was built with and runs on, one
 // a line.
 std::string versionText(std::string_view programName);

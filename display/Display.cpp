@@ -1,5 +1,7 @@
 #include "display/Display.h"
 
+#include <utility>
+
 #include "display/device/DisplayCodes.h"
 #include "display/device/FrontBuffer.h"
 #include "display/device/PixelDevice.h"
@@ -9,6 +11,12 @@
 #include "platform/seams/Window.h"
 
 Display* display = nullptr;
+
+namespace {
+
+std::function<void()> presentObserver;
+
+}  // namespace
 
 Display::~Display() {
     releaseAll();
@@ -64,12 +72,19 @@ HRESULT Display::refreshBounds() {
     return S_OK;
 }
 
+std::function<void()> observePresents(std::function<void()> observer) {
+    return std::exchange(presentObserver, std::move(observer));
+}
+
 HRESULT Display::present() {
     if (frontBuffer == nullptr || backBuffer == nullptr) {
         return E_POINTER;
     }
     platform::Clock& clock = platform::clock();
     pacer_.waitForNextTick(clock);
+    if (presentObserver) {
+        presentObserver();
+    }
     const HRESULT shown = frontBuffer->present(*backBuffer);
     // Where a retrace shows the picture at the tick, the pause after a present starts there; the
     // time our present took to put the picture up is counted against that pause.

@@ -89,3 +89,7 @@ class Display {
 
 // The one Display; null until start-up makes it.
 extern Display* display;
+
+// Called in every present once its tick has come, before the picture is shown: for counting the
+// game's own time. Empty by default; gives back the observer it replaces.
+std::function<void()> observePresents(std::function<void()> observer);

@@ -6,10 +6,14 @@
 namespace {
 
 int firstWriteError = 0;
+bool linesWritten = true;
 
 }  // namespace
 
 void writeConsoleLine(std::string_view line) {
+    if (!linesWritten) {
+        return;
+    }
     const bool written = std::fwrite(line.data(), 1, line.size(), stdout) == line.size() &&
                          std::fputc('\n', stdout) != EOF && std::fflush(stdout) == 0;
     if (!written) {
@@ -19,6 +23,10 @@ void writeConsoleLine(std::string_view line) {
         // Later lines try again.
         std::clearerr(stdout);
     }
+}
+
+void enableConsoleLines(bool enabled) {
+    linesWritten = enabled;
 }
 
 int consoleWriteError() {

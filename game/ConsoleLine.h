@@ -6,6 +6,10 @@
 
 void writeConsoleLine(std::string_view line);
 
+// Whether console lines are written at all; they are until told otherwise. A game replayed off
+// screen beside the one being played (a ghost, a record) must not add lines to its console.
+void enableConsoleLines(bool enabled);
+
 // 0, or the errno of the first console line that could not be written since the last forget.
 int consoleWriteError();
 void forgetConsoleWriteError();

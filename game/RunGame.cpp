@@ -29,6 +29,7 @@ constexpr int SubstepsPerFrame = 4;
 constexpr std::uint32_t FramePauseMs = 10;
 
 std::function<void()> substepObserver;
+std::function<void()> stageStartObserver;
 
 // The two pictures play draws from, made once the title is over and released with the game.
 class PlaySurfaces {
@@ -72,6 +73,9 @@ bool playFrames() {
 void startStage() {
     gameState.stageCleared = 0;
     writeConsoleLine("stage" + std::to_string(gameState.stage));
+    if (stageStartObserver) {
+        stageStartObserver();
+    }
     showStageCard();
     loadStage(gameState.stage);
     resetTrail();
@@ -124,8 +128,12 @@ FrameEnd playFrame() {
     return stageOver() ? FrameEnd::StageOver : FrameEnd::Playing;
 }
 
-void observeSubsteps(std::function<void()> observer) {
-    substepObserver = std::move(observer);
+std::function<void()> observeSubsteps(std::function<void()> observer) {
+    return std::exchange(substepObserver, std::move(observer));
+}
+
+std::function<void()> observeStageStarts(std::function<void()> observer) {
+    return std::exchange(stageStartObserver, std::move(observer));
 }
 
 GameEnd runGame(std::int32_t firstPlayed) {

@@ -42,5 +42,10 @@ FrameEnd playFrame();
 // the frame's pump, cue gate and pause change nothing that play decides.
 bool playSubstep();
 
-// Called after every substep's stepBall and drawTrail, for tracing; empty by default.
-void observeSubsteps(std::function<void()> observer);
+// Called after every substep's stepBall and drawTrail, for tracing and timing; empty by default.
+// Gives back the observer it replaces.
+std::function<void()> observeSubsteps(std::function<void()> observer);
+
+// Called at the start of every attempt at a stage, right after its console line, for timing;
+// empty by default. Gives back the observer it replaces.
+std::function<void()> observeStageStarts(std::function<void()> observer);

@@ -1,12 +1,14 @@
 // tilebounce-replay: plays a key script through the game without a display and reports how it
-// went. Usage: tilebounce-replay [--trace FILE] [--screenshot FILE] [--check] [--stage N] [SCRIPT]
+// went. Usage: tilebounce-replay [--trace FILE] [--screenshot FILE] [--check] [--stage N]
+// [--times] [SCRIPT]
 // The script is read from SCRIPT, or from standard input when it is absent or "-", and checked
 // whole before anything plays. Standard output carries exactly the game's console lines; the
 // last line on standard error is the end line. --check checks the game's invariants after every
-// substep. Exit status 0 after a replay; 1 when an output (the trace, the screenshot, standard
-// output) could not be written, none being left part-written; 2 for a bad command line or a
-// malformed or unreadable script, or one that changed while it played (no output file is then
-// kept); 3 when --check found an invariant broken.
+// substep; --times reports each stage's time, the run's and the version on standard error,
+// before the end line. Exit status 0 after a replay; 1 when an output (the trace, the
+// screenshot, standard output) could not be written, none being left part-written; 2 for a bad
+// command line or a malformed or unreadable script, or one that changed while it played (no
+// output file is then kept); 3 when --check found an invariant broken.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -21,7 +23,8 @@
 #include "keyscript/KeyScriptReader.h"
 #include "platform/files/OutputFile.h"
 #include "platform/files/StandardIo.h"
-#include "programs/replay/Replay.h"
+#include "runs/Replay.h"
+#include "runs/TimesReport.h"
 
 namespace {
 
@@ -31,6 +34,7 @@ struct Arguments {
     std::optional<std::string> screenshotPath;
     bool checkInvariants = false;
     std::optional<std::int32_t> stage;
+    bool times = false;
 };
 
 constexpr std::string_view Epilogue =
@@ -39,7 +43,8 @@ constexpr std::string_view Epilogue =
     "polls with KEYS down: \"-\" or names joined by + from Enter, Escape, Space, Left, Up, Right,\n"
     "Down, a name followed by * tapped; \"stage N\" before them starts play at stage N.\n"
     "Standard output carries the game's console lines; the last line on standard error is the\n"
-    "end line. Exit status: 0; 1 when an output could not be written; 2 for a bad command line\n"
+    "end line, after the times that --times reports (in the game's own time, m:ss.cc).\n"
+    "Exit status: 0; 1 when an output could not be written; 2 for a bad command line\n"
     "or script; 3 when --check found an invariant broken.\n";
 
 CommandLineResult parseArguments(int argc, char** argv, Arguments& arguments) {
@@ -55,7 +60,9 @@ CommandLineResult parseArguments(int argc, char** argv, Arguments& arguments) {
                     {"check", "", "check the game's invariants after every substep",
                      setting(arguments.checkInvariants, true)},
                     {"stage", "N", "start play at stage N (1 to 20), over the script's own",
-                     wholeNumber(arguments.stage, FirstStage, LastStage)}},
+                     wholeNumber(arguments.stage, FirstStage, LastStage)},
+                    {"times", "", "report each stage's time, the run's and the version",
+                     setting(arguments.times, true)}},
         .takeWord = atMostOneWord(arguments.scriptPath, "script")};
     return readCommandLine(argc, argv, program);
 }
@@ -158,6 +165,9 @@ int main(int argc, char** argv) {
     if (!fault.empty()) {
         complain(fault);
         status = 2;
+    }
+    if (arguments.times) {
+        std::fputs(timesReport(outcome.times, projectVersion()).c_str(), stderr);
     }
     std::fprintf(stderr, "%s\n", endLine(outcome).c_str());
     return status;

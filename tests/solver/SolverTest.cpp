@@ -14,8 +14,8 @@
 #include "game/RunGame.h"
 #include "game/StageTable.h"
 #include "keyscript/KeyScriptReader.h"
-#include "programs/replay/Replay.h"
-#include "programs/replay/TraceWriter.h"
+#include "runs/Replay.h"
+#include "runs/TraceWriter.h"
 #include "tests/solver/FirstStage.h"
 
 namespace {

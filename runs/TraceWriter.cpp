@@ -1,4 +1,4 @@
-#include "programs/replay/TraceWriter.h"
+#include "runs/TraceWriter.h"
 
 #include <cinttypes>
 

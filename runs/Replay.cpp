@@ -1,7 +1,8 @@
-#include "programs/replay/Replay.h"
+#include "runs/Replay.h"
 
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "game/ConsoleLine.h"
 #include "game/Cues.h"
@@ -12,9 +13,9 @@
 #include "keyscript/ScriptKeys.h"
 #include "platform/sdl/HeadlessWindow.h"
 #include "platform/seams/Clock.h"
-#include "programs/replay/CueRecorder.h"
-#include "programs/replay/Invariants.h"
-#include "programs/replay/TraceWriter.h"
+#include "runs/CueRecorder.h"
+#include "runs/Invariants.h"
+#include "runs/TraceWriter.h"
 #include "shell/StartUp.h"
 
 ReplayOutcome replay(KeyScriptReader& script, const ReplayOptions& options) {
@@ -37,14 +38,16 @@ ReplayOutcome replay(KeyScriptReader& script, const ReplayOptions& options) {
                                     return made;
                                 }});
     enablePlayDrawing(picturesWanted);
+    enableConsoleLines(options.consoleLines);
     resetGame();
 
     ReplayOutcome outcome;
+    const RunTimer* timer = nullptr;  // made below, after the observer that tells it
     std::optional<TraceWriter> trace;
     if (options.trace != nullptr) {
         trace.emplace(options.trace);
     }
-    observeSubsteps([&] {
+    std::function<void()> previousObserver = observeSubsteps([&] {
         ++outcome.game.substeps;
         if (trace) {
             const std::optional<int> wave = cues.waveSinceLatestPoll();
@@ -59,17 +62,24 @@ ReplayOutcome replay(KeyScriptReader& script, const ReplayOptions& options) {
                 outcome.brokenInvariant = broken + ", poll " + std::to_string(keys.polls() - 1);
             }
         }
+        if (options.afterSubstep) {
+            options.afterSubstep(*timer);
+        }
     });
     {
+        const RunTimer runTimer;
+        timer = &runTimer;
         const StartUp startUp;
         outcome.game.end =
             runGame(options.stage.value_or(script.startStage().value_or(FirstStage)));
         if (options.screenshot != nullptr && screen != nullptr) {
             outcome.screenshotWritten = screen->saveBmp(options.screenshot);
         }
+        outcome.times = runTimer.times();
     }
-    observeSubsteps({});
+    observeSubsteps(std::move(previousObserver));
     enablePlayDrawing(true);
+    enableConsoleLines(true);
 
     outcome.game.stage = gameState.stage;
     outcome.game.lives = gameState.lives;

@@ -1,4 +1,4 @@
-#include "programs/replay/CueRecorder.h"
+#include "runs/CueRecorder.h"
 
 void CueRecorder::playWave(int resourceId) {
     lastWave_ = resourceId;

@@ -1,4 +1,4 @@
-#include "programs/replay/Invariants.h"
+#include "runs/Invariants.h"
 
 #include <algorithm>
 

@@ -30,11 +30,11 @@ OverlayPanel splitPanel(std::int32_t stage, const std::string& time,
     return {.place = OverlayPlace::Top, .linesTall = 20, .columns = {{line}}};
 }
 
-OverlayPanel resultsPanel(const std::vector<StageTime>& stages, const std::string& total,
+OverlayPanel resultsPanel(const std::vector<TimedStage>& stages, const std::string& total,
                           const std::string& sumOfBest) {
     OverlayColumn names{"Results"};
     OverlayColumn times{""};
-    for (const StageTime& each : stages) {
+    for (const TimedStage& each : stages) {
         names.push_back(stageNamed(each.stage));
         times.push_back(each.time);
     }
@@ -43,14 +43,14 @@ OverlayPanel resultsPanel(const std::vector<StageTime>& stages, const std::strin
     return {.place = OverlayPlace::Middle, .linesTall = 30, .columns = {names, times}};
 }
 
-OverlayColumn bestsColumn(const std::vector<StageTime>& stages,
+OverlayColumn bestsColumn(const std::vector<TimedStage>& stages,
                           const std::optional<std::string>& bestGame,
                           const std::optional<std::string>& sumOfBest) {
     if (stages.empty() && !bestGame) {
         return {};
     }
     OverlayColumn lines{"Personal bests"};
-    for (const StageTime& each : stages) {
+    for (const TimedStage& each : stages) {
         lines.push_back(stageNamed(each.stage) + ": " + each.time);
     }
     if (bestGame) {

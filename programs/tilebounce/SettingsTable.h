@@ -37,9 +37,8 @@ struct GhostField {
 // The keys bound, in Settings::keys, to the game key or player's key the setting's key names.
 struct KeyListField {};
 
-using SettingField =
-    std::variant<FlagField, ScalingField, GhostField, NumberField, OptionalNumberField,
-                 KeyListField>;
+using SettingField = std::variant<FlagField, ScalingField, GhostField, NumberField,
+                                  OptionalNumberField, KeyListField>;
 
 struct SettingRow {
     std::string_view section;

@@ -5,7 +5,9 @@
 // title's hint) stands around the game: its clock pauses, its overlays lie over the picture.
 //
 // --record FILE writes every keyboard poll as a key script; --playback FILE plays one instead of
-// the keyboard (see ScriptedPlay.h).
+// the keyboard (see ScriptedPlay.h). Every game played is timed in the game's own time and kept
+// in memory as a key script, which sets the personal bests it beats; --ghost races another
+// script's ball (see ShownRun.h).
 //
 // For measuring the pace from outside, TILEBOUNCE_PRESENT_LOG=FILE appends the monotonic time in
 // nanoseconds of every present to FILE, one line each; the game itself runs as without it. Console
@@ -13,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <utility>
@@ -21,6 +24,7 @@
 #include "game/EndLine.h"
 #include "game/GameState.h"
 #include "game/RunGame.h"
+#include "keyscript/PollRuns.h"
 #include "keyscript/ScriptedPlay.h"
 #include "platform/files/StandardIo.h"
 #include "platform/sdl/Monitors.h"
@@ -35,6 +39,9 @@
 #include "platform/sdl/keys/VirtualKeys.h"
 #include "programs/tilebounce/Preferences.h"
 #include "programs/tilebounce/SettingsKeeper.h"
+#include "programs/tilebounce/ShownRun.h"
+#include "programs/tilebounce/WatchedKeys.h"
+#include "runs/RecordsFile.h"
 #include "shell/LayeredWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/PausingClock.h"
@@ -91,13 +98,14 @@ void installWindows(const Preferences& preferences, const WindowChoice& choice, 
 // The player's layer of this run: it shows its overlays again in the window made, and pauses and
 // sets the sound there is.
 PlayerLayerSetUp playerLayerSetUp(const Preferences& preferences, const Settings& settings,
-                                  const WindowsMade& windows,
+                                  const Records& records, const WindowsMade& windows,
                                   std::optional<platform::SdlAudio>& audio) {
     return {.volume = preferences.volume,
             .muted = preferences.muted,
             .furthestStage = preferences.furthestStage,
             .keys = shownKeys(settings),
             .timerShown = preferences.timerShown,
+            .bests = bestsShown(records),
             .redraw =
                 [&windows] {
                     if (windows.shown != nullptr) {
@@ -129,7 +137,35 @@ struct SetUp {
     SettingsFile settings;
     Preferences preferences;
     ScriptedPlay scripted;
+    RecordsFile records;
+    std::optional<Ghost> ghost;
 };
+
+// The records kept, their faults named on stderr, and the ghost asked for; false when the ghost's
+// script cannot be read. Both replay off screen, so before the game starts.
+bool readRuns(SetUp& setUp) {
+    if (const std::filesystem::path path = recordsPath(); !path.empty()) {
+        setUp.records = readRecords(path);
+    }
+    for (const std::string& warning : setUp.records.warnings) {
+        std::fprintf(stderr, "tilebounce: %s\n", warning.c_str());
+    }
+    std::string error;
+    const Preferences& p = setUp.preferences;
+    if (p.ghostPath) {
+        setUp.ghost = Ghost::fromScript(*p.ghostPath, error);
+    } else if (const std::optional<Record>& best = setUp.records.records.of(WholeGame);
+               p.ghostBest && best) {
+        setUp.ghost = Ghost::fromText(best->script, "the best game kept", error);
+    } else if (p.ghostBest && setUp.options.ghost) {
+        std::fprintf(stderr, "tilebounce: no best game is kept yet, so there is no ghost\n");
+    }
+    if (!error.empty()) {
+        std::fprintf(stderr, "tilebounce: %s\n", error.c_str());
+        return false;
+    }
+    return true;
+}
 
 // Reads the set-up; the status to end with when the game is not to start. The script is ready
 // before any window: a bad script or an unwritable recording stops the game here.
@@ -150,6 +186,9 @@ std::optional<int> readSetUp(int argc, char** argv, SetUp& setUp) {
     if (int status = 0; !setUp.scripted.prepare(setUp.options.scripted, error, status)) {
         std::fprintf(stderr, "tilebounce: %s\n", error.c_str());
         return status;
+    }
+    if (!readRuns(setUp)) {
+        return 2;
     }
     return std::nullopt;
 }
@@ -204,6 +243,13 @@ class Desktop {
     bool awaitEvents(std::uint32_t ms);
     // What the player's layer and the settings do at each tick of the game's clock.
     void tick();
+    // The game's poll, as the player's layer and the game's script see it.
+    void polled(const platform::KeyReport& reported, const platform::KeyReport& tapped);
+    // The run played offered to the records, which keep what it beats; a game played back sets
+    // none.
+    void keepRecords(const RunTimes& times);
+    // The results on view until a key is pressed, the window is closed, or ResultsShownNs.
+    void holdResults();
 
     SetUp& setUp_;
     const Preferences& preferences_ = setUp_.preferences;
@@ -214,7 +260,8 @@ class Desktop {
     platform::SilentAudio silence_;
     std::optional<platform::SdlAudio> audio_;
     WindowsMade windows_;
-    PlayerLayer layer_{playerLayerSetUp(preferences_, setUp_.settings.settings, windows_, audio_),
+    PlayerLayer layer_{playerLayerSetUp(preferences_, setUp_.settings.settings,
+                                        setUp_.records.records, windows_, audio_),
                        clock_};
     const WindowChoice window_ = fittedOnScreens(
         preferences_.window, platform::usableMonitorAreas(), ScreenWidth, ScreenHeight);
@@ -228,7 +275,12 @@ class Desktop {
     PausingClock pausing_{clock_, layer_, [this](std::uint32_t ms) { return awaitEvents(ms); },
                           [this] { tick(); }};
     platform::OverlayPainter painter_;
+    ScriptInMemory script_{setUp_.options.scripted.startStage};
+    std::optional<WatchedKeys> watched_;
 };
+
+// Long enough to read the results, short enough not to stand in the way of the next game.
+constexpr std::uint64_t ResultsShownNs = 4'000'000'000;
 
 Desktop::Desktop(SetUp& setUp) : setUp_(setUp) {
     platform::installKeySource(keys_);
@@ -247,6 +299,10 @@ Desktop::Desktop(SetUp& setUp) : setUp_(setUp) {
     });
     platform::installClock(pausing_);
     setUp_.scripted.install(keys_, events_);
+    platform::installKeySource(
+        watched_.emplace(platform::keySource(),
+                         [this](const platform::KeyReport& reported,
+                                const platform::KeyReport& tapped) { polled(reported, tapped); }));
     installWindows(preferences_, window_, layer_, painter_, windows_);
 }
 
@@ -267,16 +323,70 @@ void Desktop::tick() {
     keeper_.keepSoon();
 }
 
+void Desktop::polled(const platform::KeyReport& reported, const platform::KeyReport& tapped) {
+    layer_.polled(reported, tapped);
+    if (playing_) {
+        script_.add(linePolled(reported, tapped));
+    }
+}
+
+void Desktop::keepRecords(const RunTimes& times) {
+    if (!playing_ || setUp_.records.path.empty()) {
+        return;
+    }
+    Records kept = setUp_.records.records;
+    const Offered offered = offer(kept, times, script_.text());
+    if (!offered.refusal.empty()) {
+        std::fprintf(stderr, "tilebounce: %s\n", offered.refusal.c_str());
+    }
+    if (offered.beaten.empty()) {
+        return;
+    }
+    // Over what the file holds now: another game may have set records meanwhile.
+    RecordsFile now = readRecords(setUp_.records.path);
+    keepBetter(now.records, kept);
+    if (std::string error; !writeRecords(now, now.records, error)) {
+        std::fprintf(stderr, "tilebounce: %s\n", error.c_str());
+    }
+    setUp_.records.records = now.records;
+}
+
+void Desktop::holdResults() {
+    layer_.tick();
+    // Only a key pressed once the results are on view takes them away, not one still held.
+    platform::KeyReport before{};
+    keys_.poll(before);
+    const std::uint64_t until = clock_.nowNs() + ResultsShownNs;
+    constexpr std::uint32_t LookEveryMs = 20;
+    while (clock_.nowNs() < until && awaitEvents(LookEveryMs)) {
+        platform::KeyReport now{};
+        keys_.poll(now);
+        for (std::size_t key = 0; key < now.size(); ++key) {
+            if (now[key] && !before[key]) {
+                return;
+            }
+        }
+        before = now;
+        layer_.tick();
+    }
+}
+
 int Desktop::runGameAndReport() {
     std::uint64_t substeps = 0;
     observeSubsteps([&substeps] { ++substeps; });
     const ForgetWindows forget{windows_};
     const StartUp startUp;
+    ShownRun run(layer_, setUp_.ghost ? &*setUp_.ghost : nullptr, setUp_.records.records);
     const GameEnd end = runGame(setUp_.scripted.startStage().value_or(preferences_.stage));
     if (end == GameEnd::NoWindow) {
         std::fprintf(stderr, "tilebounce: cannot open the window: %s\n",
                      mainWindowFailure().c_str());
         return 1;
+    }
+    keepRecords(run.times());
+    if (end == GameEnd::Escape || end == GameEnd::Ending) {
+        run.showResults(setUp_.records.records);
+        holdResults();
     }
     keeper_.keepNow();
     return reportEnd(setUp_.scripted, end, substeps);

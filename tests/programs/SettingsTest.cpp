@@ -136,7 +136,8 @@ TEST(SettingsText, TheTextIsWrittenInTheFilesOwnOrder) {
     EXPECT_EQ(text.substr(text.find("[window]")),
               "[window]\nfullscreen = true\ninteger_scale = false\nscaling = sharp\nwidth = 800\n"
               "height = 600\nx = -5\ny = 7\n\n[sound]\nvolume = 100\nmuted = false\n\n"
-              "[progress]\nfurthest_stage = 1\n\n[view]\ntimer = false\nghost = none\n\n[keys]\nLeft = A, \"Keypad ,\"\nMute = F9\n");
+              "[progress]\nfurthest_stage = 1\n\n[view]\ntimer = false\nghost = none\n\n"
+              "[keys]\nLeft = A, \"Keypad ,\"\nMute = F9\n");
 }
 
 // Values past the bounds are damage at reading and are brought within them at saving.

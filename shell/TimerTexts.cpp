@@ -15,19 +15,18 @@ std::string stageNamed(std::int32_t stage) {
 OverlayPanel timerPanel(std::int32_t stage, const std::string& stageTime,
                         const std::string& runTime) {
     return {.place = OverlayPlace::TopLeft,
-            .linesTall = 24,
+            .linesTall = 28,
             .columns = {{stageNamed(stage), "Run"}, {stageTime, runTime}}};
 }
 
 OverlayPanel splitPanel(std::int32_t stage, const std::string& time,
                         const std::optional<AgainstBest>& best) {
-    std::string line = stageNamed(stage) + " cleared: " + time;
-    if (best) {
-        line += "   " + best->difference + (best->ahead ? " ahead" : " behind");
-    } else {
-        line += "   first time";
-    }
-    return {.place = OverlayPlace::Top, .linesTall = 20, .columns = {{line}}};
+    // Two short lines, narrow enough to stay clear of the timer beside them.
+    const std::string against =
+        best ? best->difference + (best->ahead ? " ahead" : " behind") : "first time";
+    return {.place = OverlayPlace::Top,
+            .linesTall = 26,
+            .columns = {{stageNamed(stage) + " cleared", time + "  " + against}}};
 }
 
 OverlayPanel resultsPanel(const std::vector<TimedStage>& stages, const std::string& total,

@@ -64,8 +64,8 @@ Shown playShown(const std::string& script, const Ghost* ghost, const Records& be
             }
             for (const platform::OverlayPanel& panel : overlay.panels) {
                 if (panel.place == platform::OverlayPlace::Top &&
-                    (shown.splits.empty() || shown.splits.back() != panel.columns[0][0])) {
-                    shown.splits.push_back(panel.columns[0][0]);
+                    (shown.splits.empty() || shown.splits.back() != panel.columns[0][1])) {
+                    shown.splits.push_back(panel.columns[0][1]);
                 }
             }
         });

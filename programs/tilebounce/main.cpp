@@ -20,6 +20,7 @@
 #include <string>
 #include <utility>
 
+#include "commandline/CommandLine.h"
 #include "game/ConsoleLine.h"
 #include "game/EndLine.h"
 #include "game/GameState.h"
@@ -182,7 +183,13 @@ std::optional<int> readSetUp(int argc, char** argv, SetUp& setUp) {
     }
     setUp.preferences = preferencesFor(setUp.settings.settings, setUp.options);
     setUp.options.scripted.startStage = setUp.preferences.stage;
-    std::string error;
+    // Recording over the ghost's script would wipe it before it is read.
+    std::string error = sameFileClash({{"--record", setUp.options.scripted.recordPath.value_or("")},
+                                       {"--ghost", setUp.preferences.ghostPath.value_or("")}});
+    if (!error.empty()) {
+        std::fprintf(stderr, "tilebounce: %s\n", error.c_str());
+        return 2;
+    }
     if (int status = 0; !setUp.scripted.prepare(setUp.options.scripted, error, status)) {
         std::fprintf(stderr, "tilebounce: %s\n", error.c_str());
         return status;

@@ -27,7 +27,8 @@ class Ghost::Watch {
         }
         attempt_.push_back({gameState.ballX, gameState.ballY});
         const std::int32_t stage = timer.stageInPlay();
-        if (gameState.stageCleared != 0 && isStage(stage) && ghost_.paths_[stage].empty()) {
+        if (gameState.stageCleared != 0 && gameState.ballLost == 0 && isStage(stage) &&
+            ghost_.paths_[stage].empty()) {
             ghost_.paths_[stage] = attempt_;
         }
     }

@@ -39,7 +39,7 @@ RecordsText parseRecordsText(std::string_view text) {
     std::size_t number = 0;
     forEachLine(text, [&](std::string_view line) {
         ++number;
-        if (line.ends_with('\r')) {
+        while (line.ends_with('\r')) {
             line.remove_suffix(1);
         }
         std::int32_t what = WholeGame;

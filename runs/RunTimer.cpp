@@ -75,11 +75,12 @@ void RunTimer::substepEnded() {
     if (!inPlay_) {
         return;
     }
-    if (gameState.stageCleared != 0) {
-        clearing_ = Clearing::AwaitingPresent;
-    } else if (gameState.ballLost != 0) {
+    // A ball lost as it reaches the exit is lost: the game brings the stage back.
+    if (gameState.ballLost != 0) {
         ++inPlay_->ballsLost;
         lastBallLost_ = gameState.lives == 0;  // a game over follows
+    } else if (gameState.stageCleared != 0) {
+        clearing_ = Clearing::AwaitingPresent;
     }
 }
 

@@ -33,20 +33,7 @@ TEST(RunTimer, CountsWhatTheReplayToolCountsAndTheStagesAddUp) {
     }
 }
 
-TEST(RunTimer, AWholeGameClearsEveryStageInTurnAndEndsAtTheLastClear) {
-    const RunTimes times = replayedGolden("full-game").times;
-    EXPECT_TRUE(times.wholeGame());
-    EXPECT_FALSE(times.inPlay);
-    ASSERT_EQ(times.finished.size(), static_cast<std::size_t>(LastStage));
-    for (std::int32_t stage = FirstStage; stage <= LastStage; ++stage) {
-        EXPECT_EQ(times.finished[stage - 1].stage, stage);
-        EXPECT_TRUE(times.finished[stage - 1].cleared);
-    }
-    // The ending's screen comes after the run.
-    EXPECT_GT(times.totalNs - times.runNs, 0U);
-}
-
-TEST(RunTimer, ALostBallKeepsItsStageAndAGameOverLeavesIt) {
+TEST(RunTimer, ALostBallKeepsItsStageAGameOverLeavesItAPracticeStartsAtIt) {
     const RunTimes lost = replayedGolden("lost-ball").times;
     ASSERT_TRUE(lost.inPlay);
     EXPECT_EQ(lost.inPlay->stage, 2);
@@ -62,16 +49,11 @@ TEST(RunTimer, ALostBallKeepsItsStageAndAGameOverLeavesIt) {
     EXPECT_EQ(over.inPlay->stage, FirstStage);
     EXPECT_EQ(over.inPlay->ballsLost, 0);
     EXPECT_EQ(over.clearedIn(FirstStage), over.finished[0].ns);
-    EXPECT_FALSE(over.wholeGame());
-}
 
-TEST(RunTimer, APracticeRunStartsAtItsStage) {
-    const RunTimes times = replayedGolden("practice-stage").times;
-    EXPECT_EQ(times.firstStage, 5);
-    ASSERT_TRUE(times.inPlay);
-    EXPECT_EQ(times.inPlay->stage, 5);
-    EXPECT_EQ(times.attemptPolls, 300U);  // every poll after the card's is one of play
-    EXPECT_FALSE(times.wholeGame());
+    const RunTimes practice = replayedGolden("practice-stage").times;
+    EXPECT_EQ(practice.firstStage, 5);
+    EXPECT_EQ(practice.attemptPolls, 300U);  // every poll after the card's is one of play
+    EXPECT_FALSE(practice.wholeGame());
 }
 
 TEST(TimeText, CutsToCentisecondsAndRollsHoursIntoMinutes) {

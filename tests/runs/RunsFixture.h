@@ -10,8 +10,12 @@
 
 namespace runstest {
 
+inline std::string goldenPath(const std::string& name) {
+    return std::string(TB_REPLAYS_DIR) + "/" + name;
+}
+
 inline std::string goldenFile(const std::string& name) {
-    std::ifstream in(std::string(TB_REPLAYS_DIR) + "/" + name);
+    std::ifstream in(goldenPath(name));
     std::stringstream text;
     text << in.rdbuf();
     return text.str();

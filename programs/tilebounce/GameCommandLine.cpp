@@ -21,7 +21,8 @@ constexpr std::string_view Keys =
     "Back as Escape, Y pauses.\n"
     "\n"
     "Settings are kept in $XDG_CONFIG_HOME/tilebounce/settings.ini (~/.config/tilebounce/ by\n"
-    "default); the options above win over them for one run.\n";
+    "default); the options above win over them for one run. Personal bests are kept in\n"
+    "$XDG_DATA_HOME/tilebounce/records (~/.local/share/tilebounce/ by default).\n";
 
 }  // namespace
 
@@ -53,9 +54,7 @@ CommandLineResult readGameCommandLine(int argc, const char* const* argv, GameOpt
                  text(options.scripted.recordPath)},
                 {"playback", "FILE", "play the key script in FILE instead of the keyboard",
                  text(options.scripted.playbackPath)},
-                {"ghost", "FILE",
-                 "race the key script in FILE, its ball drawn over the game (best: the best game "
-                 "kept)",
+                {"ghost", "FILE", "race the key script in FILE (best: the best game kept)",
                  text(options.ghost)},
             },
         .takeWord = {}};

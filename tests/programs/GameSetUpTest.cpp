@@ -142,19 +142,6 @@ TEST(Preferences, TheSoundAsThePlayerSetItAndTheFurthestStageAreKept) {
     EXPECT_TRUE(settingsAfter(file, started, later).timerShown) << "the timer toggled on";
 }
 
-TEST(Preferences, AGhostIsAScriptOrTheBestGame) {
-    Settings file;
-    file.ghostBest = true;
-    GameOptions options;
-    options.ghost = "run.keys";
-    const Preferences script = preferencesFor(file, options);
-    EXPECT_TRUE(!script.ghostBest && script.ghostPath == "run.keys") << "over the settings' best";
-    file.ghostBest = false;
-    options.ghost = "best";
-    EXPECT_TRUE(preferencesFor(file, options).ghostBest &&
-                !preferencesFor(file, options).ghostPath);
-}
-
 TEST(Preferences, ContinueStartsAtTheFurthestStageUnlessAStageIsGiven) {
     Settings file;
     file.furthestStage = 9;

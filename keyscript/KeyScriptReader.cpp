@@ -7,8 +7,9 @@
 #include "keyscript/KeyScript.h"
 #include "platform/files/UnlockedRead.h"
 
-KeyScriptReader::KeyScriptReader(std::FILE* in, std::string name, std::FILE* copy)
-    : in_(in), name_(std::move(name)), copy_(copy) {
+KeyScriptReader::KeyScriptReader(std::FILE* in, std::string name, std::FILE* copy,
+                                 std::string readAhead)
+    : in_(in), name_(std::move(name)), copy_(copy), readAhead_(std::move(readAhead)) {
     text_.reserve(MaxLineBytes + 1);
 }
 
@@ -68,7 +69,7 @@ bool KeyScriptReader::readPolls(KeyScriptLine& line) {
 bool KeyScriptReader::readLine() {
     text_.clear();
     int c = 0;
-    while ((c = platform::getcUnlocked(in_)) != EOF && c != '\n') {
+    while ((c = nextByte()) != EOF && c != '\n') {
         if (text_.size() == MaxLineBytes) {
             fault_ = "bad script, line " + std::to_string(number_ + 1) + ": longer than " +
                      std::to_string(MaxLineBytes) + " bytes";
@@ -87,6 +88,13 @@ bool KeyScriptReader::readLine() {
     }
     ++number_;
     return keepCopy();
+}
+
+int KeyScriptReader::nextByte() {
+    if (readAheadUsed_ < readAhead_.size()) {
+        return static_cast<unsigned char>(readAhead_[readAheadUsed_++]);
+    }
+    return platform::getcUnlocked(in_);
 }
 
 bool KeyScriptReader::keepCopy() {

@@ -12,9 +12,11 @@ class KeyScriptReader {
   public:
     static constexpr std::size_t MaxLineBytes = 4096;
 
-    // Reads `in` from where it stands; `in` stays its owner's. `name` names the script in
-    // messages. Every line read is also written to `copy` when one is given.
-    KeyScriptReader(std::FILE* in, std::string name, std::FILE* copy = nullptr);
+    // Reads `in` from where it stands, after `readAhead`, what was already taken from it; `in`
+    // stays its owner's. `name` names the script in messages. Every line read is also written
+    // to `copy` when one is given.
+    KeyScriptReader(std::FILE* in, std::string name, std::FILE* copy = nullptr,
+                    std::string readAhead = {});
 
     // The stage named by a line "stage N" (1 to 20) before the first line of polls, which a
     // practice run's recording starts with; none without one. Reads up to that first line of
@@ -33,10 +35,13 @@ class KeyScriptReader {
     bool readLine();
     bool keepCopy();
     bool readPolls(KeyScriptLine& line);
+    int nextByte();
 
     std::FILE* in_;
     std::string name_;
     std::FILE* copy_;
+    std::string readAhead_;
+    std::size_t readAheadUsed_ = 0;
     std::string text_;
     std::uint64_t number_ = 0;
     std::string fault_;

@@ -41,6 +41,9 @@ class ScriptedPlay {
 
     // Polls recorded so far.
     std::uint64_t polls() const { return recorder_.polls(); }
+    // Polls of the script played back so far, and all it holds.
+    std::uint64_t playedPolls() const { return playbackKeys_ ? playbackKeys_->polls() : 0; }
+    std::uint64_t playbackPolls() const { return playbackFile_.polls(); }
 
     // Ends the recording with how the game ended as its last line, a comment; false when any
     // of it could not be written (told on stderr already).

@@ -101,3 +101,8 @@ OverlayPanel titleHintPanel(const ShownKeys& keys) {
                                 "{Enter}, {Space}, 화살표: 시작    {Help}: 조작키"},
                                keys)}};
 }
+
+platform::OverlayColumn linesWithKeys(std::initializer_list<std::string_view> lines,
+                                      const ShownKeys& keys) {
+    return column(lines, keys);
+}

@@ -2,6 +2,7 @@
 // The words the player's layer shows over the picture, in English and in Korean, with the keys
 // named as the player presses them.
 #include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <string_view>
@@ -23,3 +24,6 @@ platform::OverlayPanel helpPanel(const ShownKeys& keys, std::int32_t furthestSta
 platform::OverlayPanel volumePanel(int volume, bool muted);
 // The keys that start the game, and the help's key.
 platform::OverlayPanel titleHintPanel(const ShownKeys& keys);
+// Lines with each "{Name}" replaced by the keys that give Name, as the panels above name them.
+platform::OverlayColumn linesWithKeys(std::initializer_list<std::string_view> lines,
+                                      const ShownKeys& keys);

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "shell/KeysShownPanel.h"
+#include "shell/PlaybackTexts.h"
 
 using platform::PlayerAction;
 
@@ -47,6 +48,10 @@ void PlayerLayer::act(PlayerAction action) {
             keysShown_ = !keysShown_;
             break;
         case PlayerAction::None:
+        case PlayerAction::Step:  // the playback's own: see PlaybackControl
+        case PlayerAction::Slower:
+        case PlayerAction::Faster:
+        case PlayerAction::NextStage:
             return;
     }
     changed(wasHolding);
@@ -123,6 +128,11 @@ void PlayerLayer::showResults(platform::OverlayPanel results) {
     redrawDue_ = true;
 }
 
+void PlayerLayer::showPlayback(platform::OverlayPanel progress) {
+    progress_ = std::move(progress);
+    redrawDue_ = true;
+}
+
 void PlayerLayer::showGhost(std::optional<platform::OverlayGhost> ghost) {
     ghost_ = std::move(ghost);
 }
@@ -142,6 +152,9 @@ platform::Overlay PlayerLayer::overlay() const {
     if (results_) {
         shown.panels.push_back(*results_);
     }
+    if (progress_) {
+        shown.panels.push_back(*progress_);
+    }
     if (presents_ == 1 && !holding()) {
         shown.panels.push_back(titleHintPanel(setUp_.keys));
     }
@@ -150,6 +163,9 @@ platform::Overlay PlayerLayer::overlay() const {
     }
     if (helpShown_) {
         shown.panels.push_back(helpPanel(setUp_.keys, furthestStage_, setUp_.bests));
+        if (progress_) {
+            shown.panels.push_back(playbackKeysPanel(setUp_.keys));
+        }
     }
     if (volumeShownUntil_) {
         shown.panels.push_back(volumePanel(volume_, muted_));

@@ -70,6 +70,9 @@ class PlayerLayer {
     void showSplit(platform::OverlayPanel split);
     void showResults(platform::OverlayPanel results);
     void showGhost(std::optional<platform::OverlayGhost> ghost);
+    // A recording played back: how far it has come, on view from then on; the help names the
+    // keys that steer it.
+    void showPlayback(platform::OverlayPanel progress);
 
     // What to draw over the picture now.
     platform::Overlay overlay() const;
@@ -97,4 +100,5 @@ class PlayerLayer {
     std::optional<std::uint64_t> splitShownUntil_;
     std::optional<platform::OverlayPanel> results_;
     std::optional<platform::OverlayGhost> ghost_;
+    std::optional<platform::OverlayPanel> progress_;
 };

@@ -1,14 +1,16 @@
 // tilebounce-replay: plays a key script through the game without a display and reports how it
 // went. Usage: tilebounce-replay [--trace FILE] [--screenshot FILE] [--check] [--stage N]
-// [--times] [SCRIPT]
+// [--times] [SCRIPT], or tilebounce-replay --link SCRIPT, which writes the script's link and
+// plays nothing.
 // The script is read from SCRIPT, or from standard input when it is absent or "-", and checked
-// whole before anything plays. Standard output carries exactly the game's console lines; the
-// last line on standard error is the end line. --check checks the game's invariants after every
-// substep; --times reports each stage's time, the run's and the version on standard error,
-// before the end line. Exit status 0 after a replay; 1 when an output (the trace, the
-// screenshot, standard output) could not be written, none being left part-written; 2 for a bad
-// command line or a malformed or unreadable script, or one that changed while it played (no
-// output file is then kept); 3 when --check found an invariant broken.
+// whole before anything plays; it may be a run's link instead. Standard output carries exactly
+// the game's console lines; the last line on standard error is the end line. --check checks the
+// game's invariants after every substep; --times reports each stage's time, the run's and the
+// version on standard error, before the end line. Exit status 0 after a replay; 1 when an output
+// (the trace, the screenshot, standard output) could not be written, none being left
+// part-written; 2 for a bad command line or a malformed or unreadable script, or one that
+// changed while it played (no output file is then kept); 3 when --check found an invariant
+// broken.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -21,6 +23,7 @@
 #include "game/RunGame.h"
 #include "keyscript/KeyScriptFile.h"
 #include "keyscript/KeyScriptReader.h"
+#include "keyscript/RunLink.h"
 #include "platform/files/OutputFile.h"
 #include "platform/files/StandardIo.h"
 #include "runs/Replay.h"
@@ -35,6 +38,7 @@ struct Arguments {
     bool checkInvariants = false;
     std::optional<std::int32_t> stage;
     bool times = false;
+    std::optional<std::string> linkPath;
 };
 
 constexpr std::string_view Epilogue =
@@ -42,6 +46,7 @@ constexpr std::string_view Epilogue =
     "checked whole before anything plays. Each line \"COUNT KEYS\" stands for COUNT keyboard\n"
     "polls with KEYS down: \"-\" or names joined by + from Enter, Escape, Space, Left, Up, Right,\n"
     "Down, a name followed by * tapped; \"stage N\" before them starts play at stage N.\n"
+    "The file may hold a run's link instead (tb1..., #run=tb1... or a whole URL).\n"
     "Standard output carries the game's console lines; the last line on standard error is the\n"
     "end line, after the times that --times reports (in the game's own time, m:ss.cc).\n"
     "Exit status: 0; 1 when an output could not be written; 2 for a bad command line\n"
@@ -62,7 +67,9 @@ CommandLineResult parseArguments(int argc, char** argv, Arguments& arguments) {
                     {"stage", "N", "start play at stage N (1 to 20), over the script's own",
                      wholeNumber(arguments.stage, FirstStage, LastStage)},
                     {"times", "", "report each stage's time, the run's and the version",
-                     setting(arguments.times, true)}},
+                     setting(arguments.times, true)},
+                    {"link", "FILE", "write the link of FILE's script to standard output and exit",
+                     text(arguments.linkPath)}},
         .takeWord = atMostOneWord(arguments.scriptPath, "script")};
     return readCommandLine(argc, argv, program);
 }
@@ -86,6 +93,19 @@ bool openOutput(const std::optional<std::string>& path, const char* what,
     return true;
 }
 
+// Flushes standard output; false, with a message, when that or an earlier write (whose errno is
+// `writeError`, 0 for none) failed.
+bool standardOutputWritten(int writeError) {
+    if (std::fflush(stdout) != 0 && writeError == 0) {
+        writeError = errno;
+    }
+    if (writeError != 0) {
+        complain(std::string("cannot write standard output: ") + std::strerror(writeError));
+        return false;
+    }
+    return true;
+}
+
 // Completes every output there is; false, with a message for each, when one could not be
 // written in full.
 bool completeOutputs(std::optional<OutputFile>& trace, std::optional<OutputFile>& screenshot,
@@ -104,15 +124,32 @@ bool completeOutputs(std::optional<OutputFile>& trace, std::optional<OutputFile>
         complain(error);
         written = false;
     }
-    int consoleError = consoleWriteError();
-    if (std::fflush(stdout) != 0 && consoleError == 0) {
-        consoleError = errno;
+    return standardOutputWritten(consoleWriteError()) && written;
+}
+
+// --link: the script's link on standard output, nothing played.
+int writeLink(const std::string& path) {
+    KeyScriptFile scriptFile;
+    std::string error;
+    if (!scriptFile.open(path, error)) {
+        complain(error);
+        return 2;
     }
-    if (consoleError != 0) {
-        complain(std::string("cannot write standard output: ") + std::strerror(consoleError));
-        written = false;
+    KeyScriptReader script(scriptFile.stream(), scriptFile.name());
+    RunScript run;
+    run.stage = script.startStage();
+    KeyScriptLine line;
+    // One line past the most a link holds is enough to refuse it.
+    while (run.lines.size() <= MaxRunLinkLines && script.next(line)) {
+        run.lines.push_back(line);
     }
-    return written;
+    std::string link;
+    if (!script.fault().empty() || !makeRunLink(run, link, error)) {
+        complain(script.fault().empty() ? error : script.fault());
+        return 2;
+    }
+    const int writeError = std::fprintf(stdout, "%s\n", link.c_str()) < 0 ? errno : 0;
+    return standardOutputWritten(writeError) ? 0 : 1;
 }
 
 }  // namespace
@@ -122,6 +159,14 @@ int main(int argc, char** argv) {
     Arguments arguments;
     if (const std::optional<int> status = stopAfter(parseArguments(argc, argv, arguments))) {
         return *status;
+    }
+    if (arguments.linkPath) {
+        if (arguments.scriptPath || arguments.tracePath || arguments.screenshotPath ||
+            arguments.checkInvariants || arguments.stage) {
+            complain("--link takes no SCRIPT and no other option");
+            return 2;
+        }
+        return writeLink(*arguments.linkPath);
     }
     if (const std::string clash =
             sameFileClash({{"SCRIPT", arguments.scriptPath.value_or("")},

@@ -19,6 +19,8 @@ constexpr std::string_view Keys =
     "  K                         the game's keys as each poll reads them\n"
     "A gamepad plays too: D-pad or left stick as the arrows, A as Space, B and Start as Enter,\n"
     "Back as Escape, Y pauses.\n"
+    "While --playback plays: . one frame (from a pause), [ and ] slower and faster (1/4x to\n"
+    "16x), N on to the next stage, unseen.\n"
     "\n"
     "Settings are kept in $XDG_CONFIG_HOME/tilebounce/settings.ini (~/.config/tilebounce/ by\n"
     "default); the options above win over them for one run. Personal bests are kept in\n"
@@ -52,7 +54,7 @@ CommandLineResult readGameCommandLine(int argc, const char* const* argv, GameOpt
                  setting(options.continueRun, true)},
                 {"record", "FILE", "record every keyboard poll into FILE as a key script",
                  text(options.scripted.recordPath)},
-                {"playback", "FILE", "play the key script in FILE instead of the keyboard",
+                {"playback", "FILE", "play the key script (or its link) in FILE, not the keyboard",
                  text(options.scripted.playbackPath)},
                 {"ghost", "FILE", "race the key script in FILE (best: the best game kept)",
                  text(options.ghost)},

@@ -5,9 +5,9 @@
 // title's hint) stands around the game: its clock pauses, its overlays lie over the picture.
 //
 // --record FILE writes every keyboard poll as a key script; --playback FILE plays one instead of
-// the keyboard (see ScriptedPlay.h). Every game played is timed in the game's own time and kept
-// in memory as a key script, which sets the personal bests it beats; --ghost races another
-// script's ball (see ShownRun.h).
+// the keyboard (see ScriptedPlay.h), steered by the player (see PlaybackControl.h). Every game
+// played is timed in the game's own time and kept in memory as a key script, which sets the
+// personal bests it beats; --ghost races another script's ball (see ShownRun.h).
 //
 // For measuring the pace from outside, TILEBOUNCE_PRESENT_LOG=FILE appends the monotonic time in
 // nanoseconds of every present to FILE, one line each; the game itself runs as without it. Console
@@ -46,6 +46,8 @@
 #include "shell/LayeredWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/PausingClock.h"
+#include "shell/PlaybackClock.h"
+#include "shell/PlaybackControl.h"
 #include "shell/PlayerLayer.h"
 #include "shell/PresentLog.h"
 #include "shell/StartUp.h"
@@ -70,7 +72,8 @@ struct ForgetWindows {
 // over its pictures; its presents logged when TILEBOUNCE_PRESENT_LOG names a file. A log that
 // cannot be written is named once on stderr; the game goes on.
 void installWindows(const Preferences& preferences, const WindowChoice& choice, PlayerLayer& layer,
-                    platform::OverlayPainter& painter, WindowsMade& made) {
+                    platform::OverlayPainter& painter, WindowsMade& made,
+                    PlaybackControl* playback) {
     WindowFactory windows = [&](const char* title, std::string& error) {
         std::unique_ptr<platform::SdlWindow> window = platform::createGameWindow(title, error);
         if (!window) {
@@ -85,8 +88,12 @@ void installWindows(const Preferences& preferences, const WindowChoice& choice, 
         made.shown = window.get();
         auto desktop = std::make_unique<DesktopWindow>(std::move(window), choice);
         made.desktop = desktop.get();
-        return std::unique_ptr<platform::Window>(
-            std::make_unique<LayeredWindow>(std::move(desktop), layer));
+        auto layered = std::make_unique<LayeredWindow>(std::move(desktop), layer);
+        if (playback != nullptr) {
+            return std::unique_ptr<platform::Window>(
+                std::make_unique<PlaybackWindow>(std::move(layered), *playback));
+        }
+        return std::unique_ptr<platform::Window>(std::move(layered));
     };
     if (const char* presentLog = std::getenv("TILEBOUNCE_PRESENT_LOG")) {
         windows = logPresents(std::move(windows), presentLog, [](const std::string& problem) {
@@ -281,6 +288,9 @@ class Desktop {
     const bool playing_ = !setUp_.options.scripted.playbackPath;
     PausingClock pausing_{clock_, layer_, [this](std::uint32_t ms) { return awaitEvents(ms); },
                           [this] { tick(); }};
+    // A recording played back is steered over the pausing clock.
+    std::optional<PlaybackClock> playbackClock_;
+    std::optional<PlaybackControl> playback_;
     platform::OverlayPainter painter_;
     ScriptInMemory script_{setUp_.options.scripted.startStage};
     std::optional<WatchedKeys> watched_;
@@ -297,7 +307,11 @@ Desktop::Desktop(SetUp& setUp) : setUp_(setUp) {
     } else {
         platform::installAudioOut(silence_);
     }
-    keys_.onPlayerAction([this](platform::PlayerAction action) { layer_.act(action); });
+    keys_.onPlayerAction([this](platform::PlayerAction action) {
+        if (!playback_ || !playback_->act(action)) {
+            layer_.act(action);
+        }
+    });
     keys_.holdsGameWhile([this] { return layer_.holding(); });
     keys_.onFullScreenToggle([this] {
         if (windows_.desktop != nullptr) {
@@ -305,12 +319,20 @@ Desktop::Desktop(SetUp& setUp) : setUp_(setUp) {
         }
     });
     platform::installClock(pausing_);
+    if (!playing_) {
+        platform::installClock(playbackClock_.emplace(pausing_));
+        playback_.emplace(layer_, *playbackClock_, [this] {
+            return PlaybackProgress{stageInPlay(), setUp_.scripted.playedPolls(),
+                                    setUp_.scripted.playbackPolls()};
+        });
+    }
     setUp_.scripted.install(keys_, events_);
     platform::installKeySource(
         watched_.emplace(platform::keySource(),
                          [this](const platform::KeyReport& reported,
                                 const platform::KeyReport& tapped) { polled(reported, tapped); }));
-    installWindows(preferences_, window_, layer_, painter_, windows_);
+    installWindows(preferences_, window_, layer_, painter_, windows_,
+                   playback_ ? &*playback_ : nullptr);
 }
 
 bool Desktop::awaitEvents(std::uint32_t ms) {

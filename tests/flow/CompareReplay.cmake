@@ -2,19 +2,31 @@
 # checked in: the console lines, the last line of standard error, the trace when one is
 # expected, and the exit status (0 unless <name>.status says otherwise). A replay that runs
 # must also leave a 640 × 480 screenshot. With -DPICTURES=OFF no screenshot is asked for, so the
-# tool leaves play undrawn: everything else must come out the same.
+# tool leaves play undrawn: everything else must come out the same. With -DLINK=ON the script's
+# link is played instead, which must play the same; a script refused makes no link, with the
+# same refusal.
 # cmake -DTOOL=<tilebounce-replay> -DREPLAYS=<dir of scripts> -DNAME=<name> -DWORK=<dir> -P ...
 set(expected ${REPLAYS}/${NAME})
 set(trace ${WORK}/${NAME}.trace.csv)
 set(screenshot ${WORK}/${NAME}.bmp)
+set(played ${expected}.keys)
 file(MAKE_DIRECTORY ${WORK})
 file(REMOVE ${trace} ${screenshot})
 set(picture_arguments --screenshot ${screenshot})
 if(PICTURES STREQUAL "OFF")
     set(picture_arguments "")
 endif()
-execute_process(COMMAND ${TOOL} --trace ${trace} ${picture_arguments} ${expected}.keys
-                OUTPUT_VARIABLE console ERROR_VARIABLE errors RESULT_VARIABLE status)
+set(status 0)
+if(LINK STREQUAL "ON")
+    set(played ${WORK}/${NAME}.link)
+    execute_process(COMMAND ${TOOL} --link ${expected}.keys OUTPUT_FILE ${played}
+                    ERROR_VARIABLE errors RESULT_VARIABLE status)
+    set(console "")
+endif()
+if(status EQUAL 0)
+    execute_process(COMMAND ${TOOL} --trace ${trace} ${picture_arguments} ${played}
+                    OUTPUT_VARIABLE console ERROR_VARIABLE errors RESULT_VARIABLE status)
+endif()
 
 set(failures "")
 set(wanted_status 0)

@@ -7,6 +7,7 @@
 
 #include "keyscript/KeyScriptFile.h"
 #include "keyscript/KeyScriptReader.h"
+#include "keyscript/RunLink.h"
 #include "keyscript/ScriptKeys.h"
 #include "winapi/VirtualKeyCodes.h"
 
@@ -118,10 +119,18 @@ TEST(KeyScript, AStageLineBeforeThePollsSaysWherePlayStarts) {
 }
 
 // A pipe cannot be read twice: its script is checked whole, kept, and then played from a copy.
+// A run's link stands for its script.
 TEST(KeyScriptFile, ChecksAPipedScriptWholeBeforeAnythingPlays) {
+    std::string link;
+    std::string problem;
+    ASSERT_TRUE(
+        makeRunLink({.stage = {}, .lines = {{2, LeftBit, 0}, {1, 0, SpaceBit}}}, link, problem));
     for (const auto& [text, fault] : std::vector<std::pair<std::string, std::string>>{
              {"2 Left\n# note\n1 Space*", ""},
              {"2 Left\n1 Jump\n", "bad script, line 2: unknown key 'Jump'"},
+             {"\n https://example.org/play#run=" + link + "\n\n", ""},
+             {link.substr(0, link.size() - 1), "bad link in /dev/fd/"},
+             {link + "\n1 Left\n", "bad link in /dev/fd/"},
          }) {
         int ends[2];
         ASSERT_EQ(::pipe(ends), 0);

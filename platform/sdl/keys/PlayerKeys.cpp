@@ -20,6 +20,10 @@ const PlayerKeyBindings& defaultKeys() {
         {PlayerAction::VolumeUp, {SDL_SCANCODE_EQUALS, SDL_SCANCODE_KP_PLUS}},
         {PlayerAction::Timer, {SDL_SCANCODE_T}},
         {PlayerAction::KeysShown, {SDL_SCANCODE_K}},
+        {PlayerAction::Step, {SDL_SCANCODE_PERIOD}},
+        {PlayerAction::Slower, {SDL_SCANCODE_LEFTBRACKET}},
+        {PlayerAction::Faster, {SDL_SCANCODE_RIGHTBRACKET}},
+        {PlayerAction::NextStage, {SDL_SCANCODE_N}},
     };
     return defaults;
 }

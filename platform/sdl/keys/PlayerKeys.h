@@ -1,5 +1,6 @@
 #pragma once
-// The player's own keys, beside the game's: pause, help, the volume, the timer and the keys shown.
+// The player's own keys, beside the game's: pause, help, the volume, the timer, the keys shown and
+// the steering of a recording played back.
 // They act around the game and never reach it. Each has default keys that the settings may replace;
 // a key that gives one of the game's seven keys, by its own place or by the settings' bindings,
 // stays the game's.
@@ -20,7 +21,12 @@ enum class PlayerAction {
     VolumeUp,
     FocusLost,
     Timer,
-    KeysShown
+    KeysShown,
+    // Steering a recording played back: ignored otherwise.
+    Step,
+    Slower,
+    Faster,
+    NextStage
 };
 
 struct PlayerKey {
@@ -28,7 +34,7 @@ struct PlayerKey {
     PlayerAction action;
 };
 
-inline constexpr std::array<PlayerKey, 7> PlayerKeys = {{
+inline constexpr std::array<PlayerKey, 11> PlayerKeys = {{
     {"Pause", PlayerAction::Pause},
     {"Help", PlayerAction::Help},
     {"Mute", PlayerAction::Mute},
@@ -36,6 +42,10 @@ inline constexpr std::array<PlayerKey, 7> PlayerKeys = {{
     {"VolumeUp", PlayerAction::VolumeUp},
     {"Timer", PlayerAction::Timer},
     {"KeysShown", PlayerAction::KeysShown},
+    {"Step", PlayerAction::Step},
+    {"Slower", PlayerAction::Slower},
+    {"Faster", PlayerAction::Faster},
+    {"NextStage", PlayerAction::NextStage},
 }};
 
 // The action of the player's key with that name; None for any other name.

@@ -74,7 +74,8 @@ struct ForgetWindows {
 void installWindows(const Preferences& preferences, const WindowChoice& choice, PlayerLayer& layer,
                     platform::OverlayPainter& painter, WindowsMade& made,
                     PlaybackControl* playback) {
-    WindowFactory windows = [&](const char* title, std::string& error) {
+    // The window is made later, in runGame: the pointer is kept by value, not the parameter.
+    WindowFactory windows = [&, playback](const char* title, std::string& error) {
         std::unique_ptr<platform::SdlWindow> window = platform::createGameWindow(title, error);
         if (!window) {
             return std::unique_ptr<platform::Window>();

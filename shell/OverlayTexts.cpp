@@ -38,6 +38,9 @@ platform::OverlayColumn column(std::initializer_list<std::string_view> lines,
                                const ShownKeys& keys) {
     platform::OverlayColumn made;
     for (const std::string_view line : lines) {
+        if (line.empty()) {
+            continue;  // a line this place has none of
+        }
         made.push_back(withKeys(line, keys));
     }
     return made;
@@ -53,30 +56,41 @@ OverlayPanel pausedPanel(const ShownKeys& keys) {
                                keys)}};
 }
 
-OverlayPanel helpPanel(const ShownKeys& keys, std::int32_t furthestStage) {
+OverlayPanel helpPanel(const ShownKeys& keys, std::int32_t furthestStage, HelpPlace place) {
+    const bool page = place == HelpPlace::Page;
     ShownKeys withStage = keys;
     withStage["Stage"] = std::to_string(furthestStage);
     return {
         .place = OverlayPlace::Middle,
         .linesTall = 26,
         .columns = {
-            column(
-                {"Keys: {Help} again to go on",
-                 "{Enter}, {Space} or an arrow: leave the title or a card",
-                 "Arrows ({Left}, {Right}, {Up}, {Down}): nudge the ball",
-                 "An arrow held against a wall: kick off it", "{Space} held: hover",
-                 "{Escape}: quit during play", "{Pause}: pause", "{Mute}: sound off and on",
-                 "{VolumeDown}, {VolumeUp}: quieter, louder", "Alt+Enter: full screen or a window",
-                 "Gamepad: D-pad or left stick: arrows,", "A: Space, B or Start: Enter,",
-                 "Back: Escape, Y: pause", "Furthest stage reached: {Stage} (--continue)"},
-                withStage),
+            column({"Keys: {Help} again to go on",
+                    "{Enter}, {Space} or an arrow: leave the title or a card",
+                    "Arrows ({Left}, {Right}, {Up}, {Down}): nudge the ball",
+                    "An arrow held against a wall: kick off it", "{Space} held: hover",
+                    "{Escape}: quit during play", "{Pause}: pause", "{Mute}: sound off and on",
+                    "{VolumeDown}, {VolumeUp}: quieter, louder",
+                    page ? "Alt+Enter or Full screen: full screen"
+                         : "Alt+Enter: full screen or a window",
+                    page ? "On-screen keys: arrows, Space, Enter" : "",
+                    "Gamepad: D-pad or left stick: arrows,", "A: Space, B or Start: Enter,",
+                    "Back: Escape, Y: pause",
+                    page ? "Furthest stage reached: {Stage} (Continue)"
+                         : "Furthest stage reached: {Stage} (--continue)",
+                    page ? "Before and after a game: Play, Continue, Practise" : ""},
+                   withStage),
             column({"조작키: 계속하려면 {Help}", "{Enter}, {Space}, 화살표: 타이틀과 카드 넘기기",
                     "화살표 ({Left}, {Right}, {Up}, {Down}): 공 밀기",
                     "벽에 대고 화살표를 누르고 있으면: 벽 차기", "{Space} 누르고 있기: 떠 있기",
                     "{Escape}: 게임 중에 끝내기", "{Pause}: 일시 정지", "{Mute}: 소리 끄기와 켜기",
-                    "{VolumeDown}, {VolumeUp}: 소리 작게, 크게", "Alt+Enter: 전체 화면과 창",
+                    "{VolumeDown}, {VolumeUp}: 소리 작게, 크게",
+                    page ? "Alt+Enter, Full screen: 전체 화면" : "Alt+Enter: 전체 화면과 창",
+                    page ? "화면 키: 화살표, Space, Enter" : "",
                     "게임패드: 십자키와 왼쪽 스틱: 화살표,", "A: Space, B와 Start: Enter,",
-                    "Back: Escape, Y: 일시 정지", "가장 멀리 간 스테이지: {Stage} (--continue)"},
+                    "Back: Escape, Y: 일시 정지",
+                    page ? "가장 멀리 간 스테이지: {Stage} (Continue)"
+                         : "가장 멀리 간 스테이지: {Stage} (--continue)",
+                    page ? "게임 전과 끝에: Play, Continue, Practise" : ""},
                    withStage)}};
 }
 

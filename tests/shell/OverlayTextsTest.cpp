@@ -31,7 +31,11 @@ std::vector<char32_t> codePoints(const std::string& line) {
 
 platform::Overlay everyPanel() {
     const ShownKeys keys;
-    return {pausedPanel(keys), helpPanel(keys, 20), volumePanel(50, false), volumePanel(0, true),
+    return {pausedPanel(keys),
+            helpPanel(keys, 20, HelpPlace::Desktop),
+            helpPanel(keys, 20, HelpPlace::Page),
+            volumePanel(50, false),
+            volumePanel(0, true),
             titleHintPanel(keys)};
 }
 

@@ -24,9 +24,7 @@ class HookedClock : public platform::VirtualClock {
             duringSleep(ms);
         }
     }
-    void awaitEvents(std::uint32_t) override { ++awaits; }
     std::function<void(std::uint32_t ms)> duringSleep;
-    int awaits = 0;
 };
 
 class CountedKeys : public platform::ScriptedKeySource {
@@ -91,13 +89,11 @@ class FlowTest : public ::testing::Test {
     platform::ScriptedWindowEvents events;
     platform::RecordingAudio audio;
     platform::HeadlessWindow* screen = nullptr;
-    std::string windowTitle;
     InstalledSeams seams{{.clock = &clock,
                           .keys = &keys,
                           .events = &events,
                           .audio = &audio,
-                          .windows = [this](const char* title, std::string&) {
-                              windowTitle = title;
+                          .windows = [this](const char*, std::string&) {
                               auto made = std::make_unique<platform::HeadlessWindow>();
                               screen = made.get();
                               return made;

@@ -85,13 +85,6 @@ TEST_P(PictureScreens, EndOnlyOnTheirKeysAndTheGameOverAndEndingForgetTaps) {
     }
 }
 
-TEST_P(PictureScreens, WaitOnTheDesktopAfterEachPollOfTheKeyWaitCountingNoTime) {
-    const PictureScreen& s = GetParam();
-    EXPECT_EQ(pollsToEnd(s.show, s.pollsBeforeWait + 5), s.pollsBeforeWait + 5);
-    EXPECT_EQ(clock.awaits, 5);
-    EXPECT_EQ(sleptMs(), s.pauseMs);
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Flow, PictureScreens,
     ::testing::Values(

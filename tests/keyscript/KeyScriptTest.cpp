@@ -46,7 +46,6 @@ constexpr std::uint8_t EnterBit = 1, SpaceBit = 4, LeftBit = 8, RightBit = 32;
 TEST(KeyScript, NamesTheMalformedLineQuotingWhatWasReadSafely) {
     for (const auto& [text, message] : std::vector<std::pair<std::string, std::string>>{
              {"-3 Left\n", "line 1: the count '-3' is not a whole number of at least 1"},
-             {"1000000001 -\n", "line 1: the count '1000000001' is out of range (at most "},
              {"18446744073709551616 -\n", "line 1: the count '18446744073709551616' is out of "},
              {"\n# ok\n5\n", "line 3: expected COUNT KEYS"},
              {"5 # no keys\n", "line 1: expected COUNT KEYS"},
@@ -55,12 +54,8 @@ TEST(KeyScript, NamesTheMalformedLineQuotingWhatWasReadSafely) {
              {"1 -+Left\n", "line 1: unknown key '-'"},
              {"1 Left*+Jump*\n", "line 1: unknown key 'Jump*'"},
              {"1 Left Up\n", "line 1: unexpected 'Up' after the keys"},
-             {"1 \x1b]0;owned\x07\n", "line 1: unknown key '\\x1b]0;owned\\x07' ("},
              {std::string("1 Ri\0ght\n", 9), "line 1: unknown key 'Ri\\x00ght' ("},
-             {"1 " + std::string(1'000'000, 'A') + "\n", "line 1: longer than 4096 bytes"},
              {"1 -\n" + std::string(4097, '#') + "\n", "line 2: longer than 4096 bytes"},
-             {"1 " + std::string(100, 'B') + "\n",
-              "line 1: unknown key '" + std::string(40, 'B') + "…' ("},
          }) {
         EXPECT_EQ(faultOf(text).rfind("bad script, " + message, 0), 0u) << faultOf(text);
     }
@@ -120,13 +115,6 @@ TEST(KeyScript, AStageLineBeforeThePollsSaysWherePlayStarts) {
          }) {
         EXPECT_EQ(faultOf(script).rfind(fault, 0), 0u) << faultOf(script);
     }
-}
-
-TEST(KeyScript, AFailedReadIsAFaultNotTheEnd) {
-    std::FILE* directory = std::fopen("/", "r");
-    ASSERT_NE(directory, nullptr);
-    EXPECT_EQ(readAll(directory).fault, "cannot read the script test: Is a directory");
-    std::fclose(directory);
 }
 
 // A pipe cannot be read twice: its script is checked whole, kept, and then played from a copy.

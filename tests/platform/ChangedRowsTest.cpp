@@ -80,7 +80,7 @@ TEST(ChangedRows, EveryPresentShowsItsWholePictureAtEveryScale) {
     }
 }
 
-TEST(ChangedRows, WhatWasDrawnOverThePictureIsGoneOnceItIsNoLongerDrawn) {
+TEST(ChangedRows, WhatWasDrawnOverThePictureIsGoneOnceItIsNoLongerDrawnOrShownAgain) {
     std::mt19937 random(7);
     const Picture picture = randomPicture(random);
     const auto window = sdltest::windowOf(60, 45, Scaling::Sharp);
@@ -99,14 +99,7 @@ TEST(ChangedRows, WhatWasDrawnOverThePictureIsGoneOnceItIsNoLongerDrawn) {
     EXPECT_NE(presentedBy(*window, picture), clean) << "the box lies over the picture";
     overlaid = false;
     EXPECT_EQ(presentedBy(*window, picture), clean) << "the same picture, without the box";
-}
 
-TEST(ChangedRows, ThePictureIsShownWholeAgainAfterTheSurfaceWasDrawnOver) {
-    std::mt19937 random(11);
-    const Picture picture = randomPicture(random);
-    const auto window = sdltest::windowOf(60, 45, Scaling::Sharp);
-    ASSERT_NE(window, nullptr);
-    const std::vector<std::uint32_t> clean = presentedBy(*window, picture);
     // As when the desktop uncovers the window: its surface holds whatever, and it is shown again.
     SDL_Surface* surface = SDL_GetWindowSurface(window->sdlWindow());
     ASSERT_NE(surface, nullptr);

@@ -72,11 +72,6 @@ TEST_F(PlayerInputTest, AKeyThatGivesOneOfTheGamesKeysIsTheGames) {
     EXPECT_EQ(acted, std::vector{PlayerAction::Pause});
     EXPECT_EQ(platform::keyNamesOf(PlayerAction::Pause), "Q");
     EXPECT_EQ(platform::keyNamesOf(PlayerAction::Mute), "") << "M is the game's Left";
-
-    platform::bindPlayerKeys({{PlayerAction::Help, {SDL_SCANCODE_ESCAPE, SDL_SCANCODE_H}}});
-    EXPECT_EQ(platform::playerActionOf(SDL_SCANCODE_ESCAPE), PlayerAction::None)
-        << "the game's own Escape keeps its meaning";
-    EXPECT_EQ(platform::playerActionOf(SDL_SCANCODE_H), PlayerAction::Help);
 }
 
 // Presses are kept for the next poll in the order they came with the player's actions, not in

@@ -1,3 +1,4 @@
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -16,12 +17,11 @@
 #include "assets/ResourceTable.h"
 #include "platform/sdl/SdlAudio.h"
 #include "platform/sdl/SdlSession.h"
-#include "tests/platform/SdlTestSupport.h"
+#include "tests/ScopedEnv.h"
 
 namespace {
 
 using platform::SdlAudio;
-using sdltest::ScopedEnv;
 
 // A mono PCM .wav file of `count` equal samples (8-bit samples are unsigned).
 std::vector<std::uint8_t> waveFile(std::uint32_t rate, std::uint32_t bits, int sample,

@@ -6,7 +6,7 @@
 
 #include "platform/sdl/SdlClock.h"
 #include "platform/sdl/SdlSession.h"
-#include "tests/platform/SdlTestSupport.h"
+#include "tests/ScopedEnv.h"
 
 // SDL opens D-Bus when it looks for a real display and, by design, leaves the library's process-
 // wide state to the program; libdbus keeps a buffer of it until the process ends.
@@ -18,8 +18,8 @@ namespace {
 
 TEST(SdlSession, WithoutADisplayNamesTheCauseAndLeavesSdlShutDown) {
     {
-        const sdltest::ScopedEnv driver{"SDL_VIDEODRIVER", nullptr};
-        const sdltest::ScopedEnv display{"DISPLAY", ":987654"};
+        const ScopedEnv driver{"SDL_VIDEODRIVER", nullptr};
+        const ScopedEnv display{"DISPLAY", ":987654"};
         const platform::SdlSession session;  // not content with a driver that shows nothing
         EXPECT_FALSE(session.started());
         EXPECT_NE(session.failure().find("display (DISPLAY=:987654)"), std::string::npos)

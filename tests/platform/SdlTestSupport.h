@@ -1,34 +1,14 @@
 #pragma once
-// Synthetic SDL input and environment settings for the tests of the SDL seams.
+// Synthetic SDL input for the tests of the SDL seams.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <optional>
-#include <string>
 #include <vector>
 
 #include "platform/sdl/SdlKeySource.h"
 #include "platform/sdl/SdlSession.h"
 
 namespace sdltest {
-
-// Sets an environment variable for one scope, or unsets it when given no value (all tests may
-// share one process).
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        value != nullptr ? setenv(name, value, 1) : unsetenv(name);
-    }
-    ~ScopedEnv() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 enum class Key { Up, Down, Repeat };
 

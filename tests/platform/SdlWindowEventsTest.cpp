@@ -12,7 +12,6 @@ namespace {
 
 using namespace platform;
 using sdltest::Key;
-using sdltest::pushEvent;
 using sdltest::pushKey;
 using Message = std::tuple<std::uint32_t, std::uintptr_t, std::intptr_t>;
 using Messages = std::vector<Message>;
@@ -79,28 +78,6 @@ TEST_F(SdlWindowEventsTest, AMouseMoveCarriesThePointAsTwoSignedWords) {
     EXPECT_EQ(
         drain(),
         (Messages{{WM_MOUSEMOVE, 0, 0x012CFFFB}, {WM_LBUTTONDOWN, 0, 0}, {WM_RBUTTONUP, 0, 0}}));
-}
-
-TEST_F(SdlWindowEventsTest, EveryWayOfClosingGivesDestroyThenQuitOnceAndNothingAfter) {
-    const auto closedBy = [](auto pushClose) {
-        SdlWindowEvents fresh;
-        pushClose();
-        pushKey(SDL_SCANCODE_B, Key::Down);
-        std::vector<std::uint32_t> kinds;
-        for (WindowMessage m; fresh.nextMessage(m);) {
-            kinds.push_back(m.message);
-        }
-        return kinds;
-    };
-    const std::vector<std::uint32_t> closed{WM_DESTROY, WM_QUIT};
-    EXPECT_EQ(closedBy([] {
-                  pushEvent(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE);
-                  pushEvent(SDL_QUIT);
-              }),
-              closed);
-    EXPECT_EQ(closedBy([] { pushEvent(SDL_QUIT); }), closed);
-    EXPECT_EQ(closedBy([] { pushKey(SDL_SCANCODE_F4, Key::Down, KMOD_RALT); }),
-              (std::vector<std::uint32_t>{WM_SYSKEYDOWN, WM_DESTROY, WM_QUIT}));
 }
 
 }  // namespace

@@ -15,24 +15,6 @@ CommandLineResult readGame(std::vector<const char*> words, GameOptions& options)
     return readGameCommandLine(static_cast<int>(words.size()), words.data(), options);
 }
 
-TEST(GameCommandLine, EachOptionSetsItsChoice) {
-    GameOptions options;
-    ASSERT_EQ(readGame({"--window", "--scale", "2", "--integer-scale", "--scaling", "nearest",
-                        "--volume=0", "--nosound", "--stage", "20"},
-                       options)
-                  .verdict,
-              CommandLineResult::Verdict::Run);
-    EXPECT_EQ(options.fullScreen, false);
-    EXPECT_EQ(options.scale, 2);
-    EXPECT_EQ(options.integerScale, true);
-    EXPECT_EQ(options.scaling, platform::Scaling::Nearest);
-    EXPECT_EQ(options.volume, 0);
-    EXPECT_FALSE(options.sound);
-    EXPECT_EQ(options.stage, 20);
-    ASSERT_EQ(readGame({"--fullscreen"}, options).verdict, CommandLineResult::Verdict::Run);
-    EXPECT_EQ(options.fullScreen, true);
-}
-
 TEST(GameCommandLine, ABadValueIsNamedWithTheUsageAndStatus2) {
     for (const auto& [words, line] : std::vector<std::pair<std::vector<const char*>, std::string>>{
              {{"--scale", "0"}, "tilebounce: --scale: '0' is not a whole number from 1 to 8"},
@@ -68,26 +50,33 @@ TEST(GameCommandLine, ABadValueIsNamedWithTheUsageAndStatus2) {
 
 TEST(Preferences, TheCommandLineWinsOverTheSettingsFile) {
     Settings file;
-    file.fullScreen = false;
     file.volume = 40;
     file.windowWidth = 1000;
     file.windowHeight = 700;
     file.windowX = 12;
     file.windowY = 34;
     const Preferences fromFile = preferencesFor(file, {});
-    EXPECT_EQ(fromFile.window, (WindowChoice{false, 1000, 700, 12, 34}));
+    EXPECT_EQ(fromFile.window, (WindowChoice{true, 1000, 700, 12, 34}));
     EXPECT_EQ(fromFile.volume, 40);
     EXPECT_FALSE(fromFile.integerScale);
     EXPECT_EQ(fromFile.scaling, platform::Scaling::Sharp);
 
-    const Preferences overridden =
-        preferencesFor(file, {true, 3, 80, true, platform::Scaling::Nearest, false, 4, {}});
-    EXPECT_EQ(overridden.window, (WindowChoice{true, 1920, 1440, 12, 34}));
+    GameOptions options;
+    ASSERT_EQ(readGame({"--window", "--scale", "3", "--integer-scale", "--scaling", "nearest",
+                        "--volume=80", "--nosound", "--stage", "4"},
+                       options)
+                  .verdict,
+              CommandLineResult::Verdict::Run);
+    const Preferences overridden = preferencesFor(file, options);
+    EXPECT_EQ(overridden.window, (WindowChoice{false, 1920, 1440, 12, 34}));
     EXPECT_EQ(overridden.volume, 80);
     EXPECT_TRUE(overridden.integerScale);
     EXPECT_EQ(overridden.scaling, platform::Scaling::Nearest);
     EXPECT_FALSE(overridden.sound);
     EXPECT_EQ(overridden.stage, 4);
+    file.fullScreen = false;
+    ASSERT_EQ(readGame({"--fullscreen"}, options).verdict, CommandLineResult::Verdict::Run);
+    EXPECT_TRUE(preferencesFor(file, options).window.fullScreen);
     EXPECT_EQ(preferencesFor({}, {}).window, WindowChoice{}) << "the game's own size";
 }
 

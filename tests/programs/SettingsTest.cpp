@@ -4,7 +4,6 @@
 // and where the file lives.
 #include <SDL.h>
 #include <gtest/gtest.h>
-#include <stdlib.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,6 +22,7 @@
 #include "platform/sdl/keys/PlayerKeys.h"
 #include "programs/tilebounce/SettingsFile.h"
 #include "programs/tilebounce/SettingsText.h"
+#include "tests/ScopedEnv.h"
 #include "tests/ScratchFolder.h"
 
 namespace {
@@ -207,27 +207,6 @@ TEST(SettingsText, DamageIsNamedByItsLineWithValuesEscaped) {
         << "spelt as SDL spells them, each once";
 }
 
-TEST_F(SettingsFileTest, ReadsBackWhatItWroteAndDefaultsWithoutAFile) {
-    const SettingsFile absent = readSettings(path);
-    EXPECT_EQ(absent.settings, Settings{});
-    EXPECT_EQ(absent.damage, "");
-
-    Settings s;
-    s.fullScreen = false;
-    s.windowWidth = 1280;
-    s.windowHeight = 960;
-    s.windowX = -20;
-    s.windowY = 40;
-    s.keys["Right"] = {"Right", "Keypad ,", ","};
-    s.keys["VolumeUp"] = {"F12"};
-    std::string error;
-    ASSERT_TRUE(writeSettings(absent, s, error)) << error;
-    const SettingsFile read = readSettings(path);
-    EXPECT_EQ(read.damage, "");
-    EXPECT_EQ(read.settings, s);
-    EXPECT_EQ(filesInFolder(), std::vector<std::string>{"settings.ini"}) << "nothing left behind";
-}
-
 // Only a regular file of at most 64 KiB is read, opened without waiting: anything else is named
 // with its reason, and the defaults stand. Only a regular file is replaced.
 TEST_F(SettingsFileTest, OnlyARegularFileOfBoundedSizeIsReadOrReplaced) {
@@ -329,22 +308,18 @@ TEST_F(SettingsFileTest, WritesReplaceTheFileWholeOrNotAtAll) {
 }
 
 TEST_F(SettingsFileTest, LivesUnderTheXdgConfigFolderOrTheHomeFolder) {
-    const std::string home = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    const std::string savedConfig = config != nullptr ? config : "";
-    ::setenv("XDG_CONFIG_HOME", "/xdg", 1);
-    ::setenv("HOME", "/home/player", 1);
-    EXPECT_EQ(settingsPath(), fs::path("/xdg/tilebounce/settings.ini"));
-    ::setenv("XDG_CONFIG_HOME", "relative", 1);
-    EXPECT_EQ(settingsPath(), fs::path("/home/player/.config/tilebounce/settings.ini"));
-    ::unsetenv("XDG_CONFIG_HOME");
-    EXPECT_EQ(settingsPath(), fs::path("/home/player/.config/tilebounce/settings.ini"));
-    ::unsetenv("HOME");
-    EXPECT_EQ(settingsPath(), fs::path());
-    ::setenv("HOME", home.c_str(), 1);
-    if (config != nullptr) {
-        ::setenv("XDG_CONFIG_HOME", savedConfig.c_str(), 1);
+    const ScopedEnv home{"HOME", "/home/player"};
+    {
+        const ScopedEnv config{"XDG_CONFIG_HOME", "/xdg"};
+        EXPECT_EQ(settingsPath(), fs::path("/xdg/tilebounce/settings.ini"));
     }
+    for (const char* ignored : {"relative", static_cast<const char*>(nullptr)}) {
+        const ScopedEnv config{"XDG_CONFIG_HOME", ignored};
+        EXPECT_EQ(settingsPath(), fs::path("/home/player/.config/tilebounce/settings.ini"));
+    }
+    const ScopedEnv noHome{"HOME", nullptr};
+    const ScopedEnv noConfig{"XDG_CONFIG_HOME", nullptr};
+    EXPECT_EQ(settingsPath(), fs::path());
 }
 
 }  // namespace

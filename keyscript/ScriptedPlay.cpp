@@ -34,6 +34,8 @@ bool ScriptedPlay::prepare(const ScriptedPlayOptions& options, std::string& erro
 }
 
 void ScriptedPlay::install(platform::KeySource& liveKeys, platform::WindowEvents& liveEvents) {
+    liveKeys_ = &liveKeys;
+    liveEvents_ = &liveEvents;
     platform::KeySource* keys = &liveKeys;
     if (playbackReader_) {
         keys = &checkedPlayback_.emplace(playbackKeys_.emplace(*playbackReader_, &liveKeys),
@@ -53,6 +55,15 @@ void ScriptedPlay::CheckedPlayback::poll(platform::KeyReport& reported) {
     if (keys_.polls() % PollsBetweenLooks == 0 && !file_.changed().empty()) {
         keys_.stop();
     }
+}
+
+bool ScriptedPlay::restart(std::string& error) {
+    if (!playbackFile_.rewind(error)) {
+        return false;
+    }
+    playbackReader_.emplace(playbackFile_.stream(), playbackFile_.name());
+    install(*liveKeys_, *liveEvents_);
+    return true;
 }
 
 std::optional<std::int32_t> ScriptedPlay::startStage() {

@@ -5,7 +5,9 @@
 // title's hint) stands around the game: its clock pauses, its overlays lie over the picture.
 //
 // --record FILE writes every keyboard poll as a key script; --playback FILE plays one instead of
-// the keyboard (see ScriptedPlay.h), steered by the player (see PlaybackControl.h).
+// the keyboard (see ScriptedPlay.h), steered by the player (see PlaybackControl.h), who may take
+// it back to its start: the game is run again from its start-up, in the window as the player left
+// it, and the last run gives the end line and the exit status.
 //
 // For measuring the pace from outside, TILEBOUNCE_PRESENT_LOG=FILE appends the monotonic time in
 // nanoseconds of every present to FILE, one line each; the game itself runs as without it. Console
@@ -20,6 +22,7 @@
 #include "game/ConsoleLine.h"
 #include "game/EndLine.h"
 #include "game/GameState.h"
+#include "game/ResetGame.h"
 #include "game/RunGame.h"
 #include "keyscript/ScriptedPlay.h"
 #include "platform/files/StandardIo.h"
@@ -95,15 +98,24 @@ void installWindows(const Preferences& preferences, const WindowChoice& choice, 
     installWindowFactory(std::move(windows));
 }
 
+// What the command line and the settings file ask for, with the script made ready.
+struct SetUp {
+    GameOptions options;
+    SettingsFile settings;
+    Preferences preferences;
+    ScriptedPlay scripted;
+};
+
 // The player's layer of this run: it shows its overlays again in the window made, and pauses and
 // sets the sound there is.
-PlayerLayerSetUp playerLayerSetUp(const Preferences& preferences, const Settings& settings,
+PlayerLayerSetUp playerLayerSetUp(const Preferences& preferences, const SetUp& setUp,
                                   const WindowsMade& windows,
                                   std::optional<platform::SdlAudio>& audio) {
     return {.volume = preferences.volume,
             .muted = preferences.muted,
             .furthestStage = preferences.furthestStage,
-            .keys = shownKeys(settings),
+            .keys = shownKeys(setUp.settings.settings),
+            .playbackRestarts = setUp.scripted.restartable(),
             .redraw =
                 [&windows] {
                     if (windows.shown != nullptr) {
@@ -128,14 +140,6 @@ PlayerLayerSetUp playerLayerSetUp(const Preferences& preferences, const Settings
 std::int32_t stageInPlay() {
     return gameState.stage >= FirstStage && gameState.stage <= LastStage ? gameState.stage : 0;
 }
-
-// What the command line and the settings file ask for, with the script made ready.
-struct SetUp {
-    GameOptions options;
-    SettingsFile settings;
-    Preferences preferences;
-    ScriptedPlay scripted;
-};
 
 // Reads the set-up; the status to end with when the game is not to start. The script is ready
 // before any window: a bad script or an unwritable recording stops the game here.
@@ -197,18 +201,21 @@ class Desktop {
     Desktop(const Desktop&) = delete;
     Desktop& operator=(const Desktop&) = delete;
 
-    // Runs the game to its end and reports it; the exit status.
+    // Runs the game to its end, again from its start as often as the player takes a playback
+    // back to it, and reports the last run; the exit status.
     int runGameAndReport();
 
   private:
     RunState now() const {
-        return RunState{windows_.desktop != nullptr ? windows_.desktop->choice() : window_,
+        return RunState{windows_.desktop != nullptr ? windows_.desktop->choice() : placed_,
                         layer_.volume(), layer_.muted(), layer_.furthestStage()};
     }
     // Waits for the window's messages until `ms` have gone; false once the window is closed.
     bool awaitEvents(std::uint32_t ms);
     // What the player's layer and the settings do at each tick of the game's clock.
     void tick();
+    // One run of the game from its start-up; the window's choice is kept for the next.
+    GameEnd runOnce();
 
     SetUp& setUp_;
     const Preferences& preferences_ = setUp_.preferences;
@@ -219,10 +226,11 @@ class Desktop {
     platform::SilentAudio silence_;
     std::optional<platform::SdlAudio> audio_;
     WindowsMade windows_;
-    PlayerLayer layer_{playerLayerSetUp(preferences_, setUp_.settings.settings, windows_, audio_),
-                       clock_};
+    PlayerLayer layer_{playerLayerSetUp(preferences_, setUp_, windows_, audio_), clock_};
     const WindowChoice window_ = fittedOnScreens(
         preferences_.window, platform::usableMonitorAreas(), ScreenWidth, ScreenHeight);
+    // Where the next window opens: the player's choice as the last window left it.
+    WindowChoice placed_ = window_;
     const RunState started_{window_, preferences_.volume, preferences_.muted,
                             preferences_.furthestStage};
     SettingsKeeper keeper_{
@@ -260,13 +268,16 @@ Desktop::Desktop(SetUp& setUp) : setUp_(setUp) {
     platform::installClock(pausing_);
     if (!playing_) {
         platform::installClock(playbackClock_.emplace(pausing_));
-        playback_.emplace(layer_, *playbackClock_, [this] {
-            return PlaybackProgress{stageInPlay(), setUp_.scripted.playedPolls(),
-                                    setUp_.scripted.playbackPolls()};
-        });
+        playback_.emplace(
+            layer_, *playbackClock_,
+            [this] {
+                return PlaybackProgress{stageInPlay(), setUp_.scripted.playedPolls(),
+                                        setUp_.scripted.playbackPolls()};
+            },
+            setUp_.scripted.restartable());
     }
     setUp_.scripted.install(keys_, events_);
-    installWindows(preferences_, window_, layer_, painter_, windows_,
+    installWindows(preferences_, placed_, layer_, painter_, windows_,
                    playback_ ? &*playback_ : nullptr);
 }
 
@@ -287,18 +298,35 @@ void Desktop::tick() {
     keeper_.keepSoon();
 }
 
-int Desktop::runGameAndReport() {
-    std::uint64_t substeps = 0;
-    observeSubsteps([&substeps] { ++substeps; });
+GameEnd Desktop::runOnce() {
     const ForgetWindows forget{windows_};
     const StartUp startUp;
     const GameEnd end = runGame(setUp_.scripted.startStage().value_or(preferences_.stage));
+    if (end != GameEnd::NoWindow) {
+        placed_ = windows_.desktop->choice();
+        keeper_.keepNow();
+    }
+    return end;
+}
+
+int Desktop::runGameAndReport() {
+    std::uint64_t substeps = 0;
+    observeSubsteps([&substeps] { ++substeps; });
+    GameEnd end = runOnce();
+    while (end != GameEnd::NoWindow && playback_ && playback_->takeRestart()) {
+        if (std::string error; !setUp_.scripted.restart(error)) {
+            std::fprintf(stderr, "tilebounce: %s\n", error.c_str());
+            return 1;
+        }
+        resetGame();
+        substeps = 0;
+        end = runOnce();
+    }
     if (end == GameEnd::NoWindow) {
         std::fprintf(stderr, "tilebounce: cannot open the window: %s\n",
                      mainWindowFailure().c_str());
         return 1;
     }
-    keeper_.keepNow();
     return reportEnd(setUp_.scripted, end, substeps);
 }
 

@@ -70,6 +70,7 @@ bool PlaybackControl::takeRestart() {
     }
     restartAsked_ = false;
     clock_.setSkipping(false);
+    layer_.resume();
     return true;
 }
 

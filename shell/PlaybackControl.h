@@ -32,8 +32,8 @@ class PlaybackControl {
     // After a picture shown: the last frame stepped to pauses again.
     void presented();
     // Once the game has ended: whether the player asked to start again, which the game was
-    // closed for (its time running at once meanwhile); steered afresh from then on, the speed
-    // kept.
+    // closed for (its time running at once meanwhile); steered afresh from then on, unpaused, the
+    // speed kept.
     bool takeRestart();
 
   private:

@@ -299,13 +299,18 @@ void Desktop::tick() {
 }
 
 GameEnd Desktop::runOnce() {
-    const ForgetWindows forget{windows_};
-    const StartUp startUp;
-    const GameEnd end = runGame(setUp_.scripted.startStage().value_or(preferences_.stage));
-    if (end != GameEnd::NoWindow) {
-        placed_ = windows_.desktop->choice();
-        keeper_.keepNow();
+    GameEnd end = GameEnd::NoWindow;
+    {
+        const ForgetWindows forget{windows_};
+        const StartUp startUp;
+        end = runGame(setUp_.scripted.startStage().value_or(preferences_.stage));
+        if (end != GameEnd::NoWindow) {
+            placed_ = windows_.desktop->choice();
+            keeper_.keepNow();
+        }
     }
+    // What came as the window went, its focus lost with it, belongs to this run, not the next.
+    keys_.carryOutPlayerActions();
     return end;
 }
 

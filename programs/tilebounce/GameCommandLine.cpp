@@ -17,7 +17,8 @@ constexpr std::string_view Keys =
     "A gamepad plays too: D-pad or left stick as the arrows, A as Space, B and Start as Enter,\n"
     "Back as Escape, Y pauses.\n"
     "While --playback plays: . one frame (from a pause), [ and ] slower and faster (1/4x to\n"
-    "16x), N on to the next stage, unseen, Home back to the start (not with --record).\n"
+    "16x), N on to the next stage, unseen, Home back to the start (not with --record); on a\n"
+    "gamepad X, the shoulders, the right and the left stick pressed in.\n"
     "\n"
     "Settings are kept in $XDG_CONFIG_HOME/tilebounce/settings.ini (~/.config/tilebounce/ by\n"
     "default); the options above win over them for one run.\n";

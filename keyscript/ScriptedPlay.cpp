@@ -38,9 +38,9 @@ void ScriptedPlay::install(platform::KeySource& liveKeys, platform::WindowEvents
     liveEvents_ = &liveEvents;
     platform::KeySource* keys = &liveKeys;
     if (playbackReader_) {
-        keys = &checkedPlayback_.emplace(playbackKeys_.emplace(*playbackReader_, &liveKeys),
-                                         playbackFile_);
-        platform::installWindowEvents(playbackEvents_.emplace(*playbackKeys_, &liveEvents));
+        startPlayback();
+        keys = &*checkedPlayback_;
+        platform::installWindowEvents(*playbackEvents_);
     }
     if (recording_) {
         recorder_.recordFrom(*keys);
@@ -62,8 +62,14 @@ bool ScriptedPlay::restart(std::string& error) {
         return false;
     }
     playbackReader_.emplace(playbackFile_.stream(), playbackFile_.name());
-    install(*liveKeys_, *liveEvents_);
+    // Made again in place: what was installed over them still holds them.
+    startPlayback();
     return true;
+}
+
+void ScriptedPlay::startPlayback() {
+    checkedPlayback_.emplace(playbackKeys_.emplace(*playbackReader_, liveKeys_), playbackFile_);
+    playbackEvents_.emplace(*playbackKeys_, liveEvents_);
 }
 
 std::optional<std::int32_t> ScriptedPlay::startStage() {

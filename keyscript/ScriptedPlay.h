@@ -77,6 +77,9 @@ class ScriptedPlay {
         const KeyScriptFile& file_;
     };
 
+    // The played-back keys and window events from the script's reader as it stands.
+    void startPlayback();
+
     KeyScriptFile playbackFile_;
     std::optional<KeyScriptReader> playbackReader_;
     std::optional<ScriptKeySource> playbackKeys_;

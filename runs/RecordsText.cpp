@@ -67,7 +67,7 @@ std::string recordsText(const Records& records) {
         if (!record) {
             continue;
         }
-        text += "\n" + headingOf(what) + "\n";
+        text.append("\n").append(headingOf(what)).append("\n");
         forEachLine(record->script, [&](std::string_view line) {
             text.append(RecordScriptLineMark).append(line).append("\n");
         });

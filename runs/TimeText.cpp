@@ -12,5 +12,7 @@ std::string formatTime(std::uint64_t ns) {
 }
 
 std::string formatDifference(std::uint64_t ns, std::uint64_t thanNs) {
-    return ns < thanNs ? "-" + formatTime(thanNs - ns) : "+" + formatTime(ns - thanNs);
+    const bool ahead = ns < thanNs;
+    std::string text(1, ahead ? '-' : '+');
+    return text.append(formatTime(ahead ? thanNs - ns : ns - thanNs));
 }

@@ -268,6 +268,12 @@ StageRoute searchFastest(SolverSession& session, const SearchLimits& limits,
     return route;
 }
 
+SearchLimits limitsToDepth(const SearchLimits& limits, std::uint64_t substeps) {
+    SearchLimits cut = limits;
+    cut.positions = std::min(limits.positions, substeps * limits.beamWidth * ArrowSets.size());
+    return cut;
+}
+
 std::uint64_t fastestSearchBytes(const SearchLimits& limits) {
     // A grown position with its entry in the table of the same games; a move of the route
     // tree, twice over for the vector's growth. Each round keeps at most the beam and costs 16

@@ -48,10 +48,8 @@ StageRoute searchFastest(SolverSession& session, const SearchLimits& limits,
                          std::vector<ClearFound>& clears);
 inline constexpr std::uint64_t StallLimit = 500;
 
-// The most memory a stage's fastest search may take within the limits, as searchBytes gives the
-// default search's: the beam twice over (the next is built beside it), what grows from it, a
-// move for every position kept, and the lower bound's exhaustive search beside it.
-std::uint64_t fastestSearchBytes(const SearchLimits& limits);
+// The limits, with the positions cut to what a search can take to reach `substeps` deep.
+SearchLimits limitsToDepth(const SearchLimits& limits, std::uint64_t substeps);
 
 // The most memory a stage's fastest search may take within the limits, as searchBytes gives the
 // default search's: the beam twice over (the next is built beside it), what grows from it, a

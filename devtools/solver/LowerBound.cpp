@@ -239,8 +239,18 @@ std::optional<std::uint64_t> substepsAtLeast(const StageMap& map, const BoundSta
                     if (call != 1 || gliding) {
                         keep(b);
                     }
+                    const bool kickCall = call == callCount - 1;
                     for (const Offset o : offsetsOf(call, b, gliding)) {
-                        calls.make(b, o, keep);
+                        calls.make(b, o, [&](const Ball& moved) {
+                            keep(moved);
+                            // A leftward step that kicks the ball off a wall on its left makes
+                            // the rightward flight's first step at once.
+                            if (kickCall && b.kick < 0 && moved.kick > 0) {
+                                for (const Offset right : {Offset{1, -1}, Offset{1, -2}}) {
+                                    calls.make(moved, right, keep);
+                                }
+                            }
+                        });
                     }
                 }
                 balls = std::move(after);

@@ -137,6 +137,15 @@ Played playBack(const std::map<std::uint64_t, std::vector<PlayerAction>>& plan,
     return played;
 }
 
+// The same game played: the console lines, the trace, the cues and the end line.
+void expectSamePlay(const Played& played, const Played& plain) {
+    EXPECT_EQ(played.end, plain.end);
+    EXPECT_EQ(played.polls, plain.polls);
+    EXPECT_EQ(played.stagesStarted, plain.stagesStarted);
+    EXPECT_EQ(played.trace, plain.trace);
+    EXPECT_EQ(played.cues, plain.cues);
+}
+
 TEST(PlaybackFlow, SteeringChangesThePaceAndThePicturesShownNeverThePlay) {
     const Played plain = playBack({});
     ASSERT_EQ(plain.end, GameEnd::Ending);
@@ -156,11 +165,7 @@ TEST(PlaybackFlow, SteeringChangesThePaceAndThePicturesShownNeverThePlay) {
         {3000, {PlayerAction::Faster, PlayerAction::NextStage}},
         {6000, {PlayerAction::Help, PlayerAction::NextStage}},  // skipping leaves the help
     });
-    EXPECT_EQ(steered.end, plain.end);
-    EXPECT_EQ(steered.polls, plain.polls);
-    EXPECT_EQ(steered.stagesStarted, plain.stagesStarted);
-    EXPECT_EQ(steered.trace, plain.trace);
-    EXPECT_EQ(steered.cues, plain.cues);
+    expectSamePlay(steered, plain);
     EXPECT_LT(steered.shown, plain.shown) << "pictures skipped were shown";
     EXPECT_NE(steered.realNs, plain.realNs) << "the pace did not change";
     EXPECT_GE(steered.heldWaits, 6) << "not paused and stepped twice";
@@ -168,8 +173,6 @@ TEST(PlaybackFlow, SteeringChangesThePaceAndThePicturesShownNeverThePlay) {
 
 TEST(PlaybackFlow, ARestartPlaysTheRecordingAgainFromItsStartAsAPlainPlayback) {
     const Played plain = playBack({});
-    ASSERT_EQ(plain.restarts, 0);
-
     // Restarted while paused and skipping, at double speed, then steered on: the speed is kept.
     const Played restarted = playBack({
         {10, {PlayerAction::Faster}},
@@ -179,17 +182,13 @@ TEST(PlaybackFlow, ARestartPlaysTheRecordingAgainFromItsStartAsAPlainPlayback) {
         {2500, {PlayerAction::NextStage}},
     });
     EXPECT_EQ(restarted.restarts, 1);
-    EXPECT_EQ(restarted.end, plain.end);
-    EXPECT_EQ(restarted.polls, plain.polls);
-    EXPECT_EQ(restarted.stagesStarted, plain.stagesStarted);
-    EXPECT_EQ(restarted.trace, plain.trace);
-    EXPECT_EQ(restarted.cues, plain.cues);
+    expectSamePlay(restarted, plain);
 
     // Recorded again, the recording would have to be taken back: the game plays on.
     const Played recorded =
         playBack({{1300, {PlayerAction::Restart}}}, testing::TempDir() + "restarted.keys");
     EXPECT_EQ(recorded.restarts, 0);
-    EXPECT_EQ(recorded.trace, plain.trace);
+    expectSamePlay(recorded, plain);
 }
 
 TEST(PlaybackClock, RunsTheGamesTimeFasterSlowerOrAtOnceWhileSkipping) {

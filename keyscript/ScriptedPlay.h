@@ -36,6 +36,13 @@ class ScriptedPlay {
     // which must outlive this object. Nothing changes without options.
     void install(platform::KeySource& liveKeys, platform::WindowEvents& liveEvents);
 
+    // A script played back and not recorded again can start again: a recording is written as
+    // it goes, to a file or a stream, and what it already holds cannot be taken back.
+    bool restartable() const { return playbackReader_ && !recording_; }
+    // Installs the script played back again from its first line, for the game run afresh; false
+    // with the message when it cannot be read again.
+    bool restart(std::string& error);
+
     // The stage a played-back script starts at, when it names one.
     std::optional<std::int32_t> startStage();
 
@@ -70,6 +77,9 @@ class ScriptedPlay {
         const KeyScriptFile& file_;
     };
 
+    // The played-back keys and window events from the script's reader as it stands.
+    void startPlayback();
+
     KeyScriptFile playbackFile_;
     std::optional<KeyScriptReader> playbackReader_;
     std::optional<ScriptKeySource> playbackKeys_;
@@ -77,4 +87,6 @@ class ScriptedPlay {
     std::optional<ScriptWindowEvents> playbackEvents_;
     bool recording_ = false;
     KeyRecorder recorder_;
+    platform::KeySource* liveKeys_ = nullptr;
+    platform::WindowEvents* liveEvents_ = nullptr;
 };

@@ -5,7 +5,9 @@
 // title's hint) stands around the game: its clock pauses, its overlays lie over the picture.
 //
 // --record FILE writes every keyboard poll as a key script; --playback FILE plays one instead of
-// the keyboard (see ScriptedPlay.h), steered by the player (see PlaybackControl.h). Every game
+// the keyboard (see ScriptedPlay.h), steered by the player (see PlaybackControl.h), who may take
+// it back to its start: the game is run again from its start-up, in the window as the player left
+// it, and the last run gives the end line and the exit status. Every game
 // played is timed in the game's own time and kept in memory as a key script, which sets the
 // personal bests it beats; --ghost races another script's ball (see ShownRun.h).
 //
@@ -24,6 +26,7 @@
 #include "game/ConsoleLine.h"
 #include "game/EndLine.h"
 #include "game/GameState.h"
+#include "game/ResetGame.h"
 #include "game/RunGame.h"
 #include "keyscript/PollRuns.h"
 #include "keyscript/ScriptedPlay.h"
@@ -104,17 +107,28 @@ void installWindows(const Preferences& preferences, const WindowChoice& choice, 
     installWindowFactory(std::move(windows));
 }
 
+// What the command line and the settings file ask for, with the script made ready.
+struct SetUp {
+    GameOptions options;
+    SettingsFile settings;
+    Preferences preferences;
+    ScriptedPlay scripted;
+    RecordsFile records;
+    std::optional<Ghost> ghost;
+};
+
 // The player's layer of this run: it shows its overlays again in the window made, and pauses and
 // sets the sound there is.
-PlayerLayerSetUp playerLayerSetUp(const Preferences& preferences, const Settings& settings,
-                                  const Records& records, const WindowsMade& windows,
+PlayerLayerSetUp playerLayerSetUp(const Preferences& preferences, const SetUp& setUp,
+                                  const WindowsMade& windows,
                                   std::optional<platform::SdlAudio>& audio) {
     return {.volume = preferences.volume,
             .muted = preferences.muted,
             .furthestStage = preferences.furthestStage,
-            .keys = shownKeys(settings),
+            .keys = shownKeys(setUp.settings.settings),
             .timerShown = preferences.timerShown,
-            .bests = bestsShown(records),
+            .playbackRestarts = setUp.scripted.restartable(),
+            .bests = bestsShown(setUp.records.records),
             .redraw =
                 [&windows] {
                     if (windows.shown != nullptr) {
@@ -139,16 +153,6 @@ PlayerLayerSetUp playerLayerSetUp(const Preferences& preferences, const Settings
 std::int32_t stageInPlay() {
     return gameState.stage >= FirstStage && gameState.stage <= LastStage ? gameState.stage : 0;
 }
-
-// What the command line and the settings file ask for, with the script made ready.
-struct SetUp {
-    GameOptions options;
-    SettingsFile settings;
-    Preferences preferences;
-    ScriptedPlay scripted;
-    RecordsFile records;
-    std::optional<Ghost> ghost;
-};
 
 // The records kept, their faults named on stderr, and the ghost asked for; false when the ghost's
 // script cannot be read. Both replay off screen, so before the game starts.
@@ -245,12 +249,13 @@ class Desktop {
     Desktop(const Desktop&) = delete;
     Desktop& operator=(const Desktop&) = delete;
 
-    // Runs the game to its end and reports it; the exit status.
+    // Runs the game to its end, again from its start as often as the player takes a playback
+    // back to it, and reports the last run; the exit status.
     int runGameAndReport();
 
   private:
     RunState now() const {
-        return RunState{windows_.desktop != nullptr ? windows_.desktop->choice() : window_,
+        return RunState{windows_.desktop != nullptr ? windows_.desktop->choice() : placed_,
                         layer_.volume(), layer_.muted(), layer_.furthestStage(),
                         layer_.timerShown()};
     }
@@ -265,6 +270,8 @@ class Desktop {
     void keepRecords(const RunTimes& times);
     // The results on view until a key is pressed, the window is closed, or ResultsShownNs.
     void holdResults();
+    // One run of the game from its start-up; the window's choice is kept for the next.
+    GameEnd runOnce();
 
     SetUp& setUp_;
     const Preferences& preferences_ = setUp_.preferences;
@@ -275,11 +282,11 @@ class Desktop {
     platform::SilentAudio silence_;
     std::optional<platform::SdlAudio> audio_;
     WindowsMade windows_;
-    PlayerLayer layer_{playerLayerSetUp(preferences_, setUp_.settings.settings,
-                                        setUp_.records.records, windows_, audio_),
-                       clock_};
+    PlayerLayer layer_{playerLayerSetUp(preferences_, setUp_, windows_, audio_), clock_};
     const WindowChoice window_ = fittedOnScreens(
         preferences_.window, platform::usableMonitorAreas(), ScreenWidth, ScreenHeight);
+    // Where the next window opens: the player's choice as the last window left it.
+    WindowChoice placed_ = window_;
     const RunState started_{window_, preferences_.volume, preferences_.muted,
                             preferences_.furthestStage, preferences_.timerShown};
     SettingsKeeper keeper_{
@@ -322,17 +329,20 @@ Desktop::Desktop(SetUp& setUp) : setUp_(setUp) {
     platform::installClock(pausing_);
     if (!playing_) {
         platform::installClock(playbackClock_.emplace(pausing_));
-        playback_.emplace(layer_, *playbackClock_, [this] {
-            return PlaybackProgress{stageInPlay(), setUp_.scripted.playedPolls(),
-                                    setUp_.scripted.playbackPolls()};
-        });
+        playback_.emplace(
+            layer_, *playbackClock_,
+            [this] {
+                return PlaybackProgress{stageInPlay(), setUp_.scripted.playedPolls(),
+                                        setUp_.scripted.playbackPolls()};
+            },
+            setUp_.scripted.restartable());
     }
     setUp_.scripted.install(keys_, events_);
     platform::installKeySource(
         watched_.emplace(platform::keySource(),
                          [this](const platform::KeyReport& reported,
                                 const platform::KeyReport& tapped) { polled(reported, tapped); }));
-    installWindows(preferences_, window_, layer_, painter_, windows_,
+    installWindows(preferences_, placed_, layer_, painter_, windows_,
                    playback_ ? &*playback_ : nullptr);
 }
 
@@ -401,24 +411,47 @@ void Desktop::holdResults() {
     }
 }
 
+GameEnd Desktop::runOnce() {
+    GameEnd end = GameEnd::NoWindow;
+    {
+        const ForgetWindows forget{windows_};
+        const StartUp startUp;
+        ShownRun run(layer_, setUp_.ghost ? &*setUp_.ghost : nullptr, setUp_.records.records);
+        end = runGame(setUp_.scripted.startStage().value_or(preferences_.stage));
+        if (end == GameEnd::NoWindow) {
+            return end;
+        }
+        keepRecords(run.times());
+        if (end == GameEnd::Escape || end == GameEnd::Ending) {
+            run.showResults(setUp_.records.records);
+            holdResults();
+        }
+        placed_ = windows_.desktop->choice();
+        keeper_.keepNow();
+    }
+    // What came as the window went, its focus lost with it, belongs to this run, not the next.
+    keys_.carryOutPlayerActions();
+    return end;
+}
+
 int Desktop::runGameAndReport() {
     std::uint64_t substeps = 0;
     observeSubsteps([&substeps] { ++substeps; });
-    const ForgetWindows forget{windows_};
-    const StartUp startUp;
-    ShownRun run(layer_, setUp_.ghost ? &*setUp_.ghost : nullptr, setUp_.records.records);
-    const GameEnd end = runGame(setUp_.scripted.startStage().value_or(preferences_.stage));
+    GameEnd end = runOnce();
+    while (end != GameEnd::NoWindow && playback_ && playback_->takeRestart()) {
+        if (std::string error; !setUp_.scripted.restart(error)) {
+            std::fprintf(stderr, "tilebounce: %s\n", error.c_str());
+            return 1;
+        }
+        resetGame();
+        substeps = 0;
+        end = runOnce();
+    }
     if (end == GameEnd::NoWindow) {
         std::fprintf(stderr, "tilebounce: cannot open the window: %s\n",
                      mainWindowFailure().c_str());
         return 1;
     }
-    keepRecords(run.times());
-    if (end == GameEnd::Escape || end == GameEnd::Ending) {
-        run.showResults(setUp_.records.records);
-        holdResults();
-    }
-    keeper_.keepNow();
     return reportEnd(setUp_.scripted, end, substeps);
 }
 

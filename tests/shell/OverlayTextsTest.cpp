@@ -44,9 +44,10 @@ std::vector<platform::OverlayPanel> everyPanel() {
             timerPanel(3, "0:01.00", "0:09.50"),
             splitPanel(3, "0:01.00", AgainstBest{"-0:00.20", true}),
             resultsPanel({{1, "0:01.00"}}, "0:01.00", "0:00.90"),
-            progressPanel({3, 100, 1000}, 0, false),
-            progressPanel({0, 100, 1000}, 0, true),
-            playbackKeysPanel(keys)};
+            progressPanel({3, 40, 400}, -1, false),
+            progressPanel({3, 40, 400}, 2, true),
+            playbackKeysPanel(keys, true),
+            playbackKeysPanel(keys, false)};
 }
 
 TEST(OverlayPainter, TheBuiltInFontsHaveEveryCharacterShown) {

@@ -80,7 +80,8 @@ std::optional<GhostPoint> Ghost::at(std::int32_t stage, std::uint64_t attemptPol
     if (attemptPolls == 0 || attemptPolls > points.size()) {
         return std::nullopt;
     }
-    return points[attemptPolls - 1];
+    // Within the span's size, so it fits a size_t.
+    return points[static_cast<std::size_t>(attemptPolls - 1)];
 }
 
 std::span<const GhostPoint> Ghost::trail(std::int32_t stage, std::uint64_t attemptPolls,
@@ -89,7 +90,7 @@ std::span<const GhostPoint> Ghost::trail(std::int32_t stage, std::uint64_t attem
     if (attemptPolls == 0 || attemptPolls > points.size()) {
         return {};
     }
-    const std::size_t newest = attemptPolls - 1;
+    const auto newest = static_cast<std::size_t>(attemptPolls - 1);
     const std::size_t oldest = newest + 1 >= count ? newest + 1 - count : 0;
     return points.subspan(oldest, newest + 1 - oldest);
 }

@@ -1,7 +1,8 @@
 # tb_web_program(<target> PAGE|NODE): what an executable of ours needs in the web build, and
 # nothing elsewhere. PAGE: the game for a page, its sleeps yielding to the browser (ASYNCIFY), its
-# settings folder kept in IndexedDB by the page. NODE: a program run by Node that reads and writes
-# the machine's files directly, as the native one does.
+# settings and records kept in IndexedDB by the page, which starts it (callMain) once the player
+# has chosen how. NODE: a program run by Node that reads and writes the machine's files directly,
+# as the native one does.
 function(tb_web_program target kind)
     if(NOT EMSCRIPTEN)
         return()
@@ -15,7 +16,7 @@ function(tb_web_program target kind)
         set(helpers "${CMAKE_BINARY_DIR}/sdl-audio-helpers.json")
         file(WRITE "${helpers}" "[\"$autoResumeAudioContext\", \"$dynCall\"]\n")
         target_link_options(${target} PRIVATE -sENVIRONMENT=web -sASYNCIFY -lidbfs.js
-            "-sEXPORTED_RUNTIME_METHODS=['FS','IDBFS','addRunDependency','removeRunDependency']"
+            "-sEXPORTED_RUNTIME_METHODS=['FS','IDBFS','addRunDependency','removeRunDependency','callMain']"
             "-sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${helpers}")
     endif()
 endfunction()

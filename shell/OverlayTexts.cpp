@@ -38,6 +38,9 @@ platform::OverlayColumn column(std::initializer_list<std::string_view> lines,
                                const ShownKeys& keys) {
     platform::OverlayColumn made;
     for (const std::string_view line : lines) {
+        if (line.empty()) {
+            continue;  // a line this place has none of
+        }
         made.push_back(withKeys(line, keys));
     }
     return made;
@@ -54,7 +57,8 @@ OverlayPanel pausedPanel(const ShownKeys& keys) {
 }
 
 OverlayPanel helpPanel(const ShownKeys& keys, std::int32_t furthestStage,
-                       const platform::OverlayColumn& bests) {
+                       const platform::OverlayColumn& bests, HelpPlace place) {
+    const bool page = place == HelpPlace::Page;
     ShownKeys withStage = keys;
     withStage["Stage"] = std::to_string(furthestStage);
     OverlayPanel help{
@@ -68,18 +72,28 @@ OverlayPanel helpPanel(const ShownKeys& keys, std::int32_t furthestStage,
                     "{Escape}: quit during play", "{Pause}: pause", "{Mute}: sound off and on",
                     "{VolumeDown}, {VolumeUp}: quieter, louder",
                     "{Timer}: the timer, {KeysShown}: the keys pressed",
-                    "Alt+Enter: full screen or a window", "Gamepad: D-pad or left stick: arrows,",
-                    "A: Space, B or Start: Enter,", "Back: Escape, Y: pause",
-                    "Furthest stage reached: {Stage} (--continue)"},
+                    page ? "Alt+Enter or Full screen: full screen"
+                         : "Alt+Enter: full screen or a window",
+                    page ? "On-screen keys: arrows, Space, Enter" : "",
+                    "Gamepad: D-pad or left stick: arrows,", "A: Space, B or Start: Enter,",
+                    "Back: Escape, Y: pause",
+                    page ? "Furthest stage reached: {Stage} (Continue)"
+                         : "Furthest stage reached: {Stage} (--continue)",
+                    page ? "Before and after a game: Play, Continue, Practise" : ""},
                    withStage),
             column({"조작키: 계속하려면 {Help}", "{Enter}, {Space}, 화살표: 타이틀과 카드 넘기기",
                     "화살표 ({Left}, {Right}, {Up}, {Down}): 공 밀기",
                     "벽에 대고 화살표를 누르고 있으면: 벽 차기", "{Space} 누르고 있기: 떠 있기",
                     "{Escape}: 게임 중에 끝내기", "{Pause}: 일시 정지", "{Mute}: 소리 끄기와 켜기",
                     "{VolumeDown}, {VolumeUp}: 소리 작게, 크게",
-                    "{Timer}: 시간 표시, {KeysShown}: 조작키 표시", "Alt+Enter: 전체 화면과 창",
+                    "{Timer}: 시간 표시, {KeysShown}: 조작키 표시",
+                    page ? "Alt+Enter, Full screen: 전체 화면" : "Alt+Enter: 전체 화면과 창",
+                    page ? "화면 키: 화살표, Space, Enter" : "",
                     "게임패드: 십자키와 왼쪽 스틱: 화살표,", "A: Space, B와 Start: Enter,",
-                    "Back: Escape, Y: 일시 정지", "가장 멀리 간 스테이지: {Stage} (--continue)"},
+                    "Back: Escape, Y: 일시 정지",
+                    page ? "가장 멀리 간 스테이지: {Stage} (Continue)"
+                         : "가장 멀리 간 스테이지: {Stage} (--continue)",
+                    page ? "게임 전과 끝에: Play, Continue, Practise" : ""},
                    withStage)}};
     if (!bests.empty()) {
         help.columns.push_back(bests);

@@ -16,10 +16,20 @@ using ShownKeys = std::map<std::string, std::string, std::less<>>;
 
 // "Paused" and how to go on.
 platform::OverlayPanel pausedPanel(const ShownKeys& keys);
+// Where the game runs: a browser's page has controls of its own (on-screen keys, a full-screen
+// button, its start) in place of the desktop's command line.
+enum class HelpPlace { Desktop, Page };
+#ifdef __EMSCRIPTEN__
+inline constexpr HelpPlace ThisBuildsPlace = HelpPlace::Page;
+#else
+inline constexpr HelpPlace ThisBuildsPlace = HelpPlace::Desktop;
+#endif
+
 // The keys of the game, of the player's layer and of the gamepad, the furthest stage reached and,
 // beside them, the personal bests (see bestsColumn).
 platform::OverlayPanel helpPanel(const ShownKeys& keys, std::int32_t furthestStage,
-                                 const platform::OverlayColumn& bests = {});
+                                 const platform::OverlayColumn& bests = {},
+                                 HelpPlace place = ThisBuildsPlace);
 // The volume from 0 to 100, or that the sound is off.
 platform::OverlayPanel volumePanel(int volume, bool muted);
 // The keys that start the game, and the help's key.

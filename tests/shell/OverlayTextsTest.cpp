@@ -34,7 +34,8 @@ std::vector<char32_t> codePoints(const std::string& line) {
 std::vector<platform::OverlayPanel> everyPanel() {
     const ShownKeys keys;
     return {pausedPanel(keys),
-            helpPanel(keys, 20),
+            helpPanel(keys, 20, {}, HelpPlace::Desktop),
+            helpPanel(keys, 20, {}, HelpPlace::Page),
             volumePanel(50, false),
             volumePanel(0, true),
             titleHintPanel(keys),

@@ -6,6 +6,7 @@
 import {readFileSync, readdirSync} from 'node:fs';
 import {join, resolve} from 'node:path';
 import {notePresents, sleep, unpackSite, withSite} from './chromium.mjs';
+import {pageCases} from './page-cases.mjs';
 import {makeReferences} from './pictures.mjs';
 
 const [webDir, linuxReplay] = process.argv.slice(2, 4).map(path => path && resolve(path));
@@ -92,6 +93,18 @@ function waitForPicture(page, name, allowed = 0) {
 
 // Stage 1 in play: as the replay shows it but for the balls' trails (100 dots of 3 pixels).
 const inPlay = page => waitForPicture(page, 'stage1', 600);
+
+// The page's start: CHOICE (its button's selector) chosen as soon as it shows.
+async function choose(page, choice = '#play') {
+  await page.waitForSelector(`#start:not([hidden]) ${choice}:not([hidden])`, {timeout: patienceMs});
+  await page.click(choice);
+}
+
+// Loads the page and plays, as the player's first choice does.
+async function openGame(page, url) {
+  await page.goto(url);
+  await choose(page);
+}
 
 // From the title loading to stage 1 in play: Enter leaves the title, an arrow the card.
 async function startPlaying(page) {
@@ -263,9 +276,23 @@ function keptFile(file) {
   });
 }
 
+// What the page says above its start once the game has ended; '' while the start is not shown.
+const endNote = page => page.$eval('#start', box => box.hidden ? '' :
+  box.querySelector('#start-note').textContent.trim());
+
+// Run in the page: writes each file (by path, its text) and saves the kept folders to IndexedDB.
+function writeKept(files) {
+  for (const [path, text] of Object.entries(files)) {
+    Module.FS.mkdirTree(path.slice(0, path.lastIndexOf('/')));
+    Module.FS.writeFile(path, text);
+  }
+  return new Promise((done, failed) =>
+    Module.FS.syncfs(false, error => error ? failed(error) : done()));
+}
+
 const ended = page => waitFor('the page never said that the game ended', async () => {
-  const text = await page.$eval('#ended', box => box.hidden ? '' : box.textContent);
-  return {ok: text.includes('The game has ended.'), why: `"${text.trim()}"`};
+  const text = await endNote(page);
+  return {ok: text === 'The game has ended.', why: `"${text}"`};
 });
 
 // Alt+Enter, then waits until the element at full screen is `wanted` ('none': none).
@@ -281,10 +308,11 @@ async function toggleFullScreen(page, wanted) {
 
 const cases = {
   // Loads cleanly, shows the title, the card and stage 1 as the replay tool draws them, steers,
-  // and ends on Escape with the page saying so.
+  // and ends on Escape with the page saying so and offering its start again, whose Play loads
+  // the page again and plays.
   async play(browser, site) {
     const page = await openPage(browser);
-    await page.goto(site.url);
+    await openGame(page, site.url);
     await waitForPicture(page, 'title');
     expect(await page.title() === windowTitle, `page title "${await page.title()}"`);
     const icon = await page.$eval('link[rel=icon]', link => link.href.slice(0, 22));
@@ -303,16 +331,23 @@ const cases = {
     await page.keyboard.press('Escape');
     await ended(page);
     expect(page.lines.join('\n') === 'stage1', `console lines: ${page.lines.join(' | ')}`);
+    await choose(page);
+    await waitForPicture(page, 'title');
     expectNoErrors(page);
     await page.close();
   },
 
   // On a touch screen the on-screen keys show; a tap on Enter leaves the title, and two fingers
-  // at once hold two keys, which leave the card.
+  // at once hold two keys, which leave the card. A gamepad plugged in hides the keys, until the
+  // screen is touched again.
   async touch(browser, site) {
-    const page = await openPage(browser, page =>
-      page.setViewport({width: 480, height: 800, isMobile: true, hasTouch: true}));
+    const page = await openPage(browser, async page => {
+      await page.setViewport({width: 480, height: 800, isMobile: true, hasTouch: true});
+      await page.evaluateOnNewDocument(standardPad);
+    });
     await page.goto(site.url);
+    await page.waitForSelector('#play');
+    await page.tap('#play');
     await waitForPicture(page, 'title');
     expect(await page.$eval('#touch', keys => getComputedStyle(keys).display !== 'none'),
            'no on-screen keys on a touch screen');
@@ -338,6 +373,11 @@ const cases = {
     await cdp.send('Input.dispatchTouchEvent', {type: 'touchStart', touchPoints: [picture]});
     await cdp.send('Input.dispatchTouchEvent', {type: 'touchCancel', touchPoints: []});
     await sleep(200);
+    const keysShown = () => page.$eval('#touch .pad', pad => pad.getClientRects().length > 0);
+    await page.evaluate(() => window.tbPlugPad());
+    expect(!await keysShown(), 'the on-screen keys stayed with a gamepad plugged in');
+    await page.tap('#canvas');
+    expect(await keysShown(), 'the on-screen keys did not come back at a touch');
     expectNoErrors(page);
     await page.close();
   },
@@ -346,7 +386,7 @@ const cases = {
   // when the tab is shown again, and goes on once the player takes the pause off (P).
   async hidden(browser, site) {
     const page = await openPage(browser);
-    await page.goto(site.url);
+    await openGame(page, site.url);
     await startPlaying(page);
     const other = await browser.newPage();
     await other.bringToFront();
@@ -363,19 +403,20 @@ const cases = {
     await page.close();
   },
 
-  // Silence through the title; the first key takes the sound note away, and the stage card's cue
-  // reaches the page's audio output.
+  // The sound note until the player's first act (the start's Play); silence through the title,
+  // and the stage card's cue reaches the page's audio output.
   async sound(browser, site) {
     const page = await openPage(browser, page => page.evaluateOnNewDocument(listenToAudio));
     await page.goto(site.url);
+    expect(await page.$('#sound-note') !== null, 'no sound note before the first act');
+    await choose(page);
+    expect(await page.$('#sound-note') === null, 'the sound note stayed after the first act');
     await waitForPicture(page, 'title');
     await sleep(1000);
     const silence = await page.evaluate(() => window.tbLoudest);
     expect(silence === 0, `sound through the title: loudest sample ${silence}`);
-    expect(await page.$('#sound-note') !== null, 'no sound note before the first key');
     await page.keyboard.press('Enter');
     await waitForPicture(page, 'card');
-    expect(await page.$('#sound-note') === null, 'the sound note stayed after the first key');
     await waitFor('the stage card\'s cue never reached the audio output', async () => {
       const loudest = await page.evaluate(() => window.tbLoudest);
       return {ok: loudest > 0.1, why: `loudest sample ${loudest}`};
@@ -388,7 +429,7 @@ const cases = {
   // steers, Y pauses play and takes the pause off.
   async gamepad(browser, site) {
     const page = await openPage(browser, page => page.evaluateOnNewDocument(standardPad));
-    await page.goto(site.url);
+    await openGame(page, site.url);
     await waitForPicture(page, 'title');
     await page.evaluate(() => window.tbPlugPad());
     await pressPad(page, PadButton.start);
@@ -410,7 +451,7 @@ const cases = {
   // second, and P after them pauses within a second.
   async flood(browser, site) {
     const page = await openPage(browser);
-    await page.goto(site.url);
+    await openGame(page, site.url);
     await startPlaying(page);
     const since = await page.evaluate(() => performance.now());
     await page.evaluate(tapVolumeKeys, 2000);
@@ -428,7 +469,7 @@ const cases = {
   // in IndexedDB within a second.
   async 'settings-soon'(browser, site) {
     const page = await openPage(browser);
-    await page.goto(site.url);
+    await openGame(page, site.url);
     await page.waitForFunction(() => window.tbFirstPictureMs !== null, {timeout: patienceMs});
     const pressed = Date.now();
     await page.keyboard.press('Minus');
@@ -446,7 +487,7 @@ const cases = {
   // plays with its standard streams where they belong (its line reaches the console).
   async 'settings-damaged'(browser, site) {
     const page = await openPage(browser);
-    await page.goto(site.url);
+    await openGame(page, site.url);
     await waitForPicture(page, 'title');
     await page.evaluate(file => new Promise((done, failed) => {
       const opened = indexedDB.open(file.slice(0, file.lastIndexOf('/')));
@@ -462,6 +503,7 @@ const cases = {
       };
     }), settingsFile);
     await page.reload();
+    await choose(page);
     await startPlaying(page);
     await page.keyboard.press('Escape');
     await ended(page);
@@ -483,13 +525,14 @@ const cases = {
     };
     for (const [name, answer] of Object.entries(answers)) {
       const page = await openPage(browser, async page => {
+        await page.setBypassServiceWorker(true);  // a kept copy would answer before the network
         await page.setRequestInterception(true);
         page.on('request', request => request.url().endsWith('.wasm') ?
           request.respond({...answer, contentType: 'application/wasm'}) : request.continue());
       });
       await page.goto(site.url);
       const said = await waitFor(`${name}: the page never said that the game stopped`, async () => {
-        const text = await page.$eval('#ended', box => box.hidden ? '' : box.textContent.trim());
+        const text = await endNote(page);
         return {ok: text !== '', why: 'no message', text};
       });
       await sleep(500);
@@ -515,7 +558,7 @@ const cases = {
   // The single file plays straight from disk.
   async file(browser) {
     const page = await openPage(browser);
-    await page.goto('file://' + join(webDir, 'tilebounce.html'));
+    await openGame(page, 'file://' + join(webDir, 'tilebounce.html'));
     await waitForPicture(page, 'title');
     await page.keyboard.press('Enter');
     await waitForPicture(page, 'card');
@@ -527,15 +570,13 @@ const cases = {
   // there again after a reload, and the game reads it.
   async settings(browser, site) {
     const page = await openPage(browser);
-    await page.goto(site.url);
+    await openGame(page, site.url);
     await waitForPicture(page, 'title');
     const written = '[keys]\nEnter = X\n';
-    await page.evaluate((file, text) => new Promise((done, failed) => {
-      Module.FS.writeFile(file, text);
-      Module.FS.syncfs(false, error => error ? failed(error) : done());
-    }), settingsFile, written);
+    await page.evaluate(writeKept, {[settingsFile]: written});
     expect(await page.evaluate(keptFile, settingsFile) === written, 'not kept in IndexedDB');
     await page.reload();
+    await choose(page);
     await waitForPicture(page, 'title');
     const text = await page.evaluate(file => Module.FS.readFile(file, {encoding: 'utf8'}),
                                      settingsFile);
@@ -545,12 +586,15 @@ const cases = {
     expectNoErrors(page);
     await page.close();
   },
+  ...pageCases({work, expect, waitFor, openPage, choose, openGame, waitForPicture, writeKept,
+                keptFile, expectNoErrors, settingsFile}),
 };
 
 const unpacked = join(work, 'site');
 const files = readdirSync(unpacked, {recursive: true}).sort().join(' ');
-if (files !== 'LICENSE THIRD-PARTY.md index.html licences licences/Emscripten.txt ' +
-    'licences/FreeType.txt licences/SDL2.txt licences/SDL2_ttf.txt tilebounce.js tilebounce.wasm') {
+if (files !== 'LICENSE THIRD-PARTY.md icon-192.png icon-512.png index.html licences ' +
+    'licences/Emscripten.txt licences/FreeType.txt licences/SDL2.txt licences/SDL2_ttf.txt ' +
+    'manifest.webmanifest service-worker.js tilebounce.js tilebounce.wasm') {
   console.error(`browser-check: the zip holds ${files}`);
   process.exit(1);
 }

@@ -13,10 +13,6 @@ namespace {
 
 constexpr std::uint64_t FlushEveryNs = 1'000'000'000;
 
-bool sameKeys(const KeyScriptLine& a, const KeyScriptLine& b) {
-    return a.held == b.held && a.tapped == b.tapped;
-}
-
 }  // namespace
 
 KeyRecorder::KeyRecorder(std::function<void(const std::string&)> warn) : warn_(std::move(warn)) {}
@@ -46,13 +42,7 @@ void KeyRecorder::poll(platform::KeyReport& reported) {
     if (file_ == nullptr) {
         return;
     }
-    const KeyScriptLine polled = linePolled(reported, keys_->tappedAtLatestPoll());
-    if (run_ && sameKeys(*run_, polled) && run_->count < MaxKeyScriptCount) {
-        ++run_->count;
-    } else {
-        writeRun();
-        run_ = polled;
-    }
+    write(runs_.add(linePolled(reported, keys_->tappedAtLatestPoll())));
     if (const std::uint64_t now = platform::clock().nowNs(); now >= nextFlushNs_) {
         // The run so far goes out now; the polls after it start a line of their own.
         writeOut();
@@ -61,7 +51,7 @@ void KeyRecorder::poll(platform::KeyReport& reported) {
 }
 
 bool KeyRecorder::finish(const std::string& lastComment) {
-    writeRun();
+    write(runs_.end());
     if (file_ != nullptr && !lastComment.empty()) {
         check(std::fprintf(file_, "# %s\n", lastComment.c_str()) >= 0);
     }
@@ -78,17 +68,16 @@ bool KeyRecorder::finish(const std::string& lastComment) {
 }
 
 void KeyRecorder::writeOut() {
-    writeRun();
+    write(runs_.end());
     if (file_ != nullptr) {
         check(std::fflush(file_) == 0);
     }
 }
 
-void KeyRecorder::writeRun() {
-    if (run_ && file_ != nullptr) {
-        check(std::fprintf(file_, "%s\n", formatKeyScriptLine(*run_).c_str()) >= 0);
+void KeyRecorder::write(const std::optional<KeyScriptLine>& line) {
+    if (line && file_ != nullptr) {
+        check(std::fprintf(file_, "%s\n", formatKeyScriptLine(*line).c_str()) >= 0);
     }
-    run_.reset();
 }
 
 void KeyRecorder::check(bool written) {

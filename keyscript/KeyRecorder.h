@@ -9,6 +9,7 @@
 #include <string>
 
 #include "keyscript/KeyScript.h"
+#include "keyscript/PollRuns.h"
 #include "platform/seams/KeySource.h"
 
 class KeyRecorder : public platform::KeySource {
@@ -38,8 +39,8 @@ class KeyRecorder : public platform::KeySource {
     bool finish(const std::string& lastComment = {});
 
   private:
-    // The run as a line; then, with writeOut, everything written so far onto the file.
-    void writeRun();
+    // A line ended; then, with writeOut, the line being gathered and all before it onto the file.
+    void write(const std::optional<KeyScriptLine>& line);
     void writeOut();
     // Notes a failed write: warned once, and the file closed.
     void check(bool written);
@@ -48,7 +49,7 @@ class KeyRecorder : public platform::KeySource {
     std::function<void(const std::string&)> warn_;
     std::string path_;
     std::FILE* file_ = nullptr;
-    std::optional<KeyScriptLine> run_;  // the polls not yet written, all alike
+    PollRuns runs_;  // the polls not yet written
     std::uint64_t nextFlushNs_ = 0;
     std::uint64_t polls_ = 0;
     bool failed_ = false;

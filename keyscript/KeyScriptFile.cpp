@@ -48,7 +48,7 @@ bool KeyScriptFile::open(const std::string& path, std::string& error) {
         return false;
     }
     const bool rereadable = S_ISREG(status.st_mode);
-    const long start = rereadable ? std::ftell(in) : 0;
+    start_ = rereadable ? std::ftell(in) : 0;
     std::string firstLine;  // with the blank lines before it
     if (!readUpTo(in, '\n', firstLine, error)) {
         return false;
@@ -77,7 +77,11 @@ bool KeyScriptFile::open(const std::string& path, std::string& error) {
     if (rereadable) {
         checked_ = stampOf(in);
     }
-    if (std::fseek(stream_, start, SEEK_SET) != 0) {
+    return rewind(error);
+}
+
+bool KeyScriptFile::rewind(std::string& error) {
+    if (std::fseek(stream_, start_, SEEK_SET) != 0) {
         error = failure("rewind", name_);
         return false;
     }

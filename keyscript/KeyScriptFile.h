@@ -22,6 +22,8 @@ class KeyScriptFile {
 
     // The script, from its first line; null before a successful open.
     std::FILE* stream() const { return stream_; }
+    // The stream back at the script's first line, to play it again; false with the message.
+    bool rewind(std::string& error);
     // Every poll the script holds, as checked.
     std::uint64_t polls() const { return polls_; }
     // How messages name the script: its path (quoted), or "standard input".
@@ -34,6 +36,7 @@ class KeyScriptFile {
     std::FILE* opened_ = nullptr;  // the file at the path, closed at the end
     std::FILE* kept_ = nullptr;    // the copy of input that cannot be read twice
     std::FILE* stream_ = nullptr;
+    long start_ = 0;  // where the script starts in the stream
     std::string name_;
     std::uint64_t polls_ = 0;
     // The checked file's size and time of change; none for a copy kept of a stream.

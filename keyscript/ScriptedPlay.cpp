@@ -62,11 +62,13 @@ bool ScriptedPlay::finish(const std::string& endLine) {
 }
 
 void ScriptedPlay::install(platform::KeySource& liveKeys, platform::WindowEvents& liveEvents) {
+    liveKeys_ = &liveKeys;
+    liveEvents_ = &liveEvents;
     platform::KeySource* keys = &liveKeys;
     if (playbackReader_) {
-        keys = &checkedPlayback_.emplace(playbackKeys_.emplace(*playbackReader_, &liveKeys),
-                                         playbackFile_);
-        platform::installWindowEvents(playbackEvents_.emplace(*playbackKeys_, &liveEvents));
+        startPlayback();
+        keys = &*checkedPlayback_;
+        platform::installWindowEvents(*playbackEvents_);
     }
     if (recording_) {
         recorder_.recordFrom(*keys);
@@ -81,6 +83,21 @@ void ScriptedPlay::CheckedPlayback::poll(platform::KeyReport& reported) {
     if (keys_.polls() % PollsBetweenLooks == 0 && !file_.changed().empty()) {
         keys_.stop();
     }
+}
+
+bool ScriptedPlay::restart(std::string& error) {
+    if (!playbackFile_.rewind(error)) {
+        return false;
+    }
+    playbackReader_.emplace(playbackFile_.stream(), playbackFile_.name());
+    // Made again in place: what was installed over them still holds them.
+    startPlayback();
+    return true;
+}
+
+void ScriptedPlay::startPlayback() {
+    checkedPlayback_.emplace(playbackKeys_.emplace(*playbackReader_, liveKeys_), playbackFile_);
+    playbackEvents_.emplace(*playbackKeys_, liveEvents_);
 }
 
 std::optional<std::int32_t> ScriptedPlay::startStage() {

@@ -39,6 +39,13 @@ class ScriptedPlay {
     // which must outlive this object. Nothing changes without options.
     void install(platform::KeySource& liveKeys, platform::WindowEvents& liveEvents);
 
+    // A script played back and not recorded again can start again: a recording is written as
+    // it goes, to a file or a stream, and what it already holds cannot be taken back.
+    bool restartable() const { return playbackReader_ && !recording_; }
+    // Installs the script played back again from its first line, for the game run afresh; false
+    // with the message when it cannot be read again.
+    bool restart(std::string& error);
+
     // The stage a played-back script starts at, when it names one.
     std::optional<std::int32_t> startStage();
 
@@ -73,6 +80,9 @@ class ScriptedPlay {
         const KeyScriptFile& file_;
     };
 
+    // The played-back keys and window events from the script's reader as it stands.
+    void startPlayback();
+
     KeyScriptFile playbackFile_;
     std::optional<KeyScriptReader> playbackReader_;
     std::optional<ScriptKeySource> playbackKeys_;
@@ -82,4 +92,6 @@ class ScriptedPlay {
     std::optional<std::string> recordPath_;
     std::optional<std::string> recordLinkPath_;
     KeyRecorder recorder_;
+    platform::KeySource* liveKeys_ = nullptr;
+    platform::WindowEvents* liveEvents_ = nullptr;
 };

@@ -2,11 +2,13 @@
 
 #include <utility>
 
+#include "shell/MessagePump.h"
+
 using platform::PlayerAction;
 
 PlaybackControl::PlaybackControl(PlayerLayer& layer, PlaybackClock& clock,
-                                 std::function<PlaybackProgress()> progress)
-    : layer_(layer), clock_(clock), progress_(std::move(progress)) {}
+                                 std::function<PlaybackProgress()> progress, bool restarts)
+    : layer_(layer), clock_(clock), progress_(std::move(progress)), restarts_(restarts) {}
 
 bool PlaybackControl::act(PlayerAction action) {
     switch (action) {
@@ -44,10 +46,31 @@ bool PlaybackControl::act(PlayerAction action) {
                 layer_.resume();
             }
             break;
+        case PlayerAction::Restart:
+            // The game closed as the window's close does, with nothing of it waited for.
+            if (restarts_ && !restartAsked_) {
+                restartAsked_ = true;
+                framesToStep_ = 0;
+                skippingFrom_.reset();
+                clock_.setSkipping(true);
+                layer_.resume();
+                postQuitMessage();
+            }
+            break;
         default:
             return false;
     }
     showProgress();
+    return true;
+}
+
+bool PlaybackControl::takeRestart() {
+    if (!restartAsked_) {
+        return false;
+    }
+    restartAsked_ = false;
+    clock_.setSkipping(false);
+    layer_.resume();
     return true;
 }
 

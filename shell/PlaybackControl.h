@@ -1,7 +1,8 @@
 #pragma once
 // Steering a recording while it plays back: pause and go on (the player's layer's own pause), one
-// frame at a time, slower and faster, and on to the next stage, skipped through unseen. Only the
-// pacing and which pictures are shown change: every poll reports what the recording holds.
+// frame at a time, slower and faster, on to the next stage, skipped through unseen, and back to
+// the start. Only the pacing and which pictures are shown change: every poll reports what the
+// recording holds.
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -17,9 +18,10 @@ class PlaybackControl {
     // A skip ends after this many pictures (ten minutes of play) even within a stage.
     static constexpr int MaxPicturesSkipped = 36'000;
 
-    // `progress` tells how far the recording has come; `clock` is the game's.
+    // `progress` tells how far the recording has come; `clock` is the game's. `restarts`: whether
+    // the player may take the playback back to its start.
     PlaybackControl(PlayerLayer& layer, PlaybackClock& clock,
-                    std::function<PlaybackProgress()> progress);
+                    std::function<PlaybackProgress()> progress, bool restarts);
 
     // Carries out a steering action; false for any other action, which is the layer's.
     bool act(platform::PlayerAction action);
@@ -29,6 +31,10 @@ class PlaybackControl {
     bool presenting();
     // After a picture shown: the last frame stepped to pauses again.
     void presented();
+    // Once the game has ended: whether the player asked to start again, which the game was
+    // closed for (its time running at once meanwhile); steered afresh from then on, unpaused, the
+    // speed kept.
+    bool takeRestart();
 
   private:
     void showProgress();
@@ -40,6 +46,8 @@ class PlaybackControl {
     int framesToStep_ = 0;                      // before the pause again
     std::optional<std::int32_t> skippingFrom_;  // the stage left
     int picturesSkipped_ = 0;
+    bool restarts_;
+    bool restartAsked_ = false;
 };
 
 // The game's window while a recording plays back: pictures shown as the steering says.

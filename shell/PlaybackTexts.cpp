@@ -32,13 +32,21 @@ platform::OverlayPanel progressPanel(const PlaybackProgress& progress, int speed
                          "재생: 스테이지 " + stage + ", 폴링 " + polls + ", " + paceKo}}};
 }
 
-platform::OverlayPanel playbackKeysPanel(const ShownKeys& keys) {
+platform::OverlayPanel playbackKeysPanel(const ShownKeys& keys, bool restarts) {
+    const std::string_view restart =
+        restarts ? "{Restart}: from the start" : "{Restart}: not while recording";
+    const std::string_view restartKo =
+        restarts ? "{Restart}: 처음부터" : "{Restart}: 녹화 중에는 안 됨";
     return {.place = platform::OverlayPlace::Top,
             .linesTall = 30,
             .columns = {linesWithKeys(
                 {"Playback: {Pause}: pause, {Step}: one frame, {NextStage}: next stage",
-                 "{Slower}, {Faster}: slower, faster (x1/4 to x16)",
+                 "{Slower}, {Faster}: slower, faster (x1/4 to x16)", restart,
+                 "Gamepad: Y pause, X one frame, LB, RB slower, faster,",
+                 "right stick pressed: next stage, left stick pressed: from the start",
                  "재생: {Pause}: 일시 정지, {Step}: 한 프레임, {NextStage}: 다음 스테이지",
-                 "{Slower}, {Faster}: 느리게, 빠르게 (x1/4 ~ x16)"},
+                 "{Slower}, {Faster}: 느리게, 빠르게 (x1/4 ~ x16)", restartKo,
+                 "게임패드: Y 일시 정지, X 한 프레임, LB, RB 느리게, 빠르게,",
+                 "오른쪽 스틱 누르기: 다음 스테이지, 왼쪽 스틱 누르기: 처음부터"},
                 keys)}};
 }

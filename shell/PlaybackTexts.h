@@ -14,5 +14,5 @@ struct PlaybackProgress {
 // The stage, the polls played of the recording's, the speed (2^speedStep), or that it skips.
 platform::OverlayPanel progressPanel(const PlaybackProgress& progress, int speedStep,
                                      bool skipping);
-// The keys that steer a playback, for the help.
-platform::OverlayPanel playbackKeysPanel(const ShownKeys& keys);
+// The keys that steer a playback, for the help; `restarts`: whether it can go back to its start.
+platform::OverlayPanel playbackKeysPanel(const ShownKeys& keys, bool restarts);

@@ -52,6 +52,7 @@ void PlayerLayer::act(PlayerAction action) {
         case PlayerAction::Slower:
         case PlayerAction::Faster:
         case PlayerAction::NextStage:
+        case PlayerAction::Restart:
             return;
     }
     changed(wasHolding);
@@ -164,7 +165,7 @@ platform::Overlay PlayerLayer::overlay() const {
     if (helpShown_) {
         shown.panels.push_back(helpPanel(setUp_.keys, furthestStage_, setUp_.bests));
         if (progress_) {
-            shown.panels.push_back(playbackKeysPanel(setUp_.keys));
+            shown.panels.push_back(playbackKeysPanel(setUp_.keys, setUp_.playbackRestarts));
         }
     }
     if (volumeShownUntil_) {

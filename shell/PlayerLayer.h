@@ -21,6 +21,8 @@ struct PlayerLayerSetUp {
     std::int32_t furthestStage = 1;
     ShownKeys keys;
     bool timerShown = false;
+    // A recording played back can go back to its start; not while it is recorded again.
+    bool playbackRestarts = true;
     // The personal bests, for the help.
     platform::OverlayColumn bests = {};
     // The last picture shown again, with what is to be drawn over it now: at the tick after a

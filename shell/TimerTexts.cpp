@@ -15,26 +15,25 @@ std::string stageNamed(std::int32_t stage) {
 OverlayPanel timerPanel(std::int32_t stage, const std::string& stageTime,
                         const std::string& runTime) {
     return {.place = OverlayPlace::TopLeft,
-            .linesTall = 24,
+            .linesTall = 28,
             .columns = {{stageNamed(stage), "Run"}, {stageTime, runTime}}};
 }
 
 OverlayPanel splitPanel(std::int32_t stage, const std::string& time,
                         const std::optional<AgainstBest>& best) {
-    std::string line = stageNamed(stage) + " cleared: " + time;
-    if (best) {
-        line += "   " + best->difference + (best->ahead ? " ahead" : " behind");
-    } else {
-        line += "   first time";
-    }
-    return {.place = OverlayPlace::Top, .linesTall = 20, .columns = {{line}}};
+    // Two short lines, narrow enough to stay clear of the timer beside them.
+    const std::string against =
+        best ? best->difference + (best->ahead ? " ahead" : " behind") : "first time";
+    return {.place = OverlayPlace::Top,
+            .linesTall = 26,
+            .columns = {{stageNamed(stage) + " cleared", time + "  " + against}}};
 }
 
-OverlayPanel resultsPanel(const std::vector<StageTime>& stages, const std::string& total,
+OverlayPanel resultsPanel(const std::vector<TimedStage>& stages, const std::string& total,
                           const std::string& sumOfBest) {
     OverlayColumn names{"Results"};
     OverlayColumn times{""};
-    for (const StageTime& each : stages) {
+    for (const TimedStage& each : stages) {
         names.push_back(stageNamed(each.stage));
         times.push_back(each.time);
     }
@@ -43,14 +42,14 @@ OverlayPanel resultsPanel(const std::vector<StageTime>& stages, const std::strin
     return {.place = OverlayPlace::Middle, .linesTall = 30, .columns = {names, times}};
 }
 
-OverlayColumn bestsColumn(const std::vector<StageTime>& stages,
+OverlayColumn bestsColumn(const std::vector<TimedStage>& stages,
                           const std::optional<std::string>& bestGame,
                           const std::optional<std::string>& sumOfBest) {
     if (stages.empty() && !bestGame) {
         return {};
     }
     OverlayColumn lines{"Personal bests"};
-    for (const StageTime& each : stages) {
+    for (const TimedStage& each : stages) {
         lines.push_back(stageNamed(each.stage) + ": " + each.time);
     }
     if (bestGame) {

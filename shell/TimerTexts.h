@@ -23,18 +23,18 @@ struct AgainstBest {
 platform::OverlayPanel splitPanel(std::int32_t stage, const std::string& time,
                                   const std::optional<AgainstBest>& best);
 
-struct StageTime {
+struct TimedStage {
     std::int32_t stage = 0;
     std::string time;
 };
 
 // In the middle, once the game is over: each stage cleared with its time, the run's total and
 // the sum of the best stage times.
-platform::OverlayPanel resultsPanel(const std::vector<StageTime>& stages, const std::string& total,
+platform::OverlayPanel resultsPanel(const std::vector<TimedStage>& stages, const std::string& total,
                                     const std::string& sumOfBest);
 
 // For the help: the best of each stage that has one, the best game and the sum of best; nothing
 // when no run has been kept.
-platform::OverlayColumn bestsColumn(const std::vector<StageTime>& stages,
+platform::OverlayColumn bestsColumn(const std::vector<TimedStage>& stages,
                                     const std::optional<std::string>& bestGame,
                                     const std::optional<std::string>& sumOfBest);

@@ -210,8 +210,8 @@ void drawGhost(SDL_Renderer* renderer, const OverlayGhost& ghost, const RECT& pi
     SDL_RenderSetClipRect(renderer, &within);
     SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
     const auto points = static_cast<double>(ghost.trail.size() + 1);
-    for (std::size_t i = ghost.trail.size(); i-- > 0;) {
-        const auto fade = 1.0 - static_cast<double>(i + 1) / points;
+    for (std::size_t i = 0; i < ghost.trail.size(); ++i) {
+        const auto fade = static_cast<double>(i + 1) / points;
         SDL_SetRenderDrawColor(renderer, GhostColour.r, GhostColour.g, GhostColour.b,
                                static_cast<Uint8>(GhostColour.a * fade));
         const OverlayPoint& point = ghost.trail[i];

@@ -2,7 +2,7 @@
 // The key state over SDL, with the meaning of the platform's asynchronous key state: a key reads
 // down at a poll when it is down now or was pressed since the previous poll, so a tap shorter
 // than the time between two polls is still seen, once. Gamepads press the game's keys too. The
-// player's keys, the gamepad's pause button and the window's lost focus are the player's actions,
+// player's keys, the gamepad's own buttons and the window's lost focus are the player's actions,
 // carried out at the game's next poll or wait and never reported to the game. While they hold
 // the game it reads no key: a press then is not kept for the next poll, and a key still down when
 // play goes on reads down from then on.
@@ -82,7 +82,7 @@ class SdlKeySource : public KeySource {
     std::vector<Waiting> waiting_;
     bool focused_ = false;
     GamepadKeys gamepads_{[this](int virtualKey, bool down) { count(virtualKey, down); },
-                          [this] { act(PlayerAction::Pause); }};
+                          [this](PlayerAction action) { act(action); }};
 };
 
 }  // namespace platform

@@ -33,7 +33,7 @@ struct OverlayPoint {
     bool operator==(const OverlayPoint&) const = default;
 };
 
-// Another run's ball where it is now, with the places it has just left, newest first.
+// Another run's ball where it is now, with the places it has just been at, oldest first.
 struct OverlayGhost {
     OverlayPoint ball;
     std::vector<OverlayPoint> trail = {};

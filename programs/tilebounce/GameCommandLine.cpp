@@ -14,13 +14,18 @@ constexpr std::string_view Keys =
     "  P or Pause                pause and go on (losing the window's focus pauses too)\n"
     "  F1                        the keys, over the game, which waits meanwhile\n"
     "  M, - and +                sound off and on, quieter, louder (the keypad's too)\n"
+    "  T                         the timer: the stage's time and the run's, in the game's own "
+    "time\n"
+    "  K                         the game's keys as each poll reads them\n"
     "A gamepad plays too: D-pad or left stick as the arrows, A as Space, B and Start as Enter,\n"
     "Back as Escape, Y pauses.\n"
     "While --playback plays: . one frame (from a pause), [ and ] slower and faster (1/4x to\n"
-    "16x), N on to the next stage, unseen.\n"
+    "16x), N on to the next stage, unseen, Home back to the start (not with --record); on a\n"
+    "gamepad X, the shoulders, the right and the left stick pressed in.\n"
     "\n"
     "Settings are kept in $XDG_CONFIG_HOME/tilebounce/settings.ini (~/.config/tilebounce/ by\n"
-    "default); the options above win over them for one run.\n";
+    "default); the options above win over them for one run. Personal bests are kept in\n"
+    "$XDG_DATA_HOME/tilebounce/records (~/.local/share/tilebounce/ by default).\n";
 
 }  // namespace
 
@@ -55,6 +60,8 @@ CommandLineResult readGameCommandLine(int argc, const char* const* argv, GameOpt
                  text(options.scripted.recordLinkPath)},
                 {"playback", "FILE", "play the key script (or its link) in FILE, not the keyboard",
                  text(options.scripted.playbackPath)},
+                {"ghost", "FILE", "race the key script in FILE (best: the best game kept)",
+                 text(options.ghost)},
             },
         .takeWord = {}};
     return readCommandLine(argc, argv, program);

@@ -2,6 +2,7 @@
 // The game's command line. What it leaves unset comes from the settings file.
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "commandline/CommandLine.h"
 #include "keyscript/ScriptedPlay.h"
@@ -17,6 +18,7 @@ struct GameOptions {
     std::optional<std::int32_t> stage;         // --stage N
     ScriptedPlayOptions scripted;              // --record FILE, --playback FILE
     bool continueRun = false;                  // --continue: from the furthest stage reached
+    std::optional<std::string> ghost = {};     // --ghost FILE, or "best"
 };
 
 inline constexpr int MaxScale = 8;

@@ -37,6 +37,11 @@ Preferences preferencesFor(const Settings& settings, const GameOptions& options)
     p.sound = options.sound;
     p.furthestStage = settings.furthestStage;
     p.stage = options.stage.value_or(options.continueRun ? settings.furthestStage : 1);
+    p.timerShown = settings.timerShown;
+    p.ghostBest = options.ghost ? *options.ghost == "best" : settings.ghostBest;
+    if (options.ghost && !p.ghostBest) {
+        p.ghostPath = options.ghost;
+    }
     for (const auto& [keyName, keyNames] : settings.keys) {
         std::vector<int> scancodes;
         for (const std::string& name : keyNames) {
@@ -98,6 +103,9 @@ Settings settingsAfter(const Settings& read, const RunState& started, const RunS
     if (now.volume != started.volume || now.muted != started.muted) {
         kept.volume = now.volume;
         kept.muted = now.muted;
+    }
+    if (now.timerShown != started.timerShown) {
+        kept.timerShown = now.timerShown;
     }
     kept.furthestStage = std::max(read.furthestStage, now.furthestStage);
     return withinBounds(kept);

@@ -2,6 +2,7 @@
 // How this run of the game is set up: the settings file's choices with the command line's over
 // them, and what is kept of a run's changes.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,10 @@ struct Preferences {
     std::int32_t furthestStage = 1;
     platform::KeyBindings keys;
     platform::PlayerKeyBindings playerKeys;
+    bool timerShown = false;
+    // The ghost raced: a key script's path, or the best game kept.
+    std::optional<std::string> ghostPath;
+    bool ghostBest = false;
 };
 
 Preferences preferencesFor(const Settings& settings, const GameOptions& options);
@@ -37,12 +42,14 @@ ShownKeys shownKeys(const Settings& settings);
 // key that the settings bind to another of the player's actions).
 std::vector<std::string> keyClashes();
 
-// What a run changes that is kept: the window, the sound as the player set it, the progress.
+// What a run changes that is kept: the window, the sound as the player set it, the progress, the
+// timer.
 struct RunState {
     WindowChoice window;
     int volume = 100;
     bool muted = false;
     std::int32_t furthestStage = 1;
+    bool timerShown = false;
 };
 
 // The settings to keep after a run that started as `started` and stands as `now`: those read,

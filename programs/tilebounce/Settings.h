@@ -32,6 +32,9 @@ struct Settings {
     // A game key's name (as in GameKeys) or a player's key's (as in PlayerKeys) → the keys that
     // stand for it instead of its own, by SDL's scancode names. A key not listed keeps its own.
     std::map<std::string, std::vector<std::string>> keys;
+    // The timer on view from the start; the best game kept raced as a ghost unless told otherwise.
+    bool timerShown = false;
+    bool ghostBest = false;
 
     bool operator==(const Settings&) const = default;
 };

@@ -22,6 +22,8 @@ const std::vector<SettingRow>& settingRows() {
             {"sound", "muted", FlagField{&Settings::muted}},
             {"progress", "furthest_stage",
              NumberField{&Settings::furthestStage, FirstStage, LastStage}},
+            {"view", "timer", FlagField{&Settings::timerShown}},
+            {"view", "ghost", GhostField{&Settings::ghostBest}},
         };
         for (const GameKey& key : GameKeys) {
             made.push_back({"keys", key.name, KeyListField{}});

@@ -30,11 +30,15 @@ struct OptionalNumberField {
     int low;
     int high;
 };
+// "best" (true) or "none".
+struct GhostField {
+    bool Settings::*field;
+};
 // The keys bound, in Settings::keys, to the game key or player's key the setting's key names.
 struct KeyListField {};
 
-using SettingField =
-    std::variant<FlagField, ScalingField, NumberField, OptionalNumberField, KeyListField>;
+using SettingField = std::variant<FlagField, ScalingField, GhostField, NumberField,
+                                  OptionalNumberField, KeyListField>;
 
 struct SettingRow {
     std::string_view section;

@@ -59,6 +59,13 @@ std::string inQuotes(std::string_view text) {
     return quoted;
 }
 
+std::optional<bool> ghostNamed(std::string_view name) {
+    if (name == "best" || name == "none") {
+        return name == "best";
+    }
+    return std::nullopt;
+}
+
 bool readFlag(std::string_view value, bool& flag, std::string& problem) {
     for (std::string_view yes : {"true", "yes", "on", "1"}) {
         if (value == yes) {
@@ -162,6 +169,8 @@ bool readSetting(const SettingRow& row, std::string_view value, Settings& s, std
             } else if constexpr (std::is_same_v<Kind, ScalingField>) {
                 return oneOf(s.*kind.field, platform::scalingNamed, "sharp or nearest")(value,
                                                                                         problem);
+            } else if constexpr (std::is_same_v<Kind, GhostField>) {
+                return oneOf(s.*kind.field, ghostNamed, "best or none")(value, problem);
             } else if constexpr (std::is_same_v<Kind, KeyListField>) {
                 return readKeyList(value, std::string(row.key), s, problem);
             } else if constexpr (std::is_same_v<Kind, NumberField>) {
@@ -187,6 +196,8 @@ std::optional<std::string> writtenSetting(const SettingRow& row, const Settings&
                 return s.*kind.field ? "true" : "false";
             } else if constexpr (std::is_same_v<Kind, ScalingField>) {
                 return std::string(platform::scalingName(s.*kind.field));
+            } else if constexpr (std::is_same_v<Kind, GhostField>) {
+                return s.*kind.field ? "best" : "none";
             } else if constexpr (std::is_same_v<Kind, NumberField>) {
                 if (kind.zeroIsNone && s.*kind.field == 0) {
                     return std::nullopt;

@@ -5,7 +5,11 @@
 // title's hint) stands around the game: its clock pauses, its overlays lie over the picture.
 //
 // --record FILE writes every keyboard poll as a key script; --playback FILE plays one instead of
-// the keyboard (see ScriptedPlay.h), steered by the player (see PlaybackControl.h).
+// the keyboard (see ScriptedPlay.h), steered by the player (see PlaybackControl.h), who may take
+// it back to its start: the game is run again from its start-up, in the window as the player left
+// it, and the last run gives the end line and the exit status. Every game
+// played is timed in the game's own time and kept in memory as a key script, which sets the
+// personal bests it beats; --ghost races another script's ball (see ShownRun.h).
 //
 // For measuring the pace from outside, TILEBOUNCE_PRESENT_LOG=FILE appends the monotonic time in
 // nanoseconds of every present to FILE, one line each; the game itself runs as without it. Console
@@ -13,14 +17,18 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <utility>
 
+#include "commandline/CommandLine.h"
 #include "game/ConsoleLine.h"
 #include "game/EndLine.h"
 #include "game/GameState.h"
+#include "game/ResetGame.h"
 #include "game/RunGame.h"
+#include "keyscript/PollRuns.h"
 #include "keyscript/ScriptedPlay.h"
 #include "platform/files/StandardIo.h"
 #include "platform/sdl/Monitors.h"
@@ -35,6 +43,9 @@
 #include "platform/sdl/keys/VirtualKeys.h"
 #include "programs/tilebounce/Preferences.h"
 #include "programs/tilebounce/SettingsKeeper.h"
+#include "programs/tilebounce/ShownRun.h"
+#include "programs/tilebounce/WatchedKeys.h"
+#include "runs/RecordsFile.h"
 #include "shell/LayeredWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/PausingClock.h"
@@ -66,7 +77,8 @@ struct ForgetWindows {
 void installWindows(const Preferences& preferences, const WindowChoice& choice, PlayerLayer& layer,
                     platform::OverlayPainter& painter, WindowsMade& made,
                     PlaybackControl* playback) {
-    WindowFactory windows = [&](const char* title, std::string& error) {
+    // The window is made later, in runGame: the pointer is kept by value, not the parameter.
+    WindowFactory windows = [&, playback](const char* title, std::string& error) {
         std::unique_ptr<platform::SdlWindow> window = platform::createGameWindow(title, error);
         if (!window) {
             return std::unique_ptr<platform::Window>();
@@ -95,15 +107,28 @@ void installWindows(const Preferences& preferences, const WindowChoice& choice, 
     installWindowFactory(std::move(windows));
 }
 
+// What the command line and the settings file ask for, with the script made ready.
+struct SetUp {
+    GameOptions options;
+    SettingsFile settings;
+    Preferences preferences;
+    ScriptedPlay scripted;
+    RecordsFile records;
+    std::optional<Ghost> ghost;
+};
+
 // The player's layer of this run: it shows its overlays again in the window made, and pauses and
 // sets the sound there is.
-PlayerLayerSetUp playerLayerSetUp(const Preferences& preferences, const Settings& settings,
+PlayerLayerSetUp playerLayerSetUp(const Preferences& preferences, const SetUp& setUp,
                                   const WindowsMade& windows,
                                   std::optional<platform::SdlAudio>& audio) {
     return {.volume = preferences.volume,
             .muted = preferences.muted,
             .furthestStage = preferences.furthestStage,
-            .keys = shownKeys(settings),
+            .keys = shownKeys(setUp.settings.settings),
+            .timerShown = preferences.timerShown,
+            .playbackRestarts = setUp.scripted.restartable(),
+            .bests = bestsShown(setUp.records.records),
             .redraw =
                 [&windows] {
                     if (windows.shown != nullptr) {
@@ -129,13 +154,31 @@ std::int32_t stageInPlay() {
     return gameState.stage >= FirstStage && gameState.stage <= LastStage ? gameState.stage : 0;
 }
 
-// What the command line and the settings file ask for, with the script made ready.
-struct SetUp {
-    GameOptions options;
-    SettingsFile settings;
-    Preferences preferences;
-    ScriptedPlay scripted;
-};
+// The records kept, their faults named on stderr, and the ghost asked for; false when the ghost's
+// script cannot be read. Both replay off screen, so before the game starts.
+bool readRuns(SetUp& setUp) {
+    if (const std::filesystem::path path = recordsPath(); !path.empty()) {
+        setUp.records = readRecords(path);
+    }
+    for (const std::string& warning : setUp.records.warnings) {
+        std::fprintf(stderr, "tilebounce: %s\n", warning.c_str());
+    }
+    std::string error;
+    const Preferences& p = setUp.preferences;
+    if (p.ghostPath) {
+        setUp.ghost = Ghost::fromScript(*p.ghostPath, error);
+    } else if (const std::optional<Record>& best = setUp.records.records.of(WholeGame);
+               p.ghostBest && best) {
+        setUp.ghost = Ghost::fromText(best->script, "the best game kept", error);
+    } else if (p.ghostBest && setUp.options.ghost) {
+        std::fprintf(stderr, "tilebounce: no best game is kept yet, so there is no ghost\n");
+    }
+    if (!error.empty()) {
+        std::fprintf(stderr, "tilebounce: %s\n", error.c_str());
+        return false;
+    }
+    return true;
+}
 
 // Reads the set-up; the status to end with when the game is not to start. The script is ready
 // before any window: a bad script or an unwritable recording stops the game here.
@@ -152,10 +195,19 @@ std::optional<int> readSetUp(int argc, char** argv, SetUp& setUp) {
     }
     setUp.preferences = preferencesFor(setUp.settings.settings, setUp.options);
     setUp.options.scripted.startStage = setUp.preferences.stage;
-    std::string error;
+    // Recording over the ghost's script would wipe it before it is read.
+    std::string error = sameFileClash({{"--record", setUp.options.scripted.recordPath.value_or("")},
+                                       {"--ghost", setUp.preferences.ghostPath.value_or("")}});
+    if (!error.empty()) {
+        std::fprintf(stderr, "tilebounce: %s\n", error.c_str());
+        return 2;
+    }
     if (int status = 0; !setUp.scripted.prepare(setUp.options.scripted, error, status)) {
         std::fprintf(stderr, "tilebounce: %s\n", error.c_str());
         return status;
+    }
+    if (!readRuns(setUp)) {
+        return 2;
     }
     return std::nullopt;
 }
@@ -197,18 +249,29 @@ class Desktop {
     Desktop(const Desktop&) = delete;
     Desktop& operator=(const Desktop&) = delete;
 
-    // Runs the game to its end and reports it; the exit status.
+    // Runs the game to its end, again from its start as often as the player takes a playback
+    // back to it, and reports the last run; the exit status.
     int runGameAndReport();
 
   private:
     RunState now() const {
-        return RunState{windows_.desktop != nullptr ? windows_.desktop->choice() : window_,
-                        layer_.volume(), layer_.muted(), layer_.furthestStage()};
+        return RunState{windows_.desktop != nullptr ? windows_.desktop->choice() : placed_,
+                        layer_.volume(), layer_.muted(), layer_.furthestStage(),
+                        layer_.timerShown()};
     }
     // Waits for the window's messages until `ms` have gone; false once the window is closed.
     bool awaitEvents(std::uint32_t ms);
     // What the player's layer and the settings do at each tick of the game's clock.
     void tick();
+    // The game's poll, as the player's layer and the game's script see it.
+    void polled(const platform::KeyReport& reported, const platform::KeyReport& tapped);
+    // The run played offered to the records, which keep what it beats; a game played back sets
+    // none.
+    void keepRecords(const RunTimes& times);
+    // The results on view until a key is pressed, the window is closed, or ResultsShownNs.
+    void holdResults();
+    // One run of the game from its start-up; the window's choice is kept for the next.
+    GameEnd runOnce();
 
     SetUp& setUp_;
     const Preferences& preferences_ = setUp_.preferences;
@@ -219,12 +282,13 @@ class Desktop {
     platform::SilentAudio silence_;
     std::optional<platform::SdlAudio> audio_;
     WindowsMade windows_;
-    PlayerLayer layer_{playerLayerSetUp(preferences_, setUp_.settings.settings, windows_, audio_),
-                       clock_};
+    PlayerLayer layer_{playerLayerSetUp(preferences_, setUp_, windows_, audio_), clock_};
     const WindowChoice window_ = fittedOnScreens(
         preferences_.window, platform::usableMonitorAreas(), ScreenWidth, ScreenHeight);
+    // Where the next window opens: the player's choice as the last window left it.
+    WindowChoice placed_ = window_;
     const RunState started_{window_, preferences_.volume, preferences_.muted,
-                            preferences_.furthestStage};
+                            preferences_.furthestStage, preferences_.timerShown};
     SettingsKeeper keeper_{
         setUp_.settings,
         [this] { return settingsAfter(setUp_.settings.settings, started_, now()); }, clock_};
@@ -236,7 +300,12 @@ class Desktop {
     std::optional<PlaybackClock> playbackClock_;
     std::optional<PlaybackControl> playback_;
     platform::OverlayPainter painter_;
+    ScriptInMemory script_{setUp_.options.scripted.startStage};
+    std::optional<WatchedKeys> watched_;
 };
+
+// Long enough to read the results, short enough not to stand in the way of the next game.
+constexpr std::uint64_t ResultsShownNs = 4'000'000'000;
 
 Desktop::Desktop(SetUp& setUp) : setUp_(setUp) {
     platform::installKeySource(keys_);
@@ -260,13 +329,20 @@ Desktop::Desktop(SetUp& setUp) : setUp_(setUp) {
     platform::installClock(pausing_);
     if (!playing_) {
         platform::installClock(playbackClock_.emplace(pausing_));
-        playback_.emplace(layer_, *playbackClock_, [this] {
-            return PlaybackProgress{stageInPlay(), setUp_.scripted.playedPolls(),
-                                    setUp_.scripted.playbackPolls()};
-        });
+        playback_.emplace(
+            layer_, *playbackClock_,
+            [this] {
+                return PlaybackProgress{stageInPlay(), setUp_.scripted.playedPolls(),
+                                        setUp_.scripted.playbackPolls()};
+            },
+            setUp_.scripted.restartable());
     }
     setUp_.scripted.install(keys_, events_);
-    installWindows(preferences_, window_, layer_, painter_, windows_,
+    platform::installKeySource(
+        watched_.emplace(platform::keySource(),
+                         [this](const platform::KeyReport& reported,
+                                const platform::KeyReport& tapped) { polled(reported, tapped); }));
+    installWindows(preferences_, placed_, layer_, painter_, windows_,
                    playback_ ? &*playback_ : nullptr);
 }
 
@@ -287,18 +363,95 @@ void Desktop::tick() {
     keeper_.keepSoon();
 }
 
+void Desktop::polled(const platform::KeyReport& reported, const platform::KeyReport& tapped) {
+    layer_.polled(reported, tapped);
+    if (playing_) {
+        script_.add(linePolled(reported, tapped));
+    }
+}
+
+void Desktop::keepRecords(const RunTimes& times) {
+    if (!playing_ || setUp_.records.path.empty()) {
+        return;
+    }
+    Records kept = setUp_.records.records;
+    const Offered offered = offer(kept, times, script_.text());
+    if (!offered.refusal.empty()) {
+        std::fprintf(stderr, "tilebounce: %s\n", offered.refusal.c_str());
+    }
+    if (offered.beaten.empty()) {
+        return;
+    }
+    // Over what the file holds now: another game may have set records meanwhile.
+    RecordsFile now = readRecords(setUp_.records.path);
+    keepBetter(now.records, kept);
+    if (std::string error; !writeRecords(now, now.records, error)) {
+        std::fprintf(stderr, "tilebounce: %s\n", error.c_str());
+    }
+    setUp_.records.records = now.records;
+}
+
+void Desktop::holdResults() {
+    layer_.tick();
+    // Only a key pressed once the results are on view takes them away, not one still held.
+    platform::KeyReport before{};
+    keys_.poll(before);
+    const std::uint64_t until = clock_.nowNs() + ResultsShownNs;
+    constexpr std::uint32_t LookEveryMs = 20;
+    while (clock_.nowNs() < until && awaitEvents(LookEveryMs)) {
+        platform::KeyReport now{};
+        keys_.poll(now);
+        for (std::size_t key = 0; key < now.size(); ++key) {
+            if (now[key] && !before[key]) {
+                return;
+            }
+        }
+        before = now;
+        layer_.tick();
+    }
+}
+
+GameEnd Desktop::runOnce() {
+    GameEnd end = GameEnd::NoWindow;
+    {
+        const ForgetWindows forget{windows_};
+        const StartUp startUp;
+        ShownRun run(layer_, setUp_.ghost ? &*setUp_.ghost : nullptr, setUp_.records.records);
+        end = runGame(setUp_.scripted.startStage().value_or(preferences_.stage));
+        if (end == GameEnd::NoWindow) {
+            return end;
+        }
+        keepRecords(run.times());
+        if (end == GameEnd::Escape || end == GameEnd::Ending) {
+            run.showResults(setUp_.records.records);
+            holdResults();
+        }
+        placed_ = windows_.desktop->choice();
+        keeper_.keepNow();
+    }
+    // What came as the window went, its focus lost with it, belongs to this run, not the next.
+    keys_.carryOutPlayerActions();
+    return end;
+}
+
 int Desktop::runGameAndReport() {
     std::uint64_t substeps = 0;
     observeSubsteps([&substeps] { ++substeps; });
-    const ForgetWindows forget{windows_};
-    const StartUp startUp;
-    const GameEnd end = runGame(setUp_.scripted.startStage().value_or(preferences_.stage));
+    GameEnd end = runOnce();
+    while (end != GameEnd::NoWindow && playback_ && playback_->takeRestart()) {
+        if (std::string error; !setUp_.scripted.restart(error)) {
+            std::fprintf(stderr, "tilebounce: %s\n", error.c_str());
+            return 1;
+        }
+        resetGame();
+        substeps = 0;
+        end = runOnce();
+    }
     if (end == GameEnd::NoWindow) {
         std::fprintf(stderr, "tilebounce: cannot open the window: %s\n",
                      mainWindowFailure().c_str());
         return 1;
     }
-    keeper_.keepNow();
     return reportEnd(setUp_.scripted, end, substeps);
 }
 

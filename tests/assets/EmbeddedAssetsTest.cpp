@@ -1,10 +1,11 @@
-// The embedded assets in the formats the game and the Windows resource compiler read. Their bytes
-// are pinned by the regeneration test; these hold the formats whatever the generator draws.
+// The program's icon in the format the Windows resource compiler and the window's icon read. Its
+// bytes are pinned by the regeneration test; this holds the format whatever the generator draws.
+// The bitmaps and waves are held to the readers of the game's own, in the display's and the
+// audio's tests.
 #include <gtest/gtest.h>
 
 #include <span>
 #include <stdexcept>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -34,51 +35,6 @@ Fields fields(std::span<const std::uint8_t> bytes,
         values.push_back(readLe(bytes, offset, width));
     }
     return values;
-}
-
-std::vector<std::span<const std::uint8_t>> resourcesOf(ResourceKind kind) {
-    std::vector<std::span<const std::uint8_t>> found;
-    for (const EmbeddedResource& resource : embeddedResources()) {
-        if (resource.kind == kind) {
-            found.emplace_back(resource.begin, resource.end);
-        }
-    }
-    return found;
-}
-
-TEST(EmbeddedBitmaps, AreUncompressedBottomUp8BitFilesWithA256EntryPalette) {
-    const auto bitmaps = resourcesOf(ResourceKind::Bitmap);
-    ASSERT_FALSE(bitmaps.empty());
-    for (const auto file : bitmaps) {
-        ASSERT_GE(file.size(), 54u);
-        // File size, pixel offset, header size, planes, bits per pixel, compression, palette.
-        EXPECT_EQ(
-            fields(file, {{2, 4}, {10, 4}, {14, 4}, {26, 2}, {28, 2}, {30, 4}, {46, 4}}),
-            (Fields{static_cast<std::uint32_t>(file.size()), 14 + 40 + 1024, 40, 1, 8, 0, 256}));
-        // Rows padded to four bytes; a negative (top-down) height could not fill the file.
-        const std::uint32_t width = readLe(file, 18, 4), height = readLe(file, 22, 4);
-        EXPECT_EQ(file.size(), 14 + 40 + 1024 + (width + 3) / 4 * 4 * height);
-    }
-}
-
-TEST(EmbeddedWaves, AreMono8Or16BitPcm) {
-    const auto waves = resourcesOf(ResourceKind::Wave);
-    ASSERT_FALSE(waves.empty());
-    for (const auto wave : waves) {
-        ASSERT_GE(wave.size(), 44u);
-        EXPECT_EQ(std::string(wave.begin(), wave.begin() + 4) +
-                      std::string(wave.begin() + 8, wave.begin() + 16) +
-                      std::string(wave.begin() + 36, wave.begin() + 40),
-                  "RIFFWAVEfmt data");
-        const std::uint32_t rate = readLe(wave, 24, 4), bits = readLe(wave, 34, 2),
-                            data = readLe(wave, 40, 4);
-        ASSERT_TRUE(bits == 8 || bits == 16) << bits;
-        // RIFF size, fmt size, PCM, channels, byte rate, block align; odd data is padded.
-        EXPECT_EQ(fields(wave, {{4, 4}, {16, 4}, {20, 2}, {22, 2}, {28, 4}, {32, 2}}),
-                  (Fields{static_cast<std::uint32_t>(wave.size() - 8), 16, 1, 1, rate * bits / 8,
-                          bits / 8}));
-        EXPECT_EQ(44 + data + data % 2, wave.size());
-    }
 }
 
 TEST(ProgramIcon, IsOne32By32SixteenColourImageNamedByItsGroup) {

@@ -15,6 +15,15 @@ namespace {
 
 using FactoryTest = OpenDisplay;
 
+// The game's pictures, whatever the generator drew, are made by the game's own reader.
+TEST_F(FactoryTest, EveryBuiltInBitmapIsMade) {
+    for (const EmbeddedResource& resource : embeddedResources()) {
+        if (resource.kind == ResourceKind::Bitmap) {
+            EXPECT_NE(bitmap(resource.id), nullptr) << resource.id;
+        }
+    }
+}
+
 // Asked for twice its size, the strip is stretched to it.
 TEST_F(FactoryTest, BuiltInAndFileBitmapsGiveTheTrailStripAtItsOwnOrAGivenSize) {
     const ScratchFolder folder("factory");

@@ -69,19 +69,6 @@ TEST_F(SurfaceTest, KeyAndConversionNeedASurfaceAndBorrowPixelZeroOnly) {
               (std::array<std::uint16_t, 2>{0xABCD, Black}));
 }
 
-// A key must match exactly the pixels that painting gave its colour.
-TEST_F(SurfaceTest, ConversionAgreesWithBitmapAndTextPainting) {
-    allocate(12, 3);
-    ASSERT_EQ(surface.paintBitmap(strip.get(), 0, 0, 0, 0), S_OK);
-    EXPECT_EQ(surface.toPixelValue(RGB(255, 255, 255)), pixel(0, 0));
-    EXPECT_EQ(surface.toPixelValue(RGB(192, 192, 192)), pixel(3, 0));
-    EXPECT_EQ(surface.toPixelValue(RGB(128, 128, 128)), pixel(6, 0));
-    EXPECT_EQ(surface.toPixelValue(RGB(0, 0, 0)), pixel(9, 0));
-    EXPECT_EQ(surface.toPixelValue(RGB(0, 0, 255)), pixel(1, 0));
-    ASSERT_EQ(surface.paintText(nullptr, "..", 0, 0, RGB(1, 130, 200), 0), S_OK);
-    EXPECT_EQ(surface.toPixelValue(RGB(1, 130, 200)), pixel(0, 0));
-}
-
 TEST_F(SurfaceTest, PaintBitmapStretchesAPartAndByNameTheWholeOverTheSurface) {
     allocate(6, 6);
     ASSERT_EQ(surface.paintBitmap(strip.get(), 3, 0, 3, 3), S_OK);  // frame 1, doubled

@@ -1,6 +1,6 @@
 // A recording played back and steered: faster and slower, paused and stepped a frame at a time,
-// skipped on to the next stage. It plays the game poll for poll and substep for substep as
-// played back plainly; only the pacing and the pictures shown differ.
+// skipped on to the next stage, taken back to its start. It plays the game poll for poll and
+// substep for substep as played back plainly; only the pacing and the pictures shown differ.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -13,8 +13,7 @@
 #include "game/ResetGame.h"
 #include "game/RunGame.h"
 #include "harness/InstalledSeams.h"
-#include "keyscript/KeyScriptFile.h"
-#include "keyscript/ScriptKeys.h"
+#include "keyscript/ScriptedPlay.h"
 #include "platform/sdl/HeadlessWindow.h"
 #include "shell/PausingClock.h"
 #include "shell/PlaybackControl.h"
@@ -24,45 +23,51 @@ namespace {
 
 using platform::PlayerAction;
 
+// The last run's; how many ran before it.
 struct Played {
     GameEnd end = GameEnd::Closed;
     std::uint64_t polls = 0;
-    std::vector<std::string> trace;  // a row a substep
+    std::vector<std::int32_t> stagesStarted;  // as the console lines name them
+    std::vector<std::string> trace;           // a row a substep
     std::vector<int> cues;
+    int restarts = 0;
     std::uint64_t shown = 0;  // pictures that reached the window
     std::uint64_t realNs = 0;
     int heldWaits = 0;
 };
 
-// The keys of the script, and the player's steering after the polls it names.
-class SteeredKeys : public platform::KeySource {
+// The player's keyboard under the script, whose keys it never gives: the player's steering at
+// the polls the plan names, counted over every run.
+class SteeringKeys : public platform::KeySource {
   public:
-    SteeredKeys(ScriptKeySource& script, std::map<std::uint64_t, std::vector<PlayerAction>> plan,
-                std::function<void(PlayerAction)> act)
-        : script_(script), plan_(std::move(plan)), act_(std::move(act)) {}
-    void poll(platform::KeyReport& reported) override {
-        script_.poll(reported);
-        for (const PlayerAction action : plan_[script_.polls()]) {
+    SteeringKeys(std::map<std::uint64_t, std::vector<PlayerAction>> plan,
+                 std::function<void(PlayerAction)> act)
+        : plan_(std::move(plan)), act_(std::move(act)) {}
+    void poll(platform::KeyReport&) override {
+        for (const PlayerAction action : plan_[++polls_]) {
             act_(action);
         }
     }
-    platform::KeyReport tappedAtLatestPoll() const override { return script_.tappedAtLatestPoll(); }
+    platform::KeyReport tappedAtLatestPoll() const override { return {}; }
 
   private:
-    ScriptKeySource& script_;
     std::map<std::uint64_t, std::vector<PlayerAction>> plan_;
     std::function<void(PlayerAction)> act_;
+    std::uint64_t polls_ = 0;
 };
 
-// The fastest whole game played back. Held by a pause, the player steps two frames, then goes on.
-Played playBack(const std::map<std::uint64_t, std::vector<PlayerAction>>& plan) {
+// The fastest whole game played back, run again from its start as the player asks; recorded
+// again to `recording` when given. Held by a pause, the player steps two frames, then goes on.
+Played playBack(const std::map<std::uint64_t, std::vector<PlayerAction>>& plan,
+                std::optional<std::string> recording = {}) {
     resetGame();
-    KeyScriptFile file;
+    ScriptedPlay scripted;
     std::string error;
-    EXPECT_TRUE(file.open(TB_REPLAYS "/fastest-game.keys", error)) << error;
-    KeyScriptReader reader(file.stream(), file.name());
-    ScriptKeySource script(reader);
-    ScriptWindowEvents events(script);
+    int status = 0;
+    EXPECT_TRUE(scripted.prepare(
+        {.recordPath = std::move(recording), .playbackPath = TB_REPLAYS "/fastest-game.keys"},
+        error, status))
+        << error;
     platform::RecordingAudio audio;
     platform::VirtualClock real;
     PlayerLayer layer({}, real);
@@ -77,44 +82,68 @@ Played playBack(const std::map<std::uint64_t, std::vector<PlayerAction>>& plan) 
         },
         {});
     PlaybackClock clock(pausing);
-    control.emplace(layer, clock, [&] {
-        return PlaybackProgress{gameState.stage, script.polls(), file.polls()};
-    });
-    SteeredKeys keys(script, plan, [&](PlayerAction action) {
+    control.emplace(
+        layer, clock,
+        [&] {
+            return PlaybackProgress{gameState.stage, scripted.playedPolls(),
+                                    scripted.playbackPolls()};
+        },
+        scripted.restartable());
+    SteeringKeys keys(plan, [&](PlayerAction action) {
         if (!control->act(action)) {
             layer.act(action);
         }
     });
+    platform::ScriptedWindowEvents desktop;
     platform::HeadlessWindow* shown = nullptr;
-    const InstalledSeams seams({.clock = &clock,
-                                .keys = &keys,
-                                .events = &events,
-                                .audio = &audio,
-                                .windows = [&](const char*, std::string&) {
-                                    auto made = std::make_unique<platform::HeadlessWindow>();
-                                    made->keepPictures(false);
-                                    shown = made.get();
-                                    return std::make_unique<PlaybackWindow>(std::move(made),
-                                                                            *control);
-                                }});
+    const InstalledSeams seams(
+        {.clock = &clock, .audio = &audio, .windows = [&](const char*, std::string&) {
+             auto made = std::make_unique<platform::HeadlessWindow>();
+             made->keepPictures(false);
+             shown = made.get();
+             return std::make_unique<PlaybackWindow>(std::move(made), *control);
+         }});
+    scripted.install(keys, desktop);
     Played played;
     observeSubsteps([&] {
         const GameState& g = gameState;
-        played.trace.push_back(std::to_string(script.polls()) + "," + std::to_string(g.stage) +
-                               "," + std::to_string(g.lives) + "," + std::to_string(g.ballX) + "," +
-                               std::to_string(g.ballY));
+        played.trace.push_back(std::to_string(scripted.playedPolls()) + "," +
+                               std::to_string(g.stage) + "," + std::to_string(g.lives) + "," +
+                               std::to_string(g.ballX) + "," + std::to_string(g.ballY));
     });
-    {
-        const StartUp startUp;
-        played.end = runGame();
-        played.shown = shown->presentCount();
+    observeStageStarts([&] { played.stagesStarted.push_back(gameState.stage); });
+    for (bool again = true; again;) {
+        played.stagesStarted.clear();
+        played.trace.clear();
+        audio.played.clear();
+        {
+            const StartUp startUp;
+            played.end = runGame();
+            played.shown += shown->presentCount();
+        }
+        again = control->takeRestart();
+        if (again) {
+            ++played.restarts;
+            EXPECT_TRUE(scripted.restart(error)) << error;
+            resetGame();
+        }
     }
     observeSubsteps({});
-    played.polls = script.polls();
+    observeStageStarts({});
+    played.polls = scripted.playedPolls();
     played.cues = audio.played;
     played.realNs = real.nowNs();
     played.heldWaits = waits;
     return played;
+}
+
+// The same game played: the console lines, the trace, the cues and the end line.
+void expectSamePlay(const Played& played, const Played& plain) {
+    EXPECT_EQ(played.end, plain.end);
+    EXPECT_EQ(played.polls, plain.polls);
+    EXPECT_EQ(played.stagesStarted, plain.stagesStarted);
+    EXPECT_EQ(played.trace, plain.trace);
+    EXPECT_EQ(played.cues, plain.cues);
 }
 
 TEST(PlaybackFlow, SteeringChangesThePaceAndThePicturesShownNeverThePlay) {
@@ -136,13 +165,30 @@ TEST(PlaybackFlow, SteeringChangesThePaceAndThePicturesShownNeverThePlay) {
         {3000, {PlayerAction::Faster, PlayerAction::NextStage}},
         {6000, {PlayerAction::Help, PlayerAction::NextStage}},  // skipping leaves the help
     });
-    EXPECT_EQ(steered.end, plain.end);
-    EXPECT_EQ(steered.polls, plain.polls);
-    EXPECT_EQ(steered.trace, plain.trace);
-    EXPECT_EQ(steered.cues, plain.cues);
+    expectSamePlay(steered, plain);
     EXPECT_LT(steered.shown, plain.shown) << "pictures skipped were shown";
     EXPECT_NE(steered.realNs, plain.realNs) << "the pace did not change";
     EXPECT_GE(steered.heldWaits, 6) << "not paused and stepped twice";
+}
+
+TEST(PlaybackFlow, ARestartPlaysTheRecordingAgainFromItsStartAsAPlainPlayback) {
+    const Played plain = playBack({});
+    // Restarted while paused and skipping, at double speed, then steered on: the speed is kept.
+    const Played restarted = playBack({
+        {10, {PlayerAction::Faster}},
+        {1200, {PlayerAction::NextStage}},
+        {1300, {PlayerAction::Pause, PlayerAction::Restart, PlayerAction::Restart}},
+        {1400, {PlayerAction::Step}},
+        {2500, {PlayerAction::NextStage}},
+    });
+    EXPECT_EQ(restarted.restarts, 1);
+    expectSamePlay(restarted, plain);
+
+    // Recorded again, the recording would have to be taken back: the game plays on.
+    const Played recorded =
+        playBack({{1300, {PlayerAction::Restart}}}, testing::TempDir() + "restarted.keys");
+    EXPECT_EQ(recorded.restarts, 0);
+    expectSamePlay(recorded, plain);
 }
 
 TEST(PlaybackClock, RunsTheGamesTimeFasterSlowerOrAtOnceWhileSkipping) {

@@ -114,17 +114,25 @@ TEST_F(Gamepad, PluggingInAndOutWhileTheGameRuns) {
     EXPECT_EQ(poll(), (Codes{32}));
 }
 
-// Y, which the game has no use for, pauses; the game never sees it.
-TEST_F(Gamepad, YIsThePlayersPauseButton) {
+// The buttons the game has no use for are the player's, once a press; the game never sees them.
+TEST_F(Gamepad, TheButtonsTheGameDoesNotUseAreThePlayers) {
     VirtualPad pad;
     ASSERT_TRUE(pad.plugged()) << SDL_GetError();
     std::vector<platform::PlayerAction> acted;
     keys.onPlayerAction([&acted](platform::PlayerAction action) { acted.push_back(action); });
     poll();
-    pad.button(SDL_CONTROLLER_BUTTON_Y, true);
-    pad.button(SDL_CONTROLLER_BUTTON_Y, false);
+    for (const SDL_GameControllerButton button :
+         {SDL_CONTROLLER_BUTTON_Y, SDL_CONTROLLER_BUTTON_X, SDL_CONTROLLER_BUTTON_LEFTSHOULDER,
+          SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, SDL_CONTROLLER_BUTTON_RIGHTSTICK,
+          SDL_CONTROLLER_BUTTON_LEFTSTICK}) {
+        pad.button(button, true);
+        pad.button(button, false);
+    }
     EXPECT_EQ(poll(), Codes{});
-    EXPECT_EQ(acted, std::vector{platform::PlayerAction::Pause});
+    using platform::PlayerAction;
+    EXPECT_EQ(acted,
+              (std::vector{PlayerAction::Pause, PlayerAction::Step, PlayerAction::Slower,
+                           PlayerAction::Faster, PlayerAction::NextStage, PlayerAction::Restart}));
 }
 
 }  // namespace

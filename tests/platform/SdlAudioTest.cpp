@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "assets/ResourceTable.h"
+#include "devtools/assetgen/WaveFile.h"
 #include "platform/sdl/SdlAudio.h"
 #include "platform/sdl/SdlSession.h"
 #include "tests/ScopedEnv.h"
@@ -23,22 +24,9 @@ namespace {
 
 using platform::SdlAudio;
 
-// A mono PCM .wav file of `count` equal samples (8-bit samples are unsigned).
-std::vector<std::uint8_t> waveFile(std::uint32_t rate, std::uint32_t bits, int sample,
-                                   std::uint32_t count) {
-    const std::uint32_t width = bits / 8;
-    const std::uint32_t size = count * width;
-    // Little-endian words: "RIFF", its size, "WAVE", "fmt ", 16, PCM mono, rates, alignment and
-    // bits, "data", its size.
-    const std::uint32_t header[] = {
-        0x46464952, 36 + size,    0x45564157,         0x20746D66, 16,  0x00010001,
-        rate,       rate * width, width | bits << 16, 0x61746164, size};
-    std::vector<std::uint8_t> file(sizeof header + size);
-    std::memcpy(file.data(), header, sizeof header);
-    for (std::uint32_t i = 0; i < count; ++i) {
-        std::memcpy(file.data() + sizeof header + i * width, &sample, width);  // little-endian
-    }
-    return file;
+// A wave file of `count` samples at `level` of full scale.
+std::vector<std::uint8_t> waveFile(int rate, int bits, double level, std::size_t count) {
+    return assetgen::encodeWaveFile({rate, bits}, std::vector<double>(count, level));
 }
 
 // What the device took, as 16-bit samples, while `play` started cues: SDL's disk driver writes
@@ -70,8 +58,8 @@ std::ptrdiff_t countWithin(const std::vector<std::int16_t>& samples, int low, in
 }
 
 TEST(SdlAudio, ANewCueCutsOffTheOneSoundingAndPlaysWholeInTheDeviceFormat) {
-    const auto longCue = waveFile(44100, 16, 1234, 88200);
-    const auto shortCue = waveFile(11025, 8, 128 + 64, 1000);  // as long as 4000 at 44100 Hz
+    const auto longCue = waveFile(44100, 16, 1234 / 32767.0, 88200);
+    const auto shortCue = waveFile(11025, 8, 64 / 127.0, 1000);  // as long as 4000 at 44100 Hz
     const std::vector<std::uint8_t> garbage{'R', 'I', 'F', 'F', 1, 2, 3};
     const auto samples =
         heard({{103, longCue}, {104, shortCue}, {105, garbage}}, 100, [](SdlAudio& audio) {
@@ -89,7 +77,7 @@ TEST(SdlAudio, ANewCueCutsOffTheOneSoundingAndPlaysWholeInTheDeviceFormat) {
 
 // The volume scales every sample once, up front; 0 is silence.
 TEST(SdlAudio, PlaysAtTheVolumeAsked) {
-    const auto cue = waveFile(44100, 16, 10000, 2000);
+    const auto cue = waveFile(44100, 16, 10000 / 32767.0, 2000);
     const auto play = [](SdlAudio& audio) { audio.playWave(103); };
     EXPECT_EQ(countWithin(heard({{103, cue}}, 50, play), 4990, 5010), 2000);
     const auto silent = heard({{103, cue}}, 0, play);
@@ -100,7 +88,7 @@ TEST(SdlAudio, PlaysAtTheVolumeAsked) {
 TEST(SdlAudio, RunsSilentWithoutAnAudioDevice) {
     const ScopedEnv driver{"SDL_AUDIODRIVER", "no-such-driver"};
     const platform::SdlSession session;
-    const auto cue = waveFile(22050, 8, 200, 100);
+    const auto cue = waveFile(22050, 8, 72 / 127.0, 100);
     SdlAudio audio({{103, cue}});
     EXPECT_FALSE(audio.canPlay(103));
     audio.playWave(103);

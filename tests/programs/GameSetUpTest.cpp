@@ -123,7 +123,7 @@ TEST(Preferences, TheSoundAsThePlayerSetItAndTheFurthestStageAreKept) {
     GameOptions options;
     options.volume = 90;  // for this run only
     const Preferences run = preferencesFor(file, options);
-    const RunState started{run.window, run.volume, run.muted, run.furthestStage};
+    const RunState started{run.window, run.volume, run.muted, run.furthestStage, run.timerShown};
     EXPECT_EQ(settingsAfter(file, started, started), file);
 
     RunState later = started;
@@ -138,6 +138,8 @@ TEST(Preferences, TheSoundAsThePlayerSetItAndTheFurthestStageAreKept) {
     later.muted = true;
     EXPECT_EQ(settingsAfter(file, started, later).volume, 90);
     EXPECT_TRUE(settingsAfter(file, started, later).muted);
+    later.timerShown = true;
+    EXPECT_TRUE(settingsAfter(file, started, later).timerShown) << "the timer toggled on";
 }
 
 TEST(Preferences, ContinueStartsAtTheFurthestStageUnlessAStageIsGiven) {

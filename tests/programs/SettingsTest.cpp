@@ -77,6 +77,8 @@ Settings randomSettings(std::mt19937& random, const std::vector<std::string>& ke
     s.volume = within(0, 100);
     s.muted = within(0, 1) == 1;
     s.furthestStage = within(FirstStage, LastStage);
+    s.timerShown = within(0, 1) == 1;
+    s.ghostBest = within(0, 1) == 1;
     if (within(0, 1) == 1) {
         s.windowWidth = within(1, MaxWindowWidth);
         s.windowHeight = within(1, MaxWindowHeight);
@@ -134,7 +136,8 @@ TEST(SettingsText, TheTextIsWrittenInTheFilesOwnOrder) {
     EXPECT_EQ(text.substr(text.find("[window]")),
               "[window]\nfullscreen = true\ninteger_scale = false\nscaling = sharp\nwidth = 800\n"
               "height = 600\nx = -5\ny = 7\n\n[sound]\nvolume = 100\nmuted = false\n\n"
-              "[progress]\nfurthest_stage = 1\n\n[keys]\nLeft = A, \"Keypad ,\"\nMute = F9\n");
+              "[progress]\nfurthest_stage = 1\n\n[view]\ntimer = false\nghost = none\n\n"
+              "[keys]\nLeft = A, \"Keypad ,\"\nMute = F9\n");
 }
 
 // Values past the bounds are damage at reading and are brought within them at saving.
@@ -180,6 +183,8 @@ TEST(SettingsText, DamageIsNamedByItsLineWithValuesEscaped) {
                        "2: [window] fullscreen = 'maybe' is not true or false"},
              std::pair{"[window]\nscaling = smooth\n",
                        "2: [window] scaling = 'smooth' is not sharp or nearest"},
+             std::pair{"[view]\nghost = fastest\n",
+                       "2: [view] ghost = 'fastest' is not best or none"},
              std::pair{"[nosuchsection]\nx = 1\n", "2: [nosuchsection] x = '1' is not a setting"},
              std::pair{"[keys]\nJump = Space\n", "2: [keys] Jump = 'Space' is not a setting"},
              std::pair{"[keys]\nUp = W,\n", "2: [keys] Up = 'W,' names no key: ''"},

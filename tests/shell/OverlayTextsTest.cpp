@@ -11,6 +11,7 @@
 #include "platform/sdl/OverlayPainter.h"
 #include "shell/KeysShownPanel.h"
 #include "shell/OverlayTexts.h"
+#include "shell/PlaybackTexts.h"
 #include "shell/TimerTexts.h"
 
 namespace {
@@ -42,7 +43,11 @@ std::vector<platform::OverlayPanel> everyPanel() {
             keysShownPanel({}),
             timerPanel(3, "0:01.00", "0:09.50"),
             splitPanel(3, "0:01.00", AgainstBest{"-0:00.20", true}),
-            resultsPanel({{1, "0:01.00"}}, "0:01.00", "0:00.90")};
+            resultsPanel({{1, "0:01.00"}}, "0:01.00", "0:00.90"),
+            progressPanel({3, 40, 400}, -1, false),
+            progressPanel({3, 40, 400}, 2, true),
+            playbackKeysPanel(keys, true),
+            playbackKeysPanel(keys, false)};
 }
 
 TEST(OverlayPainter, TheBuiltInFontsHaveEveryCharacterShown) {

@@ -132,12 +132,29 @@ export function pageCases(kit) {
       await visitAndKeep(browser, site.url);
       const index = join(site.folder, 'index.html');
       const worker = join(site.folder, 'service-worker.js');
-      const sha256 = file => createHash('sha256').update(readFileSync(file)).digest('hex');
-      const olderHash = sha256(index);
-      writeFileSync(index, readFileSync(index, 'utf8')
-        .replace('<title>', '<meta name="tilebounce-check" content="newer"><title>'));
-      writeFileSync(worker, readFileSync(worker, 'utf8').replace(olderHash, sha256(index))
+      const sha256 = text => createHash('sha256').update(text).digest('hex');
+      const older = readFileSync(index, 'utf8');
+      const newer = older.replace('<title>', '<meta name="tilebounce-check" content="newer"><title>');
+      // A server caught halfway: the newer worker, but still the older page.
+      writeFileSync(worker, readFileSync(worker, 'utf8').replace(sha256(older), sha256(newer))
         .replace(/const version = '[0-9a-f]+'/, 'const version = \'newer\''));
+      const halfway = await openPage(browser);
+      await halfway.goto(site.url);
+      const workers = () => halfway.evaluate(async () => {
+        const registration = await navigator.serviceWorker.getRegistration();
+        return {busy: registration.installing !== null, waiting: registration.waiting !== null,
+                kept: await caches.keys()};
+      }).catch(error => ({busy: true, error: String(error)}));  // the page loading again
+      await halfway.evaluate(() => navigator.serviceWorker.getRegistration()
+        .then(registration => registration.update()));
+      const tried = await waitFor('the half-served update was never settled', async () => {
+        const now = await workers();
+        return {ok: !now.busy, why: JSON.stringify(now), ...now};
+      });
+      expect(!tried.waiting && tried.kept.length === 1 && tried.kept[0] !== 'tilebounce-newer',
+             `a half-served update was kept: ${JSON.stringify(tried)}`);
+      await halfway.close();
+      writeFileSync(index, newer);
       const marked = page => page.$('meta[name=tilebounce-check]').then(meta => meta !== null);
       const between = await openPage(browser);
       await between.goto(site.url);

@@ -2,6 +2,10 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+#include <array>
+#include <utility>
+
 #include "winapi/VirtualKeyCodes.h"
 
 namespace platform {
@@ -27,6 +31,22 @@ int keyOfButton(int button) {
         default:
             return 0;
     }
+}
+
+// The buttons the game has no use for, and the player's actions they give.
+constexpr std::array<std::pair<int, PlayerAction>, 6> PlayersButtons = {{
+    {SDL_CONTROLLER_BUTTON_Y, PlayerAction::Pause},
+    {SDL_CONTROLLER_BUTTON_X, PlayerAction::Step},
+    {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, PlayerAction::Slower},
+    {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, PlayerAction::Faster},
+    {SDL_CONTROLLER_BUTTON_RIGHTSTICK, PlayerAction::NextStage},
+    {SDL_CONTROLLER_BUTTON_LEFTSTICK, PlayerAction::Restart},
+}};
+
+PlayerAction actionOfButton(int button) {
+    const auto* found = std::find_if(PlayersButtons.begin(), PlayersButtons.end(),
+                                     [button](const auto& entry) { return entry.first == button; });
+    return found != PlayersButtons.end() ? found->second : PlayerAction::None;
 }
 
 // A stick counts as pushed past half way and as let go under a third of the way, so that a
@@ -68,9 +88,11 @@ void GamepadKeys::handle(const SDL_Event& event) {
             break;
         case SDL_CONTROLLERBUTTONDOWN:
         case SDL_CONTROLLERBUTTONUP:
-            if (event.type == SDL_CONTROLLERBUTTONDOWN &&
-                event.cbutton.button == SDL_CONTROLLER_BUTTON_Y) {
-                pause_();
+            if (const PlayerAction action = actionOfButton(event.cbutton.button);
+                action != PlayerAction::None) {
+                if (event.type == SDL_CONTROLLERBUTTONDOWN) {
+                    act_(action);
+                }
             } else if (const int key = keyOfButton(event.cbutton.button); key != 0) {
                 set({event.cbutton.which, event.cbutton.button}, key,
                     event.type == SDL_CONTROLLERBUTTONDOWN);

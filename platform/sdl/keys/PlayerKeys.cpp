@@ -24,6 +24,7 @@ const PlayerKeyBindings& defaultKeys() {
         {PlayerAction::Slower, {SDL_SCANCODE_LEFTBRACKET}},
         {PlayerAction::Faster, {SDL_SCANCODE_RIGHTBRACKET}},
         {PlayerAction::NextStage, {SDL_SCANCODE_N}},
+        {PlayerAction::Restart, {SDL_SCANCODE_HOME}},
     };
     return defaults;
 }

@@ -26,7 +26,8 @@ enum class PlayerAction {
     Step,
     Slower,
     Faster,
-    NextStage
+    NextStage,
+    Restart
 };
 
 struct PlayerKey {
@@ -34,7 +35,7 @@ struct PlayerKey {
     PlayerAction action;
 };
 
-inline constexpr std::array<PlayerKey, 11> PlayerKeys = {{
+inline constexpr std::array<PlayerKey, 12> PlayerKeys = {{
     {"Pause", PlayerAction::Pause},
     {"Help", PlayerAction::Help},
     {"Mute", PlayerAction::Mute},
@@ -46,6 +47,7 @@ inline constexpr std::array<PlayerKey, 11> PlayerKeys = {{
     {"Slower", PlayerAction::Slower},
     {"Faster", PlayerAction::Faster},
     {"NextStage", PlayerAction::NextStage},
+    {"Restart", PlayerAction::Restart},
 }};
 
 // The action of the player's key with that name; None for any other name.

@@ -19,8 +19,8 @@
 struct ScriptedPlayOptions {
     std::optional<std::string> recordPath;
     std::optional<std::string> playbackPath;
-    std::optional<std::string> recordLinkPath;  // only beside recordPath
-    std::int32_t startStage = 1;                // where the recorded game starts
+    std::optional<std::string> recordLinkPath = {};  // only beside recordPath
+    std::int32_t startStage = 1;                     // where the recorded game starts
 };
 
 class ScriptedPlay {

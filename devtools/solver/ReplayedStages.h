@@ -1,6 +1,7 @@
 #pragma once
 // What playing a key script from start-up, to its end, shows of each stage: the substeps played
-// in it (over all its attempts), the polls of its play and the lives left once it was cleared.
+// in it (over all its attempts), the polls of its play, the lives left once it was cleared and
+// its time in the game's own time.
 #include <array>
 #include <cstdint>
 
@@ -13,6 +14,7 @@ struct ReplayedStage {
     std::uint64_t lastPoll = 0;
     bool cleared = false;
     std::int32_t livesLeft = 0;  // once cleared
+    std::uint64_t timeNs = 0;    // once cleared
 };
 
 // By stage number, 1 to LastStage; element 0 stays empty.

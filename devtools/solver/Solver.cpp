@@ -11,6 +11,7 @@
 #include "game/GameState.h"
 #include "game/Stage.h"
 #include "game/StepBall.h"
+#include "runs/TimeText.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ class ScriptBuilder {
         return "# stage " + std::to_string(number) + ": " + std::to_string(stage.substeps) +
                " substeps, polls " + std::to_string(stage.firstPoll) + " to " +
                std::to_string(stage.lastPoll) + ", " + std::to_string(stage.livesLeft) +
-               " lives left\n";
+               " lives left, " + formatTime(stage.timeNs) + "\n";
     }
 
     std::vector<Entry> entries_;
@@ -95,7 +96,8 @@ class Solving {
                          std::to_string(options_.firstStage) + " to " +
                          std::to_string(options_.lastStage) +
                          ", from start-up; a comment per stage gives what a replay of the "
-                         "script shows of it: its substeps, polls and the lives left at its end.");
+                         "script shows of it: its substeps, polls, the lives left at its end and "
+                         "its time (m:ss.cc, the game's own).");
         if (options_.firstStage == 1) {
             builder_.comment("Poll 0 is the start-up poll; Enter ends the title.");
             builder_.add(1, 0);

@@ -4,7 +4,8 @@
 # must also leave a 640 × 480 screenshot. With -DPICTURES=OFF no screenshot is asked for, so the
 # tool leaves play undrawn: everything else must come out the same. With -DLINK=ON the script's
 # link is played instead, which must play the same; a script refused makes no link, with the
-# same refusal.
+# same refusal. Where <name>.times is checked in, the game's own times that --times reports must
+# be those, wherever the tool runs.
 # cmake -DTOOL=<tilebounce-replay> -DREPLAYS=<dir of scripts> -DNAME=<name> -DWORK=<dir> -P ...
 set(expected ${REPLAYS}/${NAME})
 set(trace ${WORK}/${NAME}.trace.csv)
@@ -23,8 +24,12 @@ if(LINK STREQUAL "ON")
                     ERROR_VARIABLE errors RESULT_VARIABLE status)
     set(console "")
 endif()
+set(times_arguments "")
+if(EXISTS ${expected}.times)
+    set(times_arguments --times)
+endif()
 if(status EQUAL 0)
-    execute_process(COMMAND ${TOOL} --trace ${trace} ${picture_arguments} ${played}
+    execute_process(COMMAND ${TOOL} --trace ${trace} ${picture_arguments} ${times_arguments} ${played}
                     OUTPUT_VARIABLE console ERROR_VARIABLE errors RESULT_VARIABLE status)
 endif()
 
@@ -47,6 +52,15 @@ string(REGEX REPLACE ".*\n" "" end_line "${errors}")
 file(STRINGS ${expected}.end wanted_end)
 if(NOT end_line STREQUAL wanted_end)
     string(APPEND failures "last error line: ${end_line}\nexpected:        ${wanted_end}\n")
+endif()
+
+if(EXISTS ${expected}.times)
+    file(READ ${expected}.times wanted_times)
+    string(REGEX MATCHALL "(stage [0-9]+|total) [0-9]+:[0-9.]+\n" times "${errors}\n")
+    string(JOIN "" times ${times})
+    if(NOT times STREQUAL wanted_times)
+        string(APPEND failures "times differ:\n${times}expected:\n${wanted_times}")
+    endif()
 endif()
 
 if(EXISTS ${expected}.trace.csv)

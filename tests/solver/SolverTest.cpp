@@ -82,7 +82,7 @@ TEST(Solver, SolvedStageReplaysToAClearAndTheSameEachTime) {
     // The stage's comment gives what the replay of the script shows.
     EXPECT_NE(result.script.find("# stage 1: " + std::to_string(stages[0].substeps) +
                                  " substeps, polls 3 to " + std::to_string(2 + stages[0].substeps) +
-                                 ", 12 lives left\n"),
+                                 ", 12 lives left, 0:"),
               std::string::npos);
     EXPECT_EQ(result.substeps, stages[0].substeps);
     EXPECT_EQ(result.lives, 12);

@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "commandline/CommandLine.h"
+#include "keyscript/ScriptFileLink.h"
+#include "platform/files/OutputFile.h"
 
 ScriptedPlay::ScriptedPlay()
     : recorder_([](const std::string& problem) {
@@ -11,7 +13,11 @@ ScriptedPlay::ScriptedPlay()
 
 bool ScriptedPlay::prepare(const ScriptedPlayOptions& options, std::string& error, int& status) {
     error = sameFileClash({{"--record", options.recordPath.value_or("")},
-                           {"--playback", options.playbackPath.value_or("")}});
+                           {"--playback", options.playbackPath.value_or("")},
+                           {"--record-link", options.recordLinkPath.value_or("")}});
+    if (error.empty() && options.recordLinkPath && !options.recordPath) {
+        error = "--record-link needs --record";
+    }
     if (!error.empty()) {
         status = 2;
         return false;
@@ -29,8 +35,30 @@ bool ScriptedPlay::prepare(const ScriptedPlayOptions& options, std::string& erro
             return false;
         }
         recording_ = true;
+        recordPath_ = options.recordPath;
+        recordLinkPath_ = options.recordLinkPath;
     }
     return true;
+}
+
+bool ScriptedPlay::finish(const std::string& endLine) {
+    if (!recorder_.finish(endLine)) {
+        return false;
+    }
+    if (!recordLinkPath_) {
+        return true;
+    }
+    std::string link;
+    std::string error;
+    OutputFile linkFile(*recordLinkPath_, "the recording's link");
+    const bool written = linkOfScriptFile(*recordPath_, link, error) && linkFile.open(error) &&
+                         std::fprintf(linkFile.stream(), "%s\n", link.c_str()) >= 0 &&
+                         linkFile.complete(error);
+    if (!written) {
+        std::fprintf(stderr, "tilebounce: no link to the run: %s\n",
+                     error.empty() ? linkFile.writeFailure().c_str() : error.c_str());
+    }
+    return written;
 }
 
 void ScriptedPlay::install(platform::KeySource& liveKeys, platform::WindowEvents& liveEvents) {

@@ -3,6 +3,8 @@
 // game as a key script; `--playback FILE` plays a key script in the game's window at the game's
 // own speed, with sound, the keyboard ignored (but for Alt+Enter), the game closing when the
 // script runs out as in the replay tool. Both are made ready before any window opens.
+// `--record-link FILE` writes the recording's link into FILE as the game ends (the web page
+// offers it), made by the same code as the replay tool's --link.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,7 +19,8 @@
 struct ScriptedPlayOptions {
     std::optional<std::string> recordPath;
     std::optional<std::string> playbackPath;
-    std::int32_t startStage = 1;  // where the recorded game starts
+    std::optional<std::string> recordLinkPath = {};  // only beside recordPath
+    std::int32_t startStage = 1;                     // where the recorded game starts
 };
 
 class ScriptedPlay {
@@ -52,9 +55,9 @@ class ScriptedPlay {
     std::uint64_t playedPolls() const { return playbackKeys_ ? playbackKeys_->polls() : 0; }
     std::uint64_t playbackPolls() const { return playbackFile_.polls(); }
 
-    // Ends the recording with how the game ended as its last line, a comment; false when any
-    // of it could not be written (told on stderr already).
-    bool finish(const std::string& endLine) { return recorder_.finish(endLine); }
+    // Ends the recording with how the game ended as its last line, a comment, and writes its
+    // link when asked; false when any of it could not be written (told on stderr already).
+    bool finish(const std::string& endLine);
 
     // Empty, or why the script played back could not be played as it was checked: it failed
     // to read, or it was overwritten while it played.
@@ -86,6 +89,8 @@ class ScriptedPlay {
     std::optional<CheckedPlayback> checkedPlayback_;
     std::optional<ScriptWindowEvents> playbackEvents_;
     bool recording_ = false;
+    std::optional<std::string> recordPath_;
+    std::optional<std::string> recordLinkPath_;
     KeyRecorder recorder_;
     platform::KeySource* liveKeys_ = nullptr;
     platform::WindowEvents* liveEvents_ = nullptr;

@@ -1,4 +1,5 @@
-// node assemble-page.mjs OUT_DIR GAME_JS GAME_WASM ICON_ICO ICON_PNG: writes into OUT_DIR the
+// node assemble-page.mjs OUT_DIR GAME_JS GAME_WASM ICON_ICO ICON_PNG FASTEST_GAME_LINK (a file
+// holding the link the page offers to watch): writes into OUT_DIR the
 // served page, index.html, which loads the game's .js and .wasm beside it, with its web app
 // manifest, icons and service worker; and tilebounce.html, one file holding the page and the game,
 // which plays when opened from disk (and is never installed: a file has no service worker).
@@ -8,9 +9,10 @@ import {basename, dirname, join} from 'node:path';
 import {fileURLToPath} from 'node:url';
 import {enlargedPng} from './icons.mjs';
 
-const [outDir, gameJs, gameWasm, icon, iconPng] = process.argv.slice(2);
-if (!iconPng) {
-  console.error('usage: node assemble-page.mjs OUT_DIR GAME_JS GAME_WASM ICON_ICO ICON_PNG');
+const [outDir, gameJs, gameWasm, icon, iconPng, fastestLink] = process.argv.slice(2);
+if (!fastestLink) {
+  console.error('usage: node assemble-page.mjs OUT_DIR GAME_JS GAME_WASM ICON_ICO ICON_PNG ' +
+                'FASTEST_GAME_LINK');
   process.exit(2);
 }
 const here = dirname(fileURLToPath(import.meta.url));
@@ -18,7 +20,8 @@ const read = name => readFileSync(join(here, name), 'utf8');
 // Text inside a script element ends at the first "</script"; none may appear early.
 const scriptText = text => text.replace(/<\/script/gi, '<\\/script');
 // The page's scripts share one scope, page.js last: it starts the page.
-const pageScript = ['keep.js', 'touch.js', 'start.js', 'page.js'].map(read).join('\n');
+const pageScript = ['keep.js', 'touch.js', 'start.js', 'runs.js', 'page.js'].map(read).join('\n')
+  .replace('@FASTEST_GAME_LINK@', readFileSync(fastestLink, 'utf8').trim());
 
 function page(head, game) {
   const parts = {

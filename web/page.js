@@ -1,6 +1,6 @@
 // The page around the game: loads it where the browser can run it, starts it with the player's
 // choice, shows it at full screen, keeps a served page for playing offline, and says when the
-// game has ended. Put together with keep.js, touch.js and start.js by assemble-page.mjs.
+// game has ended. Put together with keep.js, touch.js, start.js and runs.js by assemble-page.mjs.
 const statusLine = document.getElementById('status');
 const canvas = document.getElementById('canvas');
 const gameCode = document.getElementById('game-code');
@@ -97,7 +97,7 @@ function loadGame() {
 function runGame(args) {
   gameRunning = true;
   canvas.focus();
-  Module.callMain(pageArguments.concat(args));
+  Module.callMain(pageArguments.concat(runArguments(args)));
 }
 
 // A page served over HTTP keeps itself for playing offline (service-worker.js). The newer version
@@ -158,8 +158,7 @@ window.Module = Object.assign(window.Module || {}, {
                                              error));
     }
   },
-  onExit: status =>
-    showEnd(status === 0 ? 'The game has ended.' : 'The game stopped: ' + lastProblem),
+  onExit: status => showEnd(runEndNote(status, lastProblem)),
   onAbort: what => showEnd('The game stopped: ' + what),
 });
 wireStart(runGame);

@@ -121,6 +121,7 @@ function wireStart(run) {
   document.getElementById('practise').addEventListener('click', () =>
     startWith(['--stage', document.getElementById('practice-stage').value]));
   wireKeeping();
+  wireRuns();
   let carried = null;
   try {
     carried = JSON.parse(sessionStorage.getItem(choiceAcrossLoad));
@@ -130,7 +131,7 @@ function wireStart(run) {
   }
   if (Array.isArray(carried) && carried.every(arg => typeof arg === 'string')) {
     startWith(carried);
-  } else {
+  } else if (!watchRunInFragment()) {
     offerStart('');
   }
 }
@@ -151,5 +152,6 @@ function startAfterEnd(note) {
   if (gameReady) {
     showKeptChoices();  // the game may have gone further
   }
+  offerRunMade();
   offerStart(note);
 }

@@ -23,7 +23,7 @@
 #include "game/RunGame.h"
 #include "keyscript/KeyScriptFile.h"
 #include "keyscript/KeyScriptReader.h"
-#include "keyscript/RunLink.h"
+#include "keyscript/ScriptFileLink.h"
 #include "platform/files/OutputFile.h"
 #include "platform/files/StandardIo.h"
 #include "runs/Replay.h"
@@ -129,23 +129,10 @@ bool completeOutputs(std::optional<OutputFile>& trace, std::optional<OutputFile>
 
 // --link: the script's link on standard output, nothing played.
 int writeLink(const std::string& path) {
-    KeyScriptFile scriptFile;
-    std::string error;
-    if (!scriptFile.open(path, error)) {
-        complain(error);
-        return 2;
-    }
-    KeyScriptReader script(scriptFile.stream(), scriptFile.name());
-    RunScript run;
-    run.stage = script.startStage();
-    KeyScriptLine line;
-    // One line past the most a link holds is enough to refuse it.
-    while (run.lines.size() <= MaxRunLinkLines && script.next(line)) {
-        run.lines.push_back(line);
-    }
     std::string link;
-    if (!script.fault().empty() || !makeRunLink(run, link, error)) {
-        complain(script.fault().empty() ? error : script.fault());
+    std::string error;
+    if (!linkOfScriptFile(path, link, error)) {
+        complain(error);
         return 2;
     }
     const int writeError = std::fprintf(stdout, "%s\n", link.c_str()) < 0 ? errno : 0;

@@ -7,6 +7,7 @@ import {readFileSync, readdirSync} from 'node:fs';
 import {join, resolve} from 'node:path';
 import {notePresents, sleep, unpackSite, withSite} from './chromium.mjs';
 import {pageCases} from './page-cases.mjs';
+import {runCases} from './run-cases.mjs';
 import {makeReferences} from './pictures.mjs';
 
 const [webDir, linuxReplay] = process.argv.slice(2, 4).map(path => path && resolve(path));
@@ -588,6 +589,8 @@ const cases = {
   },
   ...pageCases({work, expect, waitFor, openPage, choose, openGame, waitForPicture, writeKept,
                 keptFile, expectNoErrors, settingsFile}),
+  ...runCases({work, expect, waitFor, openPage, choose, waitForPicture, expectNoErrors,
+               linuxReplay}),
 };
 
 const unpacked = join(work, 'site');

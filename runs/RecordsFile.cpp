@@ -5,7 +5,6 @@
 
 #include "platform/files/DataFolder.h"
 #include "platform/files/QuotedText.h"
-#include "platform/files/RegularFile.h"
 #include "platform/files/ReplacedFile.h"
 #include "runs/OffScreen.h"
 #include "runs/RecordsText.h"
@@ -67,21 +66,16 @@ std::filesystem::path recordsPath() {
 RecordsFile readRecords(const std::filesystem::path& path) {
     RecordsFile file;
     file.path = path;
-    std::error_code unknown;
-    if (path.empty() ||
-        std::filesystem::status(path, unknown).type() == std::filesystem::file_type::not_found) {
-        return file;
-    }
+    const platform::KeptFile kept = platform::readKeptFile(path, MaxRecordsBytes);
     const std::string name = quotedPath(path.string());
-    std::string problem;
-    const auto bytes = platform::readRegularFile(path.string().c_str(), MaxRecordsBytes, problem);
-    if (!bytes) {
-        file.warnings.push_back(name + " cannot be read: " + problem);
+    if (!kept.problem.empty()) {
+        file.warnings.push_back(name + " cannot be read: " + kept.problem);
         file.damaged = true;
+    }
+    if (!kept.text) {
         return file;
     }
-    const RecordsText text = parseRecordsText(
-        std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+    const RecordsText text = parseRecordsText(*kept.text);
     if (!text.damage.empty()) {
         file.warnings.push_back(name + ":" + text.damage.front() +
                                 (text.damage.size() > 1 ? " (and more)" : ""));

@@ -6,6 +6,7 @@
 
 #include "platform/files/OutputFile.h"
 #include "platform/files/QuotedText.h"
+#include "platform/files/RegularFile.h"
 
 namespace platform {
 namespace {
@@ -21,6 +22,19 @@ std::string asideName(const std::string& file) {
 }
 
 }  // namespace
+
+KeptFile readKeptFile(const std::filesystem::path& path, std::size_t maxBytes) {
+    KeptFile kept;
+    std::error_code unknown;
+    if (path.empty() ||
+        std::filesystem::status(path, unknown).type() == std::filesystem::file_type::not_found) {
+        return kept;
+    }
+    if (const auto bytes = readRegularFile(path.string().c_str(), maxBytes, kept.problem)) {
+        kept.text.emplace(bytes->begin(), bytes->end());
+    }
+    return kept;
+}
 
 bool replaceFile(const std::filesystem::path& path, std::string_view text, std::string_view what,
                  bool keepOldAside, std::string& error) {

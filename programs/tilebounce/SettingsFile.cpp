@@ -5,7 +5,6 @@
 
 #include "platform/files/ConfigFolder.h"
 #include "platform/files/QuotedText.h"
-#include "platform/files/RegularFile.h"
 #include "platform/files/ReplacedFile.h"
 #include "programs/tilebounce/SettingsText.h"
 
@@ -17,19 +16,14 @@ std::filesystem::path settingsPath() {
 SettingsFile readSettings(const std::filesystem::path& path) {
     SettingsFile file;
     file.path = path;
-    std::error_code unknown;
-    if (path.empty() ||
-        std::filesystem::status(path, unknown).type() == std::filesystem::file_type::not_found) {
+    const platform::KeptFile kept = platform::readKeptFile(path, MaxSettingsBytes);
+    if (!kept.problem.empty()) {
+        file.damage = quotedPath(path.string()) + " cannot be read: " + kept.problem;
+    }
+    if (!kept.text) {
         return file;
     }
-    std::string problem;
-    const auto bytes = platform::readRegularFile(path.string().c_str(), MaxSettingsBytes, problem);
-    if (!bytes) {
-        file.damage = quotedPath(path.string()) + " cannot be read: " + problem;
-        return file;
-    }
-    SettingsText text = parseSettings(
-        std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+    SettingsText text = parseSettings(*kept.text);
     file.settings = std::move(text.settings);
     if (!text.damage.empty()) {
         file.damage = quotedPath(path.string()) + ":" + text.damage;

@@ -584,6 +584,12 @@ const cases = {
     expect(text === written, `after the reload the settings read "${text}"`);
     await page.keyboard.press('KeyX');
     await waitForPicture(page, 'card');
+    // The site's storage is every later case's: the binding goes with this case.
+    await page.evaluate(file => {
+      Module.FS.unlink(file);
+      return new Promise((done, failed) =>
+        Module.FS.syncfs(false, error => error ? failed(error) : done()));
+    }, settingsFile);
     expectNoErrors(page);
     await page.close();
   },

@@ -10,9 +10,6 @@
 
 namespace {
 
-constexpr std::int32_t KickCount = 100;
-constexpr std::int32_t BounceLift = 64;
-constexpr std::int32_t SpringLift = 196;
 constexpr std::uint32_t MinePauseMs = 1500;
 constexpr std::uint32_t ClearedPauseMs = 700;
 constexpr std::uint32_t FallPauseMs = 500;

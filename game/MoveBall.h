@@ -16,6 +16,11 @@ constexpr std::int32_t KickJump = 21;
 // Landing on a Block or Brick (on a Spring) sets the ball this far above the tile's top.
 constexpr std::int32_t BounceClearance = 8;
 constexpr std::int32_t SpringClearance = 10;
+// The substeps of rising that a landing on a Block or Brick (on a Spring) starts, and of flight
+// that a wall kick starts.
+constexpr std::int32_t BounceLift = 64;
+constexpr std::int32_t SpringLift = 196;
+constexpr std::int32_t KickCount = 100;
 // The ball is clamped to these; reaching the right clears the stage, the bottom loses it.
 constexpr std::int32_t RightEdge = 639;
 constexpr std::int32_t BottomEdge = 479;

@@ -3,7 +3,7 @@
 #include <array>
 #include <vector>
 
-#include "game/MoveBall.h"
+#include "devtools/solver/EasierMoves.h"
 
 namespace {
 
@@ -19,6 +19,16 @@ struct Ball {
     std::int32_t glide;  // -1, 0, +1
     std::int32_t kick;   // -1, 0, +1: the kick's calls go this way
     bool lift;
+
+    Ball landed(std::int32_t newY, std::int32_t /*lift*/) const {
+        return {x, newY, glide, kick, true};
+    }
+    Ball launched(std::int32_t newX, std::int32_t newY, std::int32_t way) const {
+        return {newX, newY, way, kick, lift};
+    }
+    Ball kickedOff(std::int32_t newX, std::int32_t way) const {
+        return {newX, y, glide, way, lift};
+    }
 };
 
 constexpr std::size_t Kinds = 3 * 3 * 2;
@@ -37,93 +47,6 @@ Ball ballAt(std::uint32_t index) {
             static_cast<std::int32_t>(kind / 6) - 1, static_cast<std::int32_t>(kind / 2 % 3) - 1,
             kind % 2 != 0};
 }
-
-struct Offset {
-    std::int32_t dx;
-    std::int32_t dy;
-};
-
-// One call's possible ends, with the real call's rules for the tile probed and for kicks.
-class Calls {
-  public:
-    explicit Calls(const StageMap& map) : map_(map) {}
-
-    template <typename Take>
-    void make(const Ball& b, Offset o, Take take) const {
-        const std::int32_t newX = b.x + o.dx;
-        const std::int32_t newY = b.y + o.dy;
-        const std::int32_t column = (newX + ProbeLead * o.dx) / CellSize;
-        const std::int32_t row = (newY + ProbeLead * o.dy) / CellSize;
-        const std::int32_t top = row * CellSize;
-        const bool above = b.y < top;
-        const Ball moved{newX, newY, b.glide, b.kick, b.lift};
-        switch (tile(column, row)) {
-            case -1:
-            case Empty:
-                kicked(moved, newX, newY, take);
-                break;
-            case Block:
-                kicked(above ? Ball{b.x, top - BounceClearance, b.glide, b.kick, true} : b, newX,
-                       newY, take);
-                break;
-            case Brick:
-                kicked(above ? Ball{b.x, top - BounceClearance, b.glide, b.kick, true} : b, newX,
-                       newY, take);
-                kicked(moved, newX, newY, take);
-                break;
-            case Mine:
-                break;
-            case Spring:
-                kicked(above ? Ball{b.x, top - SpringClearance, b.glide, b.kick, true} : b, newX,
-                       newY, take);
-                break;
-            case LeftLauncher:
-                kicked(above ? Ball{column * CellSize, top + CellSize / 2, -1, b.kick, b.lift} : b,
-                       newX, newY, take);
-                break;
-            case RightLauncher:
-                kicked(above ? Ball{column * CellSize + CellSize, top + CellSize / 2, 1, b.kick,
-                                    b.lift}
-                             : b,
-                       newX, newY, take);
-                break;
-            default:
-                kicked(b, newX, newY, take);
-                break;
-        }
-    }
-
-  private:
-    std::int32_t tile(std::int32_t column, std::int32_t row) const {
-        if (column < 0 || column >= GridColumns || row < 0 || row >= GridRows) {
-            return -1;
-        }
-        return map_[cellIndex(column, row)];
-    }
-
-    template <typename Take>
-    void kicked(Ball after, std::int32_t newX, std::int32_t newY, Take take) const {
-        const std::int32_t row = newY / CellSize;
-        clamped(after, take);
-        if (tile((newX + KickReach) / CellSize, row) == Block) {
-            clamped({newX - KickJump, after.y, after.glide, -1, after.lift}, take);
-        }
-        if (tile((newX - KickReach) / CellSize, row) == Block) {
-            clamped({newX + KickJump, after.y, after.glide, 1, after.lift}, take);
-        }
-    }
-
-    template <typename Take>
-    static void clamped(Ball b, Take take) {
-        b.x = b.x < 0 ? 0 : (b.x > RightEdge ? RightEdge : b.x);
-        b.y = b.y < 0 ? 0 : (b.y > BottomEdge ? BottomEdge : b.y);
-        if (b.y != BottomEdge) {
-            take(b);
-        }
-    }
-
-    const StageMap& map_;
-};
 
 std::vector<Offset> jitters() {
     std::vector<Offset> all;
@@ -176,7 +99,7 @@ constexpr int GlideCalls = 4;
 
 std::optional<std::uint64_t> substepsAtLeast(const StageMap& map, const BoundStart& start,
                                              std::uint64_t limit) {
-    const Calls calls(map);
+    const EasierMoves<Ball> calls(map);
     // Balls seen at the start of a substep, and after each call of either kind of substep.
     std::array<std::vector<bool>, 1 + NormalCalls + GlideCalls> seen;
     for (std::vector<bool>& balls : seen) {

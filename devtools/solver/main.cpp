@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "commandline/CommandLine.h"
+#include "devtools/solver/EntryBounds.h"
 #include "devtools/solver/Solver.h"
 #include "platform/files/OutputFile.h"
 #include "platform/files/StandardIo.h"
@@ -32,7 +33,10 @@ constexpr std::string_view Epilogue =
     "a stage is searched; a search whose beam and budget would take more than 1 GiB (estimated\n"
     "before it starts) is refused, and one that runs out of memory ends with status 1. --lead\n"
     "is needed when the first stage is past 1, and only then: a key script that gets play there\n"
-    "(such as an earlier output); its polls from that stage's play on are dropped.\n";
+    "(such as an earlier output); its polls from that stage's play on are dropped. --bounds\n"
+    "searches nothing: for each stage SCRIPT plays (of --stages), it gives the substeps taken\n"
+    "and two lower bounds, from where SCRIPT enters the stage (with the random draws that follow\n"
+    "from there) and whatever the ball brings; it may take minutes a stage.\n";
 
 // What a search may take at most, by its estimate before it starts.
 constexpr std::uint64_t MaxSearchBytes = std::uint64_t{1} << 30;
@@ -40,6 +44,7 @@ constexpr std::uint64_t MaxSearchBytes = std::uint64_t{1} << 30;
 struct Arguments {
     std::string output;
     std::string lead;
+    std::string bounds;
     SolveOptions options;
     // Over the chosen search's defaults.
     std::optional<std::uint64_t> budget;
@@ -88,7 +93,10 @@ CommandLineResult readArguments(int argc, char** argv, Arguments& arguments) {
                      wholeNumber(arguments.beam, 1, 1'000'000)},
                     {"fastest", "",
                      "search each stage for its fewest substeps, one substep at a time",
-                     setting(arguments.options.fastest, true)}},
+                     setting(arguments.options.fastest, true)},
+                    {"bounds", "SCRIPT",
+                     "give each stage's lower bounds beside its substeps in SCRIPT, and stop",
+                     text(arguments.bounds)}},
         .takeWord = {}};
     CommandLineResult result = readCommandLine(argc, argv, program);
     SearchLimits& limits = arguments.options.limits;
@@ -101,7 +109,12 @@ CommandLineResult readArguments(int argc, char** argv, Arguments& arguments) {
         return result;
     }
     std::string refused;
-    if ((arguments.options.firstStage > 1) != !arguments.lead.empty()) {
+    if (!arguments.bounds.empty()) {
+        if (!arguments.lead.empty() || !arguments.output.empty() || arguments.options.fastest ||
+            arguments.budget || arguments.beam) {
+            refused = "--bounds goes with --stages alone";
+        }
+    } else if ((arguments.options.firstStage > 1) != !arguments.lead.empty()) {
         refused = "--lead goes with --stages starting after 1, and only with it";
     } else if (const std::uint64_t bytes =
                    arguments.options.fastest ? fastestSearchBytes(limits) : searchBytes(limits);
@@ -118,10 +131,10 @@ CommandLineResult readArguments(int argc, char** argv, Arguments& arguments) {
     return result;
 }
 
-bool readLead(const std::string& path, KeyLines& lead) {
+bool readScript(const char* role, const std::string& path, KeyLines& lines) {
     std::string error;
-    if (!readKeyLines(path, lead, error)) {
-        std::fprintf(stderr, "tilebounce-solve: lead script: %s\n", error.c_str());
+    if (!readKeyLines(path, lines, error)) {
+        std::fprintf(stderr, "tilebounce-solve: %s: %s\n", role, error.c_str());
         return false;
     }
     return true;
@@ -153,6 +166,48 @@ class QuietStdout {
   private:
     int saved_ = -1;
 };
+
+std::string boundText(const std::optional<std::uint64_t>& bound) {
+    return bound ? "at least " + std::to_string(*bound) : "no bound";
+}
+
+// Both bounds hold, so the stage needs at least the greater.
+std::uint64_t entryBoundOf(const EntryBound& bound) {
+    return std::max(bound.fromEntry.atLeast, bound.anyEntry.value_or(0));
+}
+
+// Each stage's line goes to standard error as it is found, and the whole table, with the sums
+// over it, to standard output at the end.
+int printBounds(const KeyLines& script, const SolveOptions& options) {
+    std::string table;
+    std::uint64_t substeps = 0;
+    std::uint64_t fromEntry = 0;
+    std::uint64_t anyEntry = 0;
+    {
+        const QuietStdout quiet;
+        boundsAlong(script, options.firstStage, options.lastStage, [&](const EntryBound& bound) {
+            const std::string line = "stage " + std::to_string(bound.stage) + ": " +
+                                     std::to_string(bound.substeps) + " substeps, at least " +
+                                     std::to_string(entryBoundOf(bound)) +
+                                     " from where the script enters it" +
+                                     (bound.fromEntry.cut ? " (its search cut short)" : "") + ", " +
+                                     boundText(bound.anyEntry) + " whatever the ball brings\n";
+            std::fputs(line.c_str(), stderr);
+            table += line;
+            substeps += bound.substeps;
+            fromEntry += entryBoundOf(bound);
+            anyEntry += bound.anyEntry.value_or(0);
+        });
+    }
+    table += "in all: " + std::to_string(substeps) + " substeps, at least " +
+             std::to_string(fromEntry) + " from where the script enters each stage, at least " +
+             std::to_string(anyEntry) + " whatever the ball brings\n";
+    if (std::fputs(table.c_str(), stdout) < 0 || std::fflush(stdout) != 0) {
+        std::fputs("tilebounce-solve: cannot write the bounds to standard output\n", stderr);
+        return 1;
+    }
+    return 0;
+}
 
 // Where the script goes: standard output, or a file that appears only once written whole.
 class ScriptOutput {
@@ -232,7 +287,15 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "tilebounce-solve: %s\n", clash.c_str());
         return 2;
     }
-    if (!arguments.lead.empty() && !readLead(arguments.lead, arguments.options.lead)) {
+    if (!arguments.bounds.empty()) {
+        KeyLines script;
+        if (!readScript("script", arguments.bounds, script)) {
+            return 2;
+        }
+        return printBounds(script, arguments.options);
+    }
+    if (!arguments.lead.empty() &&
+        !readScript("lead script", arguments.lead, arguments.options.lead)) {
         return 2;
     }
     ScriptOutput output(arguments.output);

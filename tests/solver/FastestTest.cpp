@@ -13,6 +13,7 @@
 
 #include "devtools/solver/FastestSearch.h"
 #include "devtools/solver/LowerBound.h"
+#include "devtools/solver/SeededBound.h"
 #include "devtools/solver/SolverSession.h"
 #include "game/GameState.h"
 #include "game/Random.h"
@@ -86,6 +87,7 @@ std::optional<std::uint64_t> exhaustiveMinimum(SolverSession& session, std::uint
 struct Findings {
     std::optional<std::uint64_t> minimum;
     std::optional<std::uint64_t> bound;
+    SeededBound seeded;
     StageRoute fastest;
 };
 
@@ -114,6 +116,7 @@ Findings findingsOn(const HandMadeMap& made) {
         findings.bound = substepsAtLeast(
             g.map, {.x = g.ballX, .y = g.ballY, .glide = g.glide, .kick = g.kick, .lift = g.lift},
             1000);
+        findings.seeded = substepsAtLeastFrom(g.map, startAsPlayStands(), {1000, 100'000'000});
         std::vector<ClearFound> clears;
         findings.fastest = searchFastest(session, FastestLimits, {}, {}, clears);
         findings.minimum = exhaustiveMinimum(session, 30, made.hovering ? HoldSpace : 0);
@@ -162,10 +165,15 @@ TEST_P(FastestOnHandMadeMaps, BoundAndFastestMeetTheTrueMinimum) {
     const Findings found = findingsOn(GetParam());
     ASSERT_TRUE(found.minimum.has_value());
     ASSERT_TRUE(found.bound.has_value());
-    const std::string figures =
-        "bound " + std::to_string(*found.bound) + ", minimum " + std::to_string(*found.minimum);
+    ASSERT_FALSE(found.seeded.cut);
+    const std::string figures = "bound " + std::to_string(*found.bound) + ", with the draws " +
+                                std::to_string(found.seeded.atLeast) + ", minimum " +
+                                std::to_string(*found.minimum);
     EXPECT_LE(*found.bound, *found.minimum) << figures;
     EXPECT_GE(*found.bound * 2, *found.minimum) << figures;
+    // The real draws make the game harder, never easier than the bound's without them.
+    EXPECT_GE(found.seeded.atLeast, *found.bound) << figures;
+    EXPECT_LE(found.seeded.atLeast, *found.minimum) << figures;
     ASSERT_TRUE(found.fastest.cleared);
     EXPECT_EQ(found.fastest.substeps, *found.minimum);
 }

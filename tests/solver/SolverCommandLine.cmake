@@ -2,7 +2,7 @@
 # before any search, an output that cannot be written with status 1; a stage that its budget
 # cannot clear is named, with status 1 and no script; a search too big for memory is refused or,
 # under a limit, ends with one line.
-# cmake -DSOLVER=<tilebounce-solve> -DWORK=<dir> -P ...
+# cmake -DSOLVER=<tilebounce-solve> -DFASTEST=<fastest-game.keys> -DWORK=<dir> -P ...
 set(failures "")
 function(expect status message)
     execute_process(COMMAND ${SOLVER} ${ARGN} OUTPUT_VARIABLE out ERROR_VARIABLE err
@@ -59,6 +59,17 @@ endif()
 file(WRITE ${WORK}/bad-lead.keys "1 -\n1 Sideways\n")
 expect(2 "lead script: bad script, line 2: unknown key 'Sideways'" --stages 2 --lead
        ${WORK}/bad-lead.keys)
+expect(2 "--bounds goes with --stages alone" --bounds ${WORK}/lead.keys --fastest)
+expect(2 "script: cannot read the script .*none.keys" --bounds ${WORK}/none.keys)
+# The bounds of a short stage, both of them no more than the substeps the script takes there.
+execute_process(COMMAND ${SOLVER} --bounds ${FASTEST} --stages 6 OUTPUT_VARIABLE out
+                ERROR_QUIET RESULT_VARIABLE got)
+if(NOT got EQUAL 0 OR NOT out MATCHES
+   "^stage 6: ([0-9]+) substeps, at least ([0-9]+) from where the script enters it, at least ([0-9]+) whatever the ball brings\nin all: ")
+    string(APPEND failures "--bounds --stages 6: status ${got}, stdout:\n${out}\n")
+elseif(CMAKE_MATCH_2 GREATER CMAKE_MATCH_1 OR CMAKE_MATCH_3 GREATER CMAKE_MATCH_2)
+    string(APPEND failures "--bounds --stages 6 out of order: ${out}\n")
+endif()
 file(REMOVE ${WORK}/unsolved.keys)
 expect(1 "stage 1 not cleared after a beam of 250 positions.* up to 20 positions; the closest"
        --stages 1 --budget 20 --output ${WORK}/unsolved.keys)

@@ -1,0 +1,54 @@
+#include "devtools/solver/EntryBounds.h"
+
+#include "devtools/solver/LowerBound.h"
+#include "devtools/solver/ReplayedStages.h"
+#include "devtools/solver/SeededBound.h"
+
+namespace {
+
+// The script's first `polls` polls.
+KeyLines firstPolls(const KeyLines& script, std::uint64_t polls) {
+    KeyLines lines;
+    for (KeyScriptLine line : script) {
+        if (polls == 0) {
+            break;
+        }
+        line.count = static_cast<std::uint32_t>(std::min<std::uint64_t>(line.count, polls));
+        polls -= line.count;
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+}  // namespace
+
+void boundsAlong(const KeyLines& script, std::int32_t first, std::int32_t last,
+                 const std::function<void(const EntryBound&)>& onStage) {
+    const ReplayedStages stages = replayStages(script);
+    for (std::int32_t stage = first; stage <= last; ++stage) {
+        const ReplayedStage& played = stages[static_cast<std::size_t>(stage)];
+        if (!played.cleared) {
+            continue;
+        }
+        EntryBound bound;
+        bound.stage = stage;
+        bound.substeps = played.substeps;
+        // Played up to the stage's first poll, the game stands where the script enters it.
+        const KeyLines lead = firstPolls(script, played.firstPoll);
+        SolverSession session(lead);
+        bool entered = false;
+        session.run([&] {
+            if (entered) {
+                return;
+            }
+            entered = true;
+            const GameState& g = gameState;
+            // No bound can exceed the substeps of a route that clears.
+            bound.fromEntry = substepsAtLeastFrom(g.map, startAsPlayStands(),
+                                                  {played.substeps, EntryBoundPositions});
+            bound.anyEntry = substepsAtLeast(
+                g.map, {.x = g.ballX, .y = g.ballY, .anyImpulses = true}, played.substeps);
+        });
+        onStage(bound);
+    }
+}

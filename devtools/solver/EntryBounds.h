@@ -1,0 +1,25 @@
+#pragma once
+// The lower bounds of each stage that a key script plays, beside the substeps it takes there:
+// from where the script enters the stage (the ball, its impulses, its hover and the random state
+// as they stand then), and whatever the ball brings into it.
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include "devtools/solver/SolverSession.h"
+
+#include "devtools/solver/SeededBound.h"
+
+struct EntryBound {
+    std::int32_t stage = 0;
+    std::uint64_t substeps = 0;
+    SeededBound fromEntry;
+    std::optional<std::uint64_t> anyEntry;
+};
+
+// The positions each stage's search from its entry may make: about a minute of CPU.
+inline constexpr std::uint64_t EntryBoundPositions = 1'000'000'000;
+
+// Each stage from `first` to `last` that `script` plays, in turn, to `onStage`.
+void boundsAlong(const KeyLines& script, std::int32_t first, std::int32_t last,
+                 const std::function<void(const EntryBound&)>& onStage);

@@ -1,0 +1,464 @@
+#include "devtools/solver/SeededBound.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "devtools/solver/EasierMoves.h"
+#include "game/GameState.h"
+#include "game/Random.h"
+#include "game/StepBall.h"
+
+namespace {
+
+enum Hover : std::int32_t { MayHover, Hovering, LetGo };
+
+struct Ball {
+    std::int32_t x;
+    std::int32_t y;
+    std::int32_t glide;  // -1, 0, +1
+    std::int32_t kick;   // -1, 0, +1: the way the kick flies
+    std::int32_t hover;
+    std::int32_t liftLeft;
+    std::int32_t kickLeft;
+
+    // More lift left is never worse, so a landing may keep what the ball had.
+    Ball landed(std::int32_t newY, std::int32_t lift) const {
+        Ball b = *this;
+        b.y = newY;
+        b.liftLeft = std::max(liftLeft, lift);
+        return b;
+    }
+    Ball launched(std::int32_t newX, std::int32_t newY, std::int32_t way) const {
+        Ball b = *this;
+        b.x = newX;
+        b.y = newY;
+        b.glide = way;
+        return b;
+    }
+    Ball kickedOff(std::int32_t newX, std::int32_t way) const {
+        Ball b = *this;
+        b.x = newX;
+        b.kick = way;
+        b.kickLeft = KickCount;
+        return b;
+    }
+};
+
+// Sets of draws, as bits: bit d stands for the route that has made d draws since the start.
+using Word = std::uint64_t;
+constexpr std::size_t WordBits = 64;
+// The most draws a substep takes: the jitter's two, Up's and Down's.
+constexpr std::size_t MostDraws = 4;
+
+std::size_t wordsFor(std::size_t draws) {
+    return draws / WordBits + 1;
+}
+
+class DrawSet {
+  public:
+    explicit DrawSet(std::size_t words) : words_(words, 0) {}
+
+    void set(std::size_t d) { words_[d / WordBits] |= Word{1} << (d % WordBits); }
+    const Word* data() const { return words_.data(); }
+
+  private:
+    std::vector<Word> words_;
+};
+
+// The draws of the random sequence from the start, and which routes' next draws do what.
+class Draws {
+  public:
+    Draws(std::uint32_t random, std::size_t most)
+        : words_(wordsFor(most)),
+          jitters_(9, DrawSet(words_)),
+          thirds_(MostDraws + 1, DrawSet(words_)),
+          upInHover_(words_) {
+        // Drawn by the game's own generator, which is put back as it was.
+        std::vector<std::int32_t> drawn(most + MostDraws + 1);
+        const std::uint32_t saved = randomState;
+        randomState = random;
+        for (std::size_t k = 1; k < drawn.size(); ++k) {
+            drawn[k] = nextRandom();
+        }
+        randomState = saved;
+        for (std::size_t d = 0; d <= most; ++d) {
+            // The jitter draws its vertical offset first.
+            const std::int32_t dy = drawn[d + 1] % 3 - 1;
+            const std::int32_t dx = drawn[d + 2] % 3 - 1;
+            jitters_[static_cast<std::size_t>((dy + 1) * 3 + dx + 1)].set(d);
+            for (std::size_t after = 1; after <= MostDraws; ++after) {
+                if (drawn[d + after] % 3 == 0) {
+                    thirds_[after].set(d);
+                }
+            }
+            if (drawn[d + 3] % 4 != 0) {
+                upInHover_.set(d);
+            }
+        }
+    }
+
+    std::size_t words() const { return words_; }
+    // Routes whose jitter is offset `o` (dy major, dx minor, each -1 to 1, as index 0 to 8).
+    const Word* jitter(std::size_t o) const { return jitters_[o].data(); }
+    // Routes whose draw `after` draws on from the substep's start is a multiple of three: Up's
+    // and Down's draws move the ball then.
+    const Word* third(std::size_t after) const { return thirds_[after].data(); }
+    // Routes whose hovering Up moves the ball (its draw, the third, not a multiple of four).
+    const Word* upInHover() const { return upInHover_.data(); }
+
+  private:
+    std::size_t words_;
+    std::vector<DrawSet> jitters_;
+    std::vector<DrawSet> thirds_;
+    DrawSet upInHover_;
+};
+
+// The balls reached at one point of a substep, each with the draws of the routes that reach
+// it and how many draws the substep has taken so far: a ball at one place with one count of
+// draws is kept once, with every route's draws and the more of each counter. Each ball's draws
+// take `words` words, enough for every count of draws this substep may reach. The balls at one
+// place are chained from that place's first, so finding one touches little memory.
+class Layer {
+  public:
+    Layer() : first_(Places * Heads, None) {}
+
+    void clear(std::size_t words) {
+        words_ = words;
+        for (const Ball& ball : balls_) {
+            first_[headOf(ball)] = None;
+        }
+        balls_.clear();
+        kinds_.clear();
+        chained_.clear();
+        drawn_.clear();
+        draws_.clear();
+    }
+
+    // `draws` has `count` words, at most this layer's.
+    void add(const Ball& ball, std::int32_t drawn, const Word* draws, std::size_t count) {
+        const std::int32_t kick = ball.kickLeft == 0 ? 0 : ball.kick;
+        const auto kind = static_cast<std::uint32_t>(
+            (((ball.glide + 1) * 3 + kick + 1) * 3 + ball.hover) * 8 + drawn);
+        Ball normal = ball;
+        normal.kick = kick;
+        std::uint32_t& first = first_[headOf(normal)];
+        std::uint32_t entry = first;
+        while (entry != None && kinds_[entry] != kind) {
+            entry = chained_[entry];
+        }
+        if (entry == None) {
+            entry = static_cast<std::uint32_t>(balls_.size());
+            balls_.push_back(normal);
+            kinds_.push_back(kind);
+            chained_.push_back(first);
+            first = entry;
+            drawn_.push_back(drawn);
+            draws_.resize(draws_.size() + words_, 0);
+        }
+        Ball& kept = balls_[entry];
+        kept.liftLeft = std::max(kept.liftLeft, ball.liftLeft);
+        kept.kickLeft = std::max(kept.kickLeft, ball.kickLeft);
+        Word* into = &draws_[entry * words_];
+        for (std::size_t w = 0; w < count; ++w) {
+            into[w] |= draws[w];
+        }
+    }
+
+    std::size_t words() const { return words_; }
+    std::size_t size() const { return balls_.size(); }
+    const Ball& ball(std::size_t i) const { return balls_[i]; }
+    std::int32_t drawn(std::size_t i) const { return drawn_[i]; }
+    const Word* draws(std::size_t i) const { return &draws_[i * words_]; }
+
+  private:
+    static constexpr std::uint32_t None = 0xffffffff;
+    static constexpr std::size_t Places = static_cast<std::size_t>(GridColumns * CellSize) *
+                                          static_cast<std::size_t>(GridRows * CellSize);
+
+    // The balls at a place are chained by hover and kick, so that each chain stays short.
+    static constexpr std::size_t Heads = 3 * 3;
+    static std::size_t headOf(const Ball& ball) {
+        return static_cast<std::size_t>(
+            ((ball.y * GridColumns * CellSize + ball.x) * 3 + ball.hover) * 3 + ball.kick + 1);
+    }
+
+    std::size_t words_ = 1;
+    std::vector<std::uint32_t> first_;
+    std::vector<Ball> balls_;
+    std::vector<std::uint32_t> kinds_;
+    std::vector<std::uint32_t> chained_;
+    std::vector<std::int32_t> drawn_;
+    std::vector<Word> draws_;
+};
+
+// Keeps a ball for the start of `substep`, with each hover it may have then: a hovering ball may
+// let go of Space, and one that has held it from the start hovers from `hoverFrom` on.
+void keepStart(Layer& starts, Ball ball, const Word* draws, std::size_t used,
+               std::int64_t hoverFrom, std::uint64_t substep) {
+    starts.add(ball, 0, draws, used);
+    if (ball.hover == Hovering) {
+        ball.hover = LetGo;
+        starts.add(ball, 0, draws, used);
+    } else if (ball.hover == MayHover && static_cast<std::int64_t>(substep) >= hoverFrom) {
+        ball.hover = Hovering;
+        starts.add(ball, 0, draws, used);
+    }
+}
+
+// `out` = `a` and (`mask`, or its complement with `inverted`); whether any route is left.
+bool both(const Word* a, const Word* mask, bool inverted, Word* out, std::size_t used) {
+    Word any = 0;
+    for (std::size_t w = 0; w < used; ++w) {
+        out[w] = a[w] & (inverted ? ~mask[w] : mask[w]);
+        any |= out[w];
+    }
+    return any != 0;
+}
+
+constexpr std::array<Offset, 2> LiftSteps = {{{0, -2}, {0, -1}}};
+
+// A normal substep's calls before the kick's, which a glide's substep shares.
+enum class Call { Gravity, Jitter, Up, Down, Left, Right, LiftSideways, LiftUp };
+constexpr std::array<Call, 8> NormalCalls = {Call::Gravity,      Call::Jitter, Call::Up,
+                                             Call::Down,         Call::Left,   Call::Right,
+                                             Call::LiftSideways, Call::LiftUp};
+
+class SeededSearch {
+  public:
+    SeededSearch(const StageMap& map, std::size_t most)
+        : moves_(map), masked_(wordsFor(most)), shifted_(wordsFor(most)) {}
+
+    std::uint64_t positions() const { return positions_; }
+
+    // Plays one substep from `starts` into `next`; whether some ball cleared.
+    bool substep(const Draws& draws, Layer& starts, Layer& next, std::size_t used,
+                 std::int64_t hoverFrom, std::uint64_t substep) {
+        cleared_ = false;
+        used_ = used;
+        draws_ = &draws;
+        // Each ball's substep is a normal one or a glide's, by how it starts.
+        for (const bool gliding : {false, true}) {
+            before_.clear(used_);
+            for (std::size_t i = 0; i < starts.size(); ++i) {
+                if ((starts.ball(i).glide != 0) == gliding) {
+                    before_.add(starts.ball(i), 0, starts.draws(i), starts.words());
+                }
+            }
+            if (gliding) {
+                for (int call = 0; call < 3; ++call) {
+                    playCall([&](const Ball& b, std::int32_t drawn, const Word* d) {
+                        Ball ball = b;
+                        if (call == 0) {
+                            ball.liftLeft = 0;  // a glide stops the lift
+                        }
+                        // An arrow held stops the glide, and its steps go nowhere.
+                        moveAll(ball, {ball.glide, 0}, drawn, d);
+                        moveAll(ball, {0, 0}, drawn, d);
+                    });
+                }
+            } else {
+                for (const Call call : NormalCalls) {
+                    playCall([&](const Ball& b, std::int32_t drawn, const Word* d) {
+                        normalCall(call, b, drawn, d);
+                    });
+                }
+            }
+            playCall(
+                [&](const Ball& b, std::int32_t drawn, const Word* d) { kickCall(b, drawn, d); });
+            for (std::size_t i = 0; i < before_.size(); ++i) {
+                shift(before_.draws(i), before_.drawn(i));
+                Ball ball = before_.ball(i);
+                keepStart(next, ball, shifted_.data(), used_, hoverFrom, substep + 1);
+                if (gliding) {
+                    ball.glide = 0;
+                    keepStart(next, ball, shifted_.data(), used_, hoverFrom, substep + 1);
+                }
+            }
+        }
+        return cleared_;
+    }
+
+  private:
+    template <typename Each>
+    void playCall(Each each) {
+        after_.clear(used_);
+        for (std::size_t i = 0; i < before_.size(); ++i) {
+            each(before_.ball(i), before_.drawn(i), before_.draws(i));
+        }
+        std::swap(before_, after_);
+    }
+
+    void keep(const Ball& b, std::int32_t drawn, const Word* d) {
+        ++positions_;
+        cleared_ = cleared_ || b.x == RightEdge;
+        after_.add(b, drawn, d, used_);
+    }
+
+    void moveAll(const Ball& b, Offset o, std::int32_t drawn, const Word* d) {
+        moves_.make(b, o, [&](const Ball& moved) { keep(moved, drawn, d); });
+    }
+
+    // Up or Down held: its draw splits the routes into those it moves and those it does not.
+    void drawnArrow(const Ball& b, Offset o, std::int32_t drawn, const Word* d, const Word* moves) {
+        const std::int32_t then = drawn + 1;
+        if (both(d, moves, false, masked_.data(), used_)) {
+            moveAll(b, o, then, masked_.data());
+        }
+        if (both(d, moves, true, masked_.data(), used_)) {
+            keep(b, then, masked_.data());
+        }
+    }
+
+    void normalCall(Call call, Ball b, std::int32_t drawn, const Word* d) {
+        const bool hovering = b.hover == Hovering;
+        const auto after = static_cast<std::size_t>(drawn + 1);
+        switch (call) {
+            case Call::Gravity:
+                if (hovering) {
+                    keep(b, drawn, d);
+                } else {
+                    moveAll(b, {0, 1}, drawn, d);
+                }
+                return;
+            case Call::Jitter:
+                for (std::size_t o = 0; o < 9; ++o) {
+                    if (both(d, draws_->jitter(o), false, masked_.data(), used_)) {
+                        moveAll(b,
+                                {static_cast<std::int32_t>(o % 3) - 1,
+                                 static_cast<std::int32_t>(o / 3) - 1},
+                                drawn + 2, masked_.data());
+                    }
+                }
+                return;
+            case Call::Up:
+                keep(b, drawn, d);
+                drawnArrow(b, {0, -1}, drawn, d,
+                           hovering ? draws_->upInHover() : draws_->third(after));
+                return;
+            case Call::Down:
+                keep(b, drawn, d);
+                if (hovering) {
+                    moveAll(b, {0, 1}, drawn, d);  // a hovering Down draws nothing
+                } else {
+                    drawnArrow(b, {0, 1}, drawn, d, draws_->third(after));
+                }
+                return;
+            case Call::Left:
+            case Call::Right:
+                keep(b, drawn, d);
+                moveAll(b, {call == Call::Left ? -1 : 1, 0}, drawn, d);
+                return;
+            case Call::LiftSideways:
+                keep(b, drawn, d);
+                if (b.liftLeft > 0) {
+                    moveAll(b, {b.glide, 0}, drawn, d);
+                }
+                return;
+            case Call::LiftUp:
+                if (b.liftLeft > 0) {
+                    --b.liftLeft;
+                    for (const Offset o : LiftSteps) {
+                        moveAll(b, o, drawn, d);
+                    }
+                }
+                keep(b, drawn, d);
+                return;
+        }
+    }
+
+    void kickCall(Ball b, std::int32_t drawn, const Word* d) {
+        if (b.kick == 0 || b.kickLeft == 0) {
+            keep(b, drawn, d);
+            return;
+        }
+        --b.kickLeft;
+        keep(b, drawn, d);
+        for (const std::int32_t rise : {-1, -2}) {
+            moves_.make(b, {b.kick, rise}, [&](const Ball& moved) {
+                keep(moved, drawn, d);
+                // A leftward step that kicks the ball off a wall on its left makes the rightward
+                // flight's first step at once.
+                if (b.kick < 0 && moved.kick > 0) {
+                    Ball flying = moved;
+                    --flying.kickLeft;
+                    for (const std::int32_t rightRise : {-1, -2}) {
+                        moveAll(flying, {1, rightRise}, drawn, d);
+                    }
+                }
+            });
+        }
+    }
+
+    // The draws of a ball's routes at the next substep's start: each made `drawn` more.
+    void shift(const Word* d, std::int32_t drawn) {
+        const auto by = static_cast<std::size_t>(drawn);
+        for (std::size_t w = used_; w-- > 0;) {
+            Word word = by == 0 ? d[w] : d[w] << by;
+            if (by != 0 && w > 0) {
+                word |= d[w - 1] >> (WordBits - by);
+            }
+            shifted_[w] = word;
+        }
+    }
+
+    EasierMoves<Ball> moves_;
+    Layer before_;
+    Layer after_;
+    std::vector<Word> masked_;
+    std::vector<Word> shifted_;
+    const Draws* draws_ = nullptr;
+    std::size_t used_ = 0;
+    bool cleared_ = false;
+    std::uint64_t positions_ = 0;
+};
+
+}  // namespace
+
+SeededStart startAsPlayStands() {
+    const GameState& g = gameState;
+    return {.x = g.ballX,
+            .y = g.ballY,
+            .glide = g.glide,
+            .kick = g.kick,
+            .lift = g.lift,
+            .hovering = g.hover != 0,
+            .hoverCharge = g.hoverCharge,
+            .random = randomState};
+}
+
+SeededBound substepsAtLeastFrom(const StageMap& map, const SeededStart& start,
+                                const SeededLimits& limits) {
+    const std::uint64_t limit = std::min<std::uint64_t>(limits.substeps, HoverChargeNeeded);
+    const std::size_t most = MostDraws * static_cast<std::size_t>(limit);
+    const Draws draws(start.random, most);
+    SeededSearch search(map, most);
+    Layer starts;
+    Layer next;
+    starts.clear(1);
+    const auto sign = [](std::int32_t value) { return value > 0 ? 1 : (value < 0 ? -1 : 0); };
+    const Ball ball{start.x,
+                    start.y,
+                    sign(start.glide),
+                    sign(start.kick),
+                    start.hovering ? Hovering : MayHover,
+                    start.lift,
+                    start.kick < 0 ? -start.kick : start.kick};
+    // Space held from the start makes the ball hover from this substep on.
+    const std::int64_t hoverFrom = HoverChargeNeeded + 1 - start.hoverCharge;
+    std::vector<Word> none(draws.words(), 0);
+    none[0] = 1;
+    keepStart(starts, ball, none.data(), 1, hoverFrom, 1);
+    for (std::uint64_t substep = 1; substep <= limit && starts.size() > 0; ++substep) {
+        const std::size_t used = wordsFor(MostDraws * static_cast<std::size_t>(substep));
+        next.clear(used);
+        if (search.substep(draws, starts, next, used, hoverFrom, substep)) {
+            return {substep, false};
+        }
+        if (search.positions() > limits.positions) {
+            return {substep + 1, true};
+        }
+        std::swap(starts, next);
+    }
+    return {limit + 1, false};
+}

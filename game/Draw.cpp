@@ -2,6 +2,7 @@
 
 #include "display/Display.h"
 #include "game/GameState.h"
+#include "game/Trail.h"
 #include "winapi/WinTypes.h"
 
 Surface* tileSheet = nullptr;
@@ -19,6 +20,7 @@ bool playDrawn = true;
 
 void enablePlayDrawing(bool enabled) {
     playDrawn = enabled;
+    keepTrailStill(!enabled);
 }
 
 void drawMap() {

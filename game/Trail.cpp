@@ -4,9 +4,23 @@
 
 #include "game/GameState.h"
 
-void shiftTrail() {
+namespace {
+
+bool trailStill = false;
+
+}  // namespace
+
+void followBall() {
+    if (trailStill) {
+        return;
+    }
     auto& trail = gameState.trail;
     std::copy_backward(trail.begin(), trail.end() - 1, trail.end());
+    trail[0] = TrailPoint{gameState.ballX, gameState.ballY};
+}
+
+void keepTrailStill(bool still) {
+    trailStill = still;
 }
 
 void resetTrail() {

@@ -149,6 +149,15 @@ Snapshot SolverSession::capture() const {
                     keys_->position, cues_->started, cues_->last};
 }
 
+void SolverSession::capture(Snapshot& into) const {
+    into.game = gameState;
+    into.random = randomState;
+    into.keyboard = *keyboard;
+    into.keys = keys_->position;
+    into.cuesStarted = cues_->started;
+    into.lastCue = cues_->last;
+}
+
 void SolverSession::restore(const Snapshot& snapshot) {
     gameState = snapshot.game;
     randomState = snapshot.random;

@@ -43,7 +43,7 @@ void drawTrail() {
     }
     RECT dot;
     for (std::int32_t i = 0; i < static_cast<std::int32_t>(TrailLength); ++i) {
-        const TrailPoint& point = gameState.trail[static_cast<std::size_t>(i)];
+        const TrailPoint& point = ballTrail[static_cast<std::size_t>(i)];
         display->blit(point.x - 1, point.y - 1, trailDots,
                       &makeRect(dot, i / PointsPerDot * DotSize, 0, DotSize, DotSize));
     }

@@ -4,6 +4,8 @@
 
 #include "game/GameState.h"
 
+std::array<TrailPoint, TrailLength> ballTrail{};
+
 namespace {
 
 bool trailStill = false;
@@ -14,9 +16,8 @@ void followBall() {
     if (trailStill) {
         return;
     }
-    auto& trail = gameState.trail;
-    std::copy_backward(trail.begin(), trail.end() - 1, trail.end());
-    trail[0] = TrailPoint{gameState.ballX, gameState.ballY};
+    std::copy_backward(ballTrail.begin(), ballTrail.end() - 1, ballTrail.end());
+    ballTrail[0] = TrailPoint{gameState.ballX, gameState.ballY};
 }
 
 void keepTrailStill(bool still) {
@@ -24,5 +25,5 @@ void keepTrailStill(bool still) {
 }
 
 void resetTrail() {
-    gameState.trail.fill(TrailPoint{320, 240});
+    ballTrail.fill(TrailPoint{320, 240});
 }

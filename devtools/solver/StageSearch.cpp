@@ -79,6 +79,9 @@ StageRoute searchStage(SolverSession& session, const SearchLimits& limits,
     // The beam's positions and those grown from them, in two pools that trade places each round;
     // the beam is the best of the one grown last. A position is copied once, as it is captured.
     std::array<std::vector<Position>, 2> pools;
+    for (std::vector<Position>& pool : pools) {
+        pool.reserve(limits.beamWidth * Patterns.size());
+    }
     pools[0].push_back({start, RouteTree::Root, bestScore});
     std::size_t beamPool = 0;
     std::vector<std::uint32_t> beam{0};

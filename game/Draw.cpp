@@ -2,6 +2,7 @@
 
 #include "display/Display.h"
 #include "game/GameState.h"
+#include "game/Trail.h"
 #include "winapi/WinTypes.h"
 
 Surface* tileSheet = nullptr;
@@ -19,6 +20,7 @@ bool playDrawn = true;
 
 void enablePlayDrawing(bool enabled) {
     playDrawn = enabled;
+    keepTrailStill(!enabled);
 }
 
 void drawMap() {
@@ -41,7 +43,7 @@ void drawTrail() {
     }
     RECT dot;
     for (std::int32_t i = 0; i < static_cast<std::int32_t>(TrailLength); ++i) {
-        const TrailPoint& point = gameState.trail[static_cast<std::size_t>(i)];
+        const TrailPoint& point = ballTrail[static_cast<std::size_t>(i)];
         display->blit(point.x - 1, point.y - 1, trailDots,
                       &makeRect(dot, i / PointsPerDot * DotSize, 0, DotSize, DotSize));
     }

@@ -11,8 +11,9 @@ extern Surface* trailDots;
 // Every cell of the working map, covering the whole back buffer.
 void drawMap();
 
-// Whether drawMap and drawTrail draw at all; they do until told otherwise. Nothing the game
-// decides reads what they drew, so a run that shows no picture may leave them off.
+// Whether drawMap and drawTrail draw at all, and the trail follows the ball; they do until told
+// otherwise. Nothing the game decides reads what they drew or the trail, so a run that shows no
+// picture may leave them off.
 void enablePlayDrawing(bool enabled);
 
 // The 100 trail points, newest first, so older points cover newer ones where they overlap. A

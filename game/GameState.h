@@ -5,19 +5,10 @@
 
 #include "game/Tiles.h"
 
-struct TrailPoint {
-    std::int32_t x = 0;
-    std::int32_t y = 0;
-};
-
-constexpr std::size_t TrailLength = 100;
-
 struct GameState {
     std::int32_t ballX = 320;
     std::int32_t ballY = 240;
     std::int32_t lives = 12;
-    // Index 0 is the newest point: the ball as drawn.
-    std::array<TrailPoint, TrailLength> trail{};
     std::int32_t stage = 0;
     // The working copy of the current stage; Bricks disappear from it during play.
     StageMap map{};

@@ -5,5 +5,8 @@
 
 extern std::uint32_t randomState;
 
-// Advances the state and returns a value in 0..32767.
-std::int32_t nextRandom();
+// Advances the state and returns a value in 0..32767. Inline: a substep draws up to four.
+inline std::int32_t nextRandom() {
+    randomState = randomState * 214013u + 2531011u;
+    return static_cast<std::int32_t>((randomState >> 16) & 0x7FFFu);
+}

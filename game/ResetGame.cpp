@@ -3,10 +3,12 @@
 #include "game/ConsoleLine.h"
 #include "game/GameState.h"
 #include "game/Random.h"
+#include "game/Trail.h"
 #include "shell/WindowInput.h"
 
 void resetGame() {
     gameState = GameState{};
+    ballTrail = {};
     randomState = 1;
     windowInput = WindowInput{};
     forgetConsoleWriteError();

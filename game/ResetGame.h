@@ -1,4 +1,4 @@
 #pragma once
-// The game's globals as the program starts with them: the game state, the random sequence from
-// its start, the window's input record and no console write failed.
+// The game's globals as the program starts with them: the game state and the trail, the random
+// sequence from its start, the window's input record and no console write failed.
 void resetGame();

@@ -131,7 +131,6 @@ void applyKick() {
 
 void stepBall() {
     GameState& g = gameState;
-    shiftTrail();
     if (g.glide != 0) {
         glideControl();
     } else {
@@ -141,5 +140,5 @@ void stepBall() {
         applyLift();
     }
     applyKick();
-    g.trail[0] = TrailPoint{g.ballX, g.ballY};
+    followBall();
 }

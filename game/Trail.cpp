@@ -4,11 +4,26 @@
 
 #include "game/GameState.h"
 
-void shiftTrail() {
-    auto& trail = gameState.trail;
-    std::copy_backward(trail.begin(), trail.end() - 1, trail.end());
+std::array<TrailPoint, TrailLength> ballTrail{};
+
+namespace {
+
+bool trailStill = false;
+
+}  // namespace
+
+void followBall() {
+    if (trailStill) {
+        return;
+    }
+    std::copy_backward(ballTrail.begin(), ballTrail.end() - 1, ballTrail.end());
+    ballTrail[0] = TrailPoint{gameState.ballX, gameState.ballY};
+}
+
+void keepTrailStill(bool still) {
+    trailStill = still;
 }
 
 void resetTrail() {
-    gameState.trail.fill(TrailPoint{320, 240});
+    ballTrail.fill(TrailPoint{320, 240});
 }

@@ -1,5 +1,6 @@
 #include "shell/Keyboard.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/seams/KeySource.h"
@@ -11,29 +12,17 @@ Keyboard::Keyboard() {
 }
 
 void Keyboard::update() {
-    // Cleared eight bytes at a time: the one string instruction the compiler makes of `{}`
-    // costs more than the rest of the poll.
+    // Not cleared first: the source sets every entry, and a clear costs more than the rest of
+    // the poll.
     platform::KeyReport reported;
-    for (std::size_t at = 0; at < reported.size(); at += sizeof(std::uint64_t)) {
-        std::memset(reported.data() + at, 0, sizeof(std::uint64_t));
-    }
     platform::keySource().poll(reported);
-    // Up (0), newly pressed (1) or held (2). The loop runs every substep: read as bytes and
-    // computed without a branch, it becomes a few vector operations.
-    std::array<std::uint8_t, Keyboard::KeyCount> down{};
+    // Up (0), newly pressed (1) or held (2): down, plus one where it was down before. The loop
+    // runs every substep: read as bytes and computed without a branch, it becomes a few vector
+    // operations.
+    std::array<std::uint8_t, Keyboard::KeyCount> down;
     std::memcpy(down.data(), reported.data(), down.size());
     for (std::size_t vk = 0; vk < keyState.size(); ++vk) {
-        keyState[vk] = static_cast<std::uint8_t>((down[vk] != 0) * (1 + (keyState[vk] != 0)));
+        const std::uint8_t wasDown = std::min<std::uint8_t>(keyState[vk], 1);
+        keyState[vk] = static_cast<std::uint8_t>(down[vk] + (down[vk] & wasDown));
     }
-}
-
-int Keyboard::isDown(int vk) const {
-    return stateOf(vk) != 0 ? 1 : 0;
-}
-
-std::uint32_t Keyboard::stateOf(int vk) const {
-    if (vk < 0 || vk >= KeyCount) {
-        return 0;
-    }
-    return keyState[static_cast<std::size_t>(vk)];
 }

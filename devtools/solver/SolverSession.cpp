@@ -1,5 +1,6 @@
 #include "devtools/solver/SolverSession.h"
 
+#include <array>
 #include <utility>
 
 #include "game/Draw.h"
@@ -30,12 +31,16 @@ bool readKeyLines(const std::string& path, KeyLines& lines, std::string& error) 
 // The script's polls while it lasts; while the owner plays frames of its own, the held keys.
 class SolverSession::Keys : public platform::KeySource {
   public:
-    explicit Keys(const KeyLines& script) : script_(script) {}
+    explicit Keys(const KeyLines& script) : script_(script) {
+        for (std::size_t keys = 0; keys < heldReports_.size(); ++keys) {
+            heldReports_[keys] = reportedKeys({1, static_cast<HeldKeys>(keys), 0});
+        }
+    }
 
     void poll(platform::KeyReport& reported) override {
         ++position.polls;
         if (holding_) {
-            reported = heldReport_;
+            reported = heldReports_[held_];
         } else if (exhausted()) {
             reported = {};
         } else {
@@ -50,9 +55,6 @@ class SolverSession::Keys : public platform::KeySource {
     bool exhausted() const { return position.line == script_.size(); }
 
     void hold(HeldKeys keys) {
-        if (!holding_ || keys != held_) {
-            heldReport_ = reportedKeys({1, keys, 0});
-        }
         holding_ = true;
         held_ = keys;
     }
@@ -65,7 +67,9 @@ class SolverSession::Keys : public platform::KeySource {
     const KeyLines& script_;
     bool holding_ = false;
     HeldKeys held_ = 0;
-    platform::KeyReport heldReport_{};
+    // What a poll reports for each set of held keys, made once: a search holds another set for
+    // nearly every position it plays.
+    std::array<platform::KeyReport, 1 << 8 * sizeof(HeldKeys)> heldReports_;
 };
 
 // Quiet while the script lasts; at the first pump after it has run out, the owner is asked for
@@ -147,6 +151,15 @@ GameEnd SolverSession::run(std::function<void()> onRunOut) {
 Snapshot SolverSession::capture() const {
     return Snapshot{gameState,       randomState,    *keyboard,
                     keys_->position, cues_->started, cues_->last};
+}
+
+void SolverSession::capture(Snapshot& into) const {
+    into.game = gameState;
+    into.random = randomState;
+    into.keyboard = *keyboard;
+    into.keys = keys_->position;
+    into.cuesStarted = cues_->started;
+    into.lastCue = cues_->last;
 }
 
 void SolverSession::restore(const Snapshot& snapshot) {

@@ -53,6 +53,8 @@ class SolverSession {
 
     // For use within onRunOut.
     Snapshot capture() const;
+    // The same into a snapshot already made, sparing a copy of it.
+    void capture(Snapshot& into) const;
     void restore(const Snapshot& snapshot);
     // One frame of play with exactly `held` down at each of its polls.
     FrameEnd playFrame(HeldKeys held);

@@ -31,7 +31,6 @@ struct Position {
     Snapshot snapshot;
     std::uint32_t move;
     std::int64_t score;
-    std::size_t order;
 };
 
 std::int64_t scoreOf(const DistanceField& field, const GameState& g) {
@@ -47,22 +46,22 @@ std::uint64_t likeness(const GameState& g) {
            part(g.kick + 100, 20) << 30 | part(g.glide + 1, 1) << 40 | part(g.hover, 1) << 42;
 }
 
-// The `width` best by score, the earlier found first among equals. Only indices are sorted: a
-// position carries a whole snapshot of the game.
-std::vector<Position> bestOf(std::vector<Position> grown, std::size_t width) {
-    const std::vector<std::uint32_t> ranks =
-        bestFirst(grown.size(), width, [&grown](std::uint32_t a, std::uint32_t b) {
-            const Position& first = grown[a];
-            const Position& second = grown[b];
-            return first.score != second.score ? first.score < second.score
-                                               : first.order < second.order;
-        });
-    std::vector<Position> best;
-    best.reserve(ranks.size());
-    for (const std::uint32_t rank : ranks) {
-        best.push_back(std::move(grown[rank]));
+// The game's present state into `pool[at]`, made when the pool is not that long yet.
+void captureAt(const SolverSession& session, std::vector<Position>& pool, std::size_t at) {
+    if (at == pool.size()) {
+        pool.push_back({session.capture(), RouteTree::Root, 0});
+    } else {
+        session.capture(pool[at].snapshot);
     }
-    return best;
+}
+
+// The indices of the `width` best of the first `count` grown, by score, the earlier found first
+// among equals.
+std::vector<std::uint32_t> bestOf(const std::vector<Position>& grown, std::size_t count,
+                                  std::size_t width) {
+    return bestFirst(count, width, [&grown](std::uint32_t a, std::uint32_t b) {
+        return grown[a].score != grown[b].score ? grown[a].score < grown[b].score : a < b;
+    });
 }
 
 }  // namespace
@@ -77,14 +76,23 @@ StageRoute searchStage(SolverSession& session, const SearchLimits& limits,
     route.bestY = gameState.ballY;
 
     RouteTree moves;
-    std::vector<Position> beam;
-    beam.push_back({start, RouteTree::Root, bestScore, 0});
+    // The beam's positions and those grown from them, in two pools that trade places each round;
+    // the beam is the best of the one grown last. A position is copied once, as it is captured.
+    std::array<std::vector<Position>, 2> pools;
+    for (std::vector<Position>& pool : pools) {
+        pool.reserve(limits.beamWidth * Patterns.size());
+    }
+    pools[0].push_back({start, RouteTree::Root, bestScore});
+    std::size_t beamPool = 0;
+    std::vector<std::uint32_t> beam{0};
+    std::unordered_map<std::uint64_t, std::size_t> alike;
     while (!beam.empty() && route.positions < limits.positions) {
-        std::vector<Position> grown;
-        grown.reserve(beam.size() * Patterns.size());
-        std::unordered_map<std::uint64_t, std::size_t> alike;
+        std::vector<Position>& grown = pools[1 - beamPool];
+        std::size_t grownCount = 0;
+        alike.clear();
         alike.reserve(beam.size() * Patterns.size());
-        for (const Position& from : beam) {
+        for (const std::uint32_t index : beam) {
+            const Position& from = pools[beamPool][index];
             for (const HeldKeys held : Patterns) {
                 session.restore(from.snapshot);
                 FrameEnd end = FrameEnd::Playing;
@@ -117,27 +125,28 @@ StageRoute searchStage(SolverSession& session, const SearchLimits& limits,
                     route.bestX = g.ballX;
                     route.bestY = g.ballY;
                 }
-                const auto [found, isNew] = alike.try_emplace(likeness(g), grown.size());
-                if (isNew) {
-                    grown.push_back({session.capture(), move, score, grown.size()});
-                } else if (score < grown[found->second].score) {
-                    grown[found->second] = {session.capture(), move, score,
-                                            grown[found->second].order};
+                const auto [found, isNew] = alike.try_emplace(likeness(g), grownCount);
+                if (isNew || score < grown[found->second].score) {
+                    const std::size_t at = isNew ? grownCount++ : found->second;
+                    captureAt(session, grown, at);
+                    grown[at].move = move;
+                    grown[at].score = score;
                 }
             }
         }
-        beam = bestOf(std::move(grown), limits.beamWidth);
+        beam = bestOf(grown, grownCount, limits.beamWidth);
+        beamPool = 1 - beamPool;
     }
     session.restore(start);
     return route;
 }
 
 std::uint64_t searchBytes(const SearchLimits& limits) {
-    // A position kept in the beam or grown from it, with its entry in the table of alike ones;
-    // a move of the route tree (its parent, keys and polls).
+    // A position of either pool, with its entry in the table of alike ones; a move of the route
+    // tree (its parent, keys and polls).
     constexpr std::uint64_t PositionBytes = sizeof(Position) + 4 * sizeof(void*) + 16;
     constexpr std::uint64_t MoveBytes = 16;
-    const std::uint64_t positionsHeld = limits.beamWidth * (1 + Patterns.size());
+    const std::uint64_t positionsHeld = 2 * limits.beamWidth * Patterns.size();
     return positionsHeld * PositionBytes + limits.positions * MoveBytes;
 }
 

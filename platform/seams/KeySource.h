@@ -10,7 +10,8 @@ class KeySource {
   public:
     virtual ~KeySource() = default;
     // One poll of all 256 codes: true where the key is down now or has been pressed since the
-    // previous poll. Each poll consumes the presses it reports.
+    // previous poll, false elsewhere; every entry is set. Each poll consumes the presses it
+    // reports.
     virtual void poll(KeyReport& reported) = 0;
     // Of the keys the latest poll reported, those that were up again by then: pressed and
     // released between two polls. None from a source that cannot tell.

@@ -43,7 +43,8 @@ class SteeringKeys : public platform::KeySource {
     SteeringKeys(std::map<std::uint64_t, std::vector<PlayerAction>> plan,
                  std::function<void(PlayerAction)> act)
         : plan_(std::move(plan)), act_(std::move(act)) {}
-    void poll(platform::KeyReport&) override {
+    void poll(platform::KeyReport& reported) override {
+        reported = {};
         for (const PlayerAction action : plan_[++polls_]) {
             act_(action);
         }

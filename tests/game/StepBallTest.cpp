@@ -36,7 +36,7 @@ TEST_F(StepBall, HoversOnTheThousandAndFirstSubstepUntilSpaceIsReleased) {
         substep({VK_SPACE});
         path.push_back(ball());
     }
-    EXPECT_EQ((Pixel{gameState.trail[99].x, gameState.trail[99].y}), path[900]);
+    EXPECT_EQ((Pixel{ballTrail[99].x, ballTrail[99].y}), path[900]);
     EXPECT_EQ(gameState.hover, 0);
     armCue();
     substep({VK_SPACE});

@@ -23,7 +23,7 @@ KeyLines firstPolls(const KeyLines& script, std::uint64_t polls) {
 }  // namespace
 
 void boundsAlong(const KeyLines& script, std::int32_t first, std::int32_t last,
-                 const std::function<void(const EntryBound&)>& onStage) {
+                 std::uint64_t positions, const std::function<void(const EntryBound&)>& onStage) {
     const ReplayedStages stages = replayStages(script);
     for (std::int32_t stage = first; stage <= last; ++stage) {
         const ReplayedStage& played = stages[static_cast<std::size_t>(stage)];
@@ -44,8 +44,8 @@ void boundsAlong(const KeyLines& script, std::int32_t first, std::int32_t last,
             entered = true;
             const GameState& g = gameState;
             // No bound can exceed the substeps of a route that clears.
-            bound.fromEntry = substepsAtLeastFrom(g.map, startAsPlayStands(),
-                                                  {played.substeps, EntryBoundPositions});
+            bound.fromEntry =
+                substepsAtLeastFrom(g.map, startAsPlayStands(), {played.substeps, positions});
             bound.anyEntry = substepsAtLeast(
                 g.map, {.x = g.ballX, .y = g.ballY, .anyImpulses = true}, played.substeps);
         });

@@ -17,9 +17,10 @@ struct EntryBound {
     std::optional<std::uint64_t> anyEntry;
 };
 
-// The positions each stage's search from its entry may make: about a minute of CPU.
+// The positions each stage's search from its entry may make by default: about a minute of CPU.
 inline constexpr std::uint64_t EntryBoundPositions = 1'000'000'000;
 
-// Each stage from `first` to `last` that `script` plays, in turn, to `onStage`.
+// Each stage from `first` to `last` that `script` plays, in turn, to `onStage`; each stage's
+// search from its entry makes at most `positions` positions.
 void boundsAlong(const KeyLines& script, std::int32_t first, std::int32_t last,
-                 const std::function<void(const EntryBound&)>& onStage);
+                 std::uint64_t positions, const std::function<void(const EntryBound&)>& onStage);

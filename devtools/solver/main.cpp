@@ -36,7 +36,7 @@ constexpr std::string_view Epilogue =
     "(such as an earlier output); its polls from that stage's play on are dropped. --bounds\n"
     "searches nothing: for each stage SCRIPT plays (of --stages), it gives the substeps taken\n"
     "and two lower bounds, from where SCRIPT enters the stage (with the random draws that follow\n"
-    "from there) and whatever the ball brings; it may take minutes a stage.\n";
+    "from there) and whatever the ball brings; about a minute a stage by default.\n";
 
 // What a search may take at most, by its estimate before it starts.
 constexpr std::uint64_t MaxSearchBytes = std::uint64_t{1} << 30;
@@ -87,7 +87,7 @@ CommandLineResult readArguments(int argc, char** argv, Arguments& arguments) {
                      text(arguments.lead)},
                     {"budget", "N",
                      "positions each stage may cost at most (default 4000000; with --fastest "
-                     "120000000)",
+                     "120000000, with --bounds 1000000000)",
                      wholeNumber(arguments.budget, 1, INT_MAX)},
                     {"beam", "W", "positions kept between moves (default 250; with --fastest 4000)",
                      wholeNumber(arguments.beam, 1, 1'000'000)},
@@ -111,8 +111,8 @@ CommandLineResult readArguments(int argc, char** argv, Arguments& arguments) {
     std::string refused;
     if (!arguments.bounds.empty()) {
         if (!arguments.lead.empty() || !arguments.output.empty() || arguments.options.fastest ||
-            arguments.budget || arguments.beam) {
-            refused = "--bounds goes with --stages alone";
+            arguments.beam) {
+            refused = "--bounds goes with --stages and --budget alone";
         }
     } else if ((arguments.options.firstStage > 1) != !arguments.lead.empty()) {
         refused = "--lead goes with --stages starting after 1, and only with it";
@@ -178,26 +178,29 @@ std::uint64_t entryBoundOf(const EntryBound& bound) {
 
 // Each stage's line goes to standard error as it is found, and the whole table, with the sums
 // over it, to standard output at the end.
-int printBounds(const KeyLines& script, const SolveOptions& options) {
+int printBounds(const KeyLines& script, const Arguments& arguments) {
     std::string table;
     std::uint64_t substeps = 0;
     std::uint64_t fromEntry = 0;
     std::uint64_t anyEntry = 0;
     {
         const QuietStdout quiet;
-        boundsAlong(script, options.firstStage, options.lastStage, [&](const EntryBound& bound) {
-            const std::string line = "stage " + std::to_string(bound.stage) + ": " +
-                                     std::to_string(bound.substeps) + " substeps, at least " +
-                                     std::to_string(entryBoundOf(bound)) +
-                                     " from where the script enters it" +
-                                     (bound.fromEntry.cut ? " (its search cut short)" : "") + ", " +
-                                     boundText(bound.anyEntry) + " whatever the ball brings\n";
-            std::fputs(line.c_str(), stderr);
-            table += line;
-            substeps += bound.substeps;
-            fromEntry += entryBoundOf(bound);
-            anyEntry += bound.anyEntry.value_or(0);
-        });
+        const SolveOptions& options = arguments.options;
+        boundsAlong(script, options.firstStage, options.lastStage,
+                    arguments.budget.value_or(EntryBoundPositions), [&](const EntryBound& bound) {
+                        const std::string line =
+                            "stage " + std::to_string(bound.stage) + ": " +
+                            std::to_string(bound.substeps) + " substeps, at least " +
+                            std::to_string(entryBoundOf(bound)) +
+                            " from where the script enters it" +
+                            (bound.fromEntry.cut ? " (its search cut short)" : "") + ", " +
+                            boundText(bound.anyEntry) + " whatever the ball brings\n";
+                        std::fputs(line.c_str(), stderr);
+                        table += line;
+                        substeps += bound.substeps;
+                        fromEntry += entryBoundOf(bound);
+                        anyEntry += bound.anyEntry.value_or(0);
+                    });
     }
     table += "in all: " + std::to_string(substeps) + " substeps, at least " +
              std::to_string(fromEntry) + " from where the script enters each stage, at least " +
@@ -292,7 +295,7 @@ int main(int argc, char** argv) {
         if (!readScript("script", arguments.bounds, script)) {
             return 2;
         }
-        return printBounds(script, arguments.options);
+        return printBounds(script, arguments);
     }
     if (!arguments.lead.empty() &&
         !readScript("lead script", arguments.lead, arguments.options.lead)) {

@@ -59,7 +59,7 @@ endif()
 file(WRITE ${WORK}/bad-lead.keys "1 -\n1 Sideways\n")
 expect(2 "lead script: bad script, line 2: unknown key 'Sideways'" --stages 2 --lead
        ${WORK}/bad-lead.keys)
-expect(2 "--bounds goes with --stages alone" --bounds ${WORK}/lead.keys --fastest)
+expect(2 "--bounds goes with --stages and --budget alone" --bounds ${WORK}/lead.keys --fastest)
 expect(2 "script: cannot read the script .*none.keys" --bounds ${WORK}/none.keys)
 # The bounds of a short stage, both of them no more than the substeps the script takes there.
 execute_process(COMMAND ${SOLVER} --bounds ${FASTEST} --stages 6 OUTPUT_VARIABLE out

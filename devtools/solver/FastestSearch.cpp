@@ -15,6 +15,7 @@
 #include "devtools/solver/RouteTree.h"
 #include "game/GameState.h"
 #include "game/Random.h"
+#include "game/StepBall.h"
 
 namespace {
 
@@ -45,6 +46,8 @@ constexpr std::array<HeldKeys, 16> ArrowSets = [] {
 // the second keeps the search going where the first leads it into a place the ball cannot leave.
 constexpr MoveWeights TimeWeights{.fall = 2, .sideways = 2, .climb = 4, .kick = 1};
 constexpr MoveWeights SafeWeights{};
+// A square is 4 pixels, fallen or crossed sideways at a pixel a substep.
+constexpr std::int32_t SubstepsPerTimeCost = 2;
 
 // Everything a stage's future depends on, but for the Keyboard's pressed-or-held (play reads
 // only whether a key is down) and the trail (only drawn).
@@ -162,11 +165,16 @@ StageRoute searchFastest(SolverSession& session, const SearchLimits& limits,
     const Snapshot start = session.capture();
     const std::array<DistanceField, 2> fields = {DistanceField(gameState.map, TimeWeights),
                                                  DistanceField(gameState.map, SafeWeights)};
-    const auto scoresOf = [&fields](const GameState& g) {
+    const auto scoresOf = [&fields, &wanted](const GameState& g) {
         const bool gliding = g.glide != 0;
         const bool hovering = g.hover != 0;
-        return std::array<std::int32_t, 2>{fields[0].at(g.ballX, g.ballY, gliding, hovering),
+        std::array<std::int32_t, 2> scores{fields[0].at(g.ballX, g.ballY, gliding, hovering),
                                            fields[1].at(g.ballX, g.ballY, gliding, hovering)};
+        if (wanted.hovering && !hovering) {
+            scores[0] =
+                std::max(scores[0], (HoverChargeNeeded + 1 - g.hoverCharge) / SubstepsPerTimeCost);
+        }
+        return scores;
     };
     StageRoute route;
     route.bestX = gameState.ballX;
@@ -198,7 +206,7 @@ StageRoute searchFastest(SolverSession& session, const SearchLimits& limits,
                 session.playSubstep(held);
                 ++route.positions;
                 const GameState& g = gameState;
-                if (g.ballLost != 0 || (g.stageCleared != 0 && substeps < wanted.notBefore)) {
+                if (g.ballLost != 0 || (g.stageCleared != 0 && wanted.hovering && g.hover == 0)) {
                     continue;
                 }
                 if (g.stageCleared != 0) {

@@ -28,8 +28,9 @@ struct ClearFound {
 struct ClearsWanted {
     // How far past the fastest clear to go on for clears that carry more into the next stage.
     std::uint64_t lookFurther = 0;
-    // Clears before this substep are passed by, as a ball lost is.
-    std::uint64_t notBefore = 0;
+    // Clears that end without the hover are passed by, as a ball lost is; a ball whose charge
+    // is still filling counts as no closer than the substeps the charge still needs.
+    bool hovering = false;
     // Space held with every set of arrows (see ArrowSets in FastestSearch.cpp); else let go of
     // for the first substep, which ends a hover, and held again from the next.
     bool holdSpace = true;

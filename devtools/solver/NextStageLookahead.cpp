@@ -13,6 +13,8 @@ namespace {
 // full search's by tens of substeps either way.
 constexpr SearchLimits QuickLimits{.positions = 6'000'000, .beamWidth = 300};
 constexpr std::uint64_t EstimateMargin = 100;
+// Wider: whether the hover pays in the next stage is often a matter of tens of substeps.
+constexpr SearchLimits LetGoLimits{.positions = 20'000'000, .beamWidth = 1'000};
 // Enough for a short exit's few substeps, and no more.
 constexpr SearchLimits ShortExitLimits{.positions = 150'000, .beamWidth = 300};
 constexpr int ShortExitProbes = 200;
@@ -51,6 +53,17 @@ StageRoute chooseByNextStage(SolverSession& session, const std::vector<ClearFoun
     }
     session.restore(start);
     return *chosen;
+}
+
+bool lettingGoPays(SolverSession& session, const ClearFound& hovering,
+                   const ClearFound& lettingGo) {
+    const Snapshot start = session.capture();
+    const std::uint64_t withHover =
+        hovering.route.substeps + nextStageFrom(session, hovering.end, LetGoLimits);
+    const std::uint64_t withoutHover =
+        lettingGo.route.substeps + nextStageFrom(session, lettingGo.end, LetGoLimits);
+    session.restore(start);
+    return withoutHover < withHover;
 }
 
 StageRoute chooseByShortExit(SolverSession& session, const std::vector<ClearFound>& clears,

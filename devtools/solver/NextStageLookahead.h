@@ -14,6 +14,12 @@
 // estimate's error cannot make up. Leaves the game as it found it.
 StageRoute chooseByNextStage(SolverSession& session, const std::vector<ClearFound>& clears);
 
+// Whether letting go of Space pays: the clear that lets go, with a search of the next stage
+// from its end, takes fewer substeps than the hovering clear with its own (the charge comes
+// back in time for the short exit after; the hover, or its loss, tells most in the stage next).
+// Leaves the game as it found it.
+bool lettingGoPays(SolverSession& session, const ClearFound& hovering, const ClearFound& lettingGo);
+
 // For a next stage with a short exit: the clear from whose end a brief search of the next stage
 // finds one, with the fewest substeps of both; the first clear when none does. The next stage
 // takes at least `nextBound`: clears too late to beat the best found are not tried, nor any

@@ -28,10 +28,6 @@ constexpr std::uint64_t WaitForHover = 400;
 // draws it enters with: the stage before goes on further, for clears of this many games a
 // substep, each with its own draws.
 constexpr std::uint64_t ShortExitBound = 20;
-// A hovering ball lets go of Space where that saves this many substeps and the next short exit
-// is three stages on: Space's charge fills again in the two stages between, and the hover, more
-// often faster than not, is lost for no longer.
-constexpr std::uint64_t LetGoGain = 100;
 constexpr std::uint64_t ShortExitLookFurther = 150;
 constexpr std::size_t ShortExitTries = 2;
 
@@ -213,17 +209,20 @@ class Solving {
             .lookFurther = lastSearched ? 0 : (shortNext ? ShortExitLookFurther : LookFurther),
             .clearsPerSubstep = shortNext ? ShortExitTries : 1};
         std::vector<ClearFound> clears;
+        // A short exit needs the ball to hover: where the charge is still filling, only clears
+        // that hover are looked for, unless there are none.
+        wanted.hovering = shortNext && gameState.hover == 0;
         StageRoute route =
             searchFastest(session_, options_.limits, progressOfStage(), wanted, clears);
-        if (route.cleared && gameState.hover != 0 && route.substeps > LetGoGain &&
-            mayChargeAgain()) {
+        if (route.cleared && gameState.hover != 0 && mayChargeAgain()) {
             route = fasterLettingGo(route, wanted, clears);
         }
         // Where a hovering ball finds no way, it lets go of Space and falls; the charge starts
         // again at once.
-        if (!route.cleared && gameState.hover != 0) {
+        if (!route.cleared && (gameState.hover != 0 || wanted.hovering)) {
             const std::uint64_t positions = route.positions;
-            wanted.holdSpace = false;
+            wanted.holdSpace = wanted.hovering;
+            wanted.hovering = false;
             route = searchFastest(session_, options_.limits, progressOfStage(), wanted, clears);
             route.positions += positions;
             wanted.holdSpace = true;
@@ -232,9 +231,9 @@ class Solving {
         // ball to hover there from the start may win.
         const auto toHover =
             static_cast<std::uint64_t>(HoverChargeNeeded + 1 - gameState.hoverCharge);
-        if (!lastSearched && route.cleared && gameState.hover == 0 && toHover > route.substeps &&
-            toHover <= route.substeps + WaitForHover) {
-            wanted.notBefore = toHover;
+        if (!lastSearched && !shortNext && route.cleared && gameState.hover == 0 &&
+            toHover > route.substeps && toHover <= route.substeps + WaitForHover) {
+            wanted.hovering = true;
             route.positions +=
                 searchFastest(session_, options_.limits, progressOfStage(), wanted, clears)
                     .positions;
@@ -248,32 +247,34 @@ class Solving {
         return route;
     }
 
-    // Whether the next short exit is three stages on.
+    // Whether Space's charge, started again at this stage's start, fills before the next short
+    // exit: the two stages after this one have none.
     bool mayChargeAgain() {
-        if (nextStage_ + 3 > options_.lastStage) {
+        if (nextStage_ + 2 > options_.lastStage) {
             return false;
         }
-        for (const std::int32_t stage : {nextStage_ + 1, nextStage_ + 2, nextStage_ + 3}) {
+        for (const std::int32_t stage : {nextStage_ + 1, nextStage_ + 2}) {
             const std::optional<std::uint64_t> bound = boundOf(stage);
-            if ((bound && *bound < ShortExitBound) != (stage == nextStage_ + 3)) {
+            if (bound && *bound < ShortExitBound) {
                 return false;
             }
         }
         return true;
     }
 
-    // The hovering route, or one that lets go of Space at the start and is LetGoGain faster;
-    // the search for that goes no deeper than it needs. `clears` becomes its clears if it wins.
+    // The hovering route, or one that lets go of Space at the start where that pays by the next
+    // stage; the search for it goes a little past the hovering clear. `clears` becomes its clears
+    // if it wins.
     StageRoute fasterLettingGo(const StageRoute& hovering, const ClearsWanted& wanted,
                                std::vector<ClearFound>& clears) {
         ClearsWanted lettingGo = wanted;
         lettingGo.holdSpace = false;
         std::vector<ClearFound> found;
-        StageRoute route =
-            searchFastest(session_, limitsToDepth(options_.limits, hovering.substeps - LetGoGain),
-                          progressOfStage(), lettingGo, found);
+        StageRoute route = searchFastest(
+            session_, limitsToDepth(options_.limits, hovering.substeps + wanted.lookFurther),
+            progressOfStage(), lettingGo, found);
         route.positions += hovering.positions;
-        if (!route.cleared || route.substeps + LetGoGain > hovering.substeps) {
+        if (!route.cleared || !lettingGoPays(session_, clears.front(), found.front())) {
             StageRoute kept = hovering;
             kept.positions = route.positions;
             return kept;

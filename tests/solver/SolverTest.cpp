@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "devtools/solver/DistanceField.h"
+#include "devtools/solver/FastestSearch.h"
 #include "devtools/solver/ReplayedStages.h"
 #include "devtools/solver/Solver.h"
 #include "devtools/solver/SolverSession.h"
@@ -13,6 +14,7 @@
 #include "game/GameState.h"
 #include "game/RunGame.h"
 #include "game/StageTable.h"
+#include "game/StepBall.h"
 #include "keyscript/KeyScriptReader.h"
 #include "runs/Replay.h"
 #include "runs/TraceWriter.h"
@@ -177,6 +179,28 @@ TEST(DistanceField, CountsKicksAlongTheRowAboveWhenAsked) {
     // Inside the Blocks only kicks move the ball, and they carry it to the edge.
     EXPECT_LT(kicking.at(300, 10, false), 30);
     EXPECT_EQ(plain.at(300, 10, false), DistanceField::Unreachable);
+}
+
+// On a bare floor by the open edge, with Space's charge 50 substeps short: a clear that must end
+// hovering waits for the charge, where the ball could leave at once.
+TEST(FastestSearch, ClearsThatMustHoverWaitForTheCharge) {
+    const KeyLines script = toFirstStage();
+    SolverSession session(script);
+    session.run([&] {
+        GameState& g = gameState;
+        g.map = StageMap{};
+        for (std::int32_t column = 0; column < GridColumns; ++column) {
+            g.map[cellIndex(column, GridRows - 1)] = Block;
+        }
+        g.ballX = 618;
+        g.ballY = 430;
+        g.hoverCharge = HoverChargeNeeded - 50;
+        std::vector<ClearFound> clears;
+        const StageRoute route = searchFastest(session, {.positions = 2'000'000, .beamWidth = 40},
+                                               {}, {.hovering = true}, clears);
+        EXPECT_GT(route.substeps, 50u);
+        EXPECT_NE(clears.back().end.game.hover, 0);
+    });
 }
 
 }  // namespace

@@ -10,6 +10,11 @@
 #include "game/MoveBall.h"
 #include "game/Tiles.h"
 
+// Which way an impulse goes: -1, 0 or +1.
+constexpr std::int32_t wayOf(std::int32_t impulse) {
+    return impulse > 0 ? 1 : (impulse < 0 ? -1 : 0);
+}
+
 struct Offset {
     std::int32_t dx;
     std::int32_t dy;

@@ -4,24 +4,6 @@
 #include "devtools/solver/ReplayedStages.h"
 #include "devtools/solver/SeededBound.h"
 
-namespace {
-
-// The script's first `polls` polls.
-KeyLines firstPolls(const KeyLines& script, std::uint64_t polls) {
-    KeyLines lines;
-    for (KeyScriptLine line : script) {
-        if (polls == 0) {
-            break;
-        }
-        line.count = static_cast<std::uint32_t>(std::min<std::uint64_t>(line.count, polls));
-        polls -= line.count;
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-}  // namespace
-
 void boundsAlong(const KeyLines& script, std::int32_t first, std::int32_t last,
                  std::uint64_t positions, const std::function<void(const EntryBound&)>& onStage) {
     const ReplayedStages stages = replayStages(script);

@@ -6,9 +6,8 @@
 #include <functional>
 #include <optional>
 
-#include "devtools/solver/SolverSession.h"
-
 #include "devtools/solver/SeededBound.h"
+#include "devtools/solver/SolverSession.h"
 
 struct EntryBound {
     std::int32_t stage = 0;

@@ -106,11 +106,10 @@ std::optional<std::uint64_t> substepsAtLeast(const StageMap& map, const BoundSta
         balls.assign(Kinds * Places, false);
     }
     std::vector<std::uint32_t> starts;
-    const auto sign = [](std::int32_t value) { return value > 0 ? 1 : (value < 0 ? -1 : 0); };
     for (std::int32_t glide = -1; glide <= 1; ++glide) {
         for (std::int32_t kick = -1; kick <= 1; ++kick) {
             for (const bool lift : {false, true}) {
-                if (!start.anyImpulses && (glide != start.glide || kick != sign(start.kick) ||
+                if (!start.anyImpulses && (glide != start.glide || kick != wayOf(start.kick) ||
                                            lift != (start.lift > 0))) {
                     continue;
                 }

@@ -70,10 +70,9 @@ class DrawSet {
 class Draws {
   public:
     Draws(std::uint32_t random, std::size_t most)
-        : words_(wordsFor(most)),
-          jitters_(9, DrawSet(words_)),
-          thirds_(MostDraws + 1, DrawSet(words_)),
-          upInHover_(words_) {
+        : jitters_(9, DrawSet(wordsFor(most))),
+          thirds_(MostDraws + 1, DrawSet(wordsFor(most))),
+          upInHover_(wordsFor(most)) {
         // Drawn by the game's own generator, which is put back as it was.
         std::vector<std::int32_t> drawn(most + MostDraws + 1);
         const std::uint32_t saved = randomState;
@@ -98,7 +97,6 @@ class Draws {
         }
     }
 
-    std::size_t words() const { return words_; }
     // Routes whose jitter is offset `o` (dy major, dx minor, each -1 to 1, as index 0 to 8).
     const Word* jitter(std::size_t o) const { return jitters_[o].data(); }
     // Routes whose draw `after` draws on from the substep's start is a multiple of three: Up's
@@ -108,7 +106,6 @@ class Draws {
     const Word* upInHover() const { return upInHover_.data(); }
 
   private:
-    std::size_t words_;
     std::vector<DrawSet> jitters_;
     std::vector<DrawSet> thirds_;
     DrawSet upInHover_;
@@ -436,19 +433,17 @@ SeededBound substepsAtLeastFrom(const StageMap& map, const SeededStart& start,
     Layer starts;
     Layer next;
     starts.clear(1);
-    const auto sign = [](std::int32_t value) { return value > 0 ? 1 : (value < 0 ? -1 : 0); };
     const Ball ball{start.x,
                     start.y,
-                    sign(start.glide),
-                    sign(start.kick),
+                    wayOf(start.glide),
+                    wayOf(start.kick),
                     start.hovering ? Hovering : MayHover,
                     start.lift,
                     start.kick < 0 ? -start.kick : start.kick};
     // Space held from the start makes the ball hover from this substep on.
     const std::int64_t hoverFrom = HoverChargeNeeded + 1 - start.hoverCharge;
-    std::vector<Word> none(draws.words(), 0);
-    none[0] = 1;
-    keepStart(starts, ball, none.data(), 1, hoverFrom, 1);
+    const Word noneDrawn = 1;
+    keepStart(starts, ball, &noneDrawn, 1, hoverFrom, 1);
     for (std::uint64_t substep = 1; substep <= limit && starts.size() > 0; ++substep) {
         const std::size_t used = wordsFor(MostDraws * static_cast<std::size_t>(substep));
         next.clear(used);

@@ -71,14 +71,8 @@ class ScriptBuilder {
 
 // The lead's lines up to (not including) poll `end`.
 void addLead(ScriptBuilder& builder, const KeyLines& lead, std::uint64_t end) {
-    std::uint64_t polls = 0;
-    for (const KeyScriptLine& line : lead) {
-        if (polls == end) {
-            break;
-        }
-        const std::uint64_t count = std::min<std::uint64_t>(line.count, end - polls);
-        builder.add(count, line.held, line.tapped);
-        polls += count;
+    for (const KeyScriptLine& line : firstPolls(lead, end)) {
+        builder.add(line.count, line.held, line.tapped);
     }
 }
 

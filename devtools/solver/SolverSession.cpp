@@ -1,5 +1,6 @@
 #include "devtools/solver/SolverSession.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -26,6 +27,19 @@ bool readKeyLines(const std::string& path, KeyLines& lines, std::string& error) 
         lines.push_back(line);
     }
     return true;
+}
+
+KeyLines firstPolls(const KeyLines& script, std::uint64_t polls) {
+    KeyLines lines;
+    for (KeyScriptLine line : script) {
+        if (polls == 0) {
+            break;
+        }
+        line.count = static_cast<std::uint32_t>(std::min<std::uint64_t>(line.count, polls));
+        polls -= line.count;
+        lines.push_back(line);
+    }
+    return lines;
 }
 
 // The script's polls while it lasts; while the owner plays frames of its own, the held keys.

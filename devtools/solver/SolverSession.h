@@ -23,6 +23,9 @@ using KeyLines = std::vector<KeyScriptLine>;
 // message in `error`.
 bool readKeyLines(const std::string& path, KeyLines& lines, std::string& error);
 
+// The script's first `polls` polls, its last line cut short where they end inside it.
+KeyLines firstPolls(const KeyLines& script, std::uint64_t polls);
+
 // Where the solver's key source stands: the script's line, the polls used of it, every poll.
 struct KeysPosition {
     std::size_t line = 0;

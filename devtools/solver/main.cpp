@@ -202,6 +202,12 @@ int printBounds(const KeyLines& script, const Arguments& arguments) {
                         anyEntry += bound.anyEntry.value_or(0);
                     });
     }
+    // A script that clears none of the stages asked for has no bounds to give.
+    if (table.empty()) {
+        std::fprintf(stderr, "tilebounce-solve: the script clears none of stages %d-%d\n",
+                     arguments.options.firstStage, arguments.options.lastStage);
+        return 1;
+    }
     table += "in all: " + std::to_string(substeps) + " substeps, at least " +
              std::to_string(fromEntry) + " from where the script enters each stage, at least " +
              std::to_string(anyEntry) + " whatever the ball brings\n";

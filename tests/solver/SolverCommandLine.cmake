@@ -61,6 +61,7 @@ expect(2 "lead script: bad script, line 2: unknown key 'Sideways'" --stages 2 --
        ${WORK}/bad-lead.keys)
 expect(2 "--bounds goes with --stages and --budget alone" --bounds ${WORK}/lead.keys --fastest)
 expect(2 "script: cannot read the script .*none.keys" --bounds ${WORK}/none.keys)
+expect(1 "the script clears none of stages 2-3" --bounds ${WORK}/lead.keys --stages 2-3)
 # The bounds of a short stage, both of them no more than the substeps the script takes there.
 execute_process(COMMAND ${SOLVER} --bounds ${FASTEST} --stages 6 OUTPUT_VARIABLE out
                 ERROR_QUIET RESULT_VARIABLE got)

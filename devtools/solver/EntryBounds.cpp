@@ -30,6 +30,9 @@ void boundsAlong(const KeyLines& script, std::int32_t first, std::int32_t last,
                 substepsAtLeastFrom(g.map, startAsPlayStands(), {played.substeps, positions});
             bound.anyEntry = substepsAtLeast(
                 g.map, {.x = g.ballX, .y = g.ballY, .anyImpulses = true}, played.substeps);
+            bound.anyEntryWithoutHover = substepsAtLeast(
+                g.map, {.x = g.ballX, .y = g.ballY, .anyImpulses = true, .mayHover = false},
+                BoundLimit);
         });
         onStage(bound);
     }

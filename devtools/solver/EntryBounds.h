@@ -1,7 +1,7 @@
 #pragma once
 // The lower bounds of each stage that a key script plays, beside the substeps it takes there:
 // from where the script enters the stage (the ball, its impulses, its hover and the random state
-// as they stand then), and whatever the ball brings into it.
+// as they stand then), and whatever the ball brings into it, with the hover and without.
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -14,6 +14,7 @@ struct EntryBound {
     std::uint64_t substeps = 0;
     SeededBound fromEntry;
     std::optional<std::uint64_t> anyEntry;
+    std::optional<std::uint64_t> anyEntryWithoutHover;
 };
 
 // The positions each stage's search from its entry may make by default: about a minute of CPU.

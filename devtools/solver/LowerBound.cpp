@@ -157,8 +157,10 @@ std::optional<std::uint64_t> substepsAtLeast(const StageMap& map, const BoundSta
                     if (gliding && call == 0) {
                         b.lift = false;  // a glide stops the lift
                     }
-                    // Every call but the jitter may be left out (gravity too: the hover).
-                    if (call != 1 || gliding) {
+                    // Every call but the jitter may be left out; gravity only by a ball that may
+                    // hover.
+                    const bool mayLeaveOut = call != 1 && (call != 0 || start.mayHover);
+                    if (mayLeaveOut || gliding) {
                         keep(b);
                     }
                     const bool kickCall = call == callCount - 1;

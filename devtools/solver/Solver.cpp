@@ -18,8 +18,6 @@ namespace {
 // How many substeps past its fastest clear a stage's search goes on, for clears that bring more
 // impulse into the next stage.
 constexpr std::uint64_t LookFurther = 40;
-// The lower bound is looked for up to here: far beyond any stage's fastest route.
-constexpr std::uint64_t BoundLimit = 5000;
 // How many substeps past its fastest clear a stage may be drawn out for the ball to hover from
 // the next stage's start.
 constexpr std::uint64_t WaitForHover = 400;

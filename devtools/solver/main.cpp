@@ -14,10 +14,15 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "commandline/CommandLine.h"
 #include "devtools/solver/EntryBounds.h"
+#include "devtools/solver/LowerBound.h"
 #include "devtools/solver/Solver.h"
+#include "devtools/solver/WholeGameBound.h"
+#include "game/RunGame.h"
+#include "game/StepBall.h"
 #include "platform/files/OutputFile.h"
 #include "platform/files/StandardIo.h"
 
@@ -176,6 +181,15 @@ std::uint64_t entryBoundOf(const EntryBound& bound) {
     return std::max(bound.fromEntry.atLeast, bound.anyEntry.value_or(0));
 }
 
+std::string stageLine(const EntryBound& bound) {
+    return "stage " + std::to_string(bound.stage) + ": " + std::to_string(bound.substeps) +
+           " substeps, at least " + std::to_string(entryBoundOf(bound)) +
+           " from where the script enters it" +
+           (bound.fromEntry.cut ? " (its search cut short)" : "") + ", " +
+           boundText(bound.anyEntry) + " whatever the ball brings, " +
+           boundText(bound.anyEntryWithoutHover) + " without the hover\n";
+}
+
 // Each stage's line goes to standard error as it is found, and the whole table, with the sums
 // over it, to standard output at the end.
 int printBounds(const KeyLines& script, const Arguments& arguments) {
@@ -183,24 +197,25 @@ int printBounds(const KeyLines& script, const Arguments& arguments) {
     std::uint64_t substeps = 0;
     std::uint64_t fromEntry = 0;
     std::uint64_t anyEntry = 0;
+    std::vector<StageBounds> wholeGame;
     {
         const QuietStdout quiet;
         const SolveOptions& options = arguments.options;
-        boundsAlong(script, options.firstStage, options.lastStage,
-                    arguments.budget.value_or(EntryBoundPositions), [&](const EntryBound& bound) {
-                        const std::string line =
-                            "stage " + std::to_string(bound.stage) + ": " +
-                            std::to_string(bound.substeps) + " substeps, at least " +
-                            std::to_string(entryBoundOf(bound)) +
-                            " from where the script enters it" +
-                            (bound.fromEntry.cut ? " (its search cut short)" : "") + ", " +
-                            boundText(bound.anyEntry) + " whatever the ball brings\n";
-                        std::fputs(line.c_str(), stderr);
-                        table += line;
-                        substeps += bound.substeps;
-                        fromEntry += entryBoundOf(bound);
-                        anyEntry += bound.anyEntry.value_or(0);
-                    });
+        boundsAlong(
+            script, options.firstStage, options.lastStage,
+            arguments.budget.value_or(EntryBoundPositions), [&](const EntryBound& bound) {
+                const std::string line = stageLine(bound);
+                std::fputs(line.c_str(), stderr);
+                table += line;
+                substeps += bound.substeps;
+                fromEntry += entryBoundOf(bound);
+                anyEntry += bound.anyEntry.value_or(0);
+                // Only stages from the first, each in turn, make a whole game.
+                if (bound.stage == static_cast<std::int32_t>(wholeGame.size()) + 1) {
+                    wholeGame.push_back({bound.anyEntry.value_or(0),
+                                         bound.anyEntryWithoutHover.value_or(BoundLimit + 1)});
+                }
+            });
     }
     // A script that clears none of the stages asked for has no bounds to give.
     if (table.empty()) {
@@ -211,6 +226,11 @@ int printBounds(const KeyLines& script, const Arguments& arguments) {
     table += "in all: " + std::to_string(substeps) + " substeps, at least " +
              std::to_string(fromEntry) + " from where the script enters each stage, at least " +
              std::to_string(anyEntry) + " whatever the ball brings\n";
+    if (wholeGame.size() == static_cast<std::size_t>(LastStage)) {
+        table += "the whole game: at least " + std::to_string(wholeGameAtLeast(wholeGame)) +
+                 " substeps, whichever route plays it, since no ball hovers before substep " +
+                 std::to_string(HoverChargeNeeded + 1) + "\n";
+    }
     if (std::fputs(table.c_str(), stdout) < 0 || std::fflush(stdout) != 0) {
         std::fputs("tilebounce-solve: cannot write the bounds to standard output\n", stderr);
         return 1;

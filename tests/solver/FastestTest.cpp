@@ -87,6 +87,7 @@ std::optional<std::uint64_t> exhaustiveMinimum(SolverSession& session, std::uint
 struct Findings {
     std::optional<std::uint64_t> minimum;
     std::optional<std::uint64_t> bound;
+    std::optional<std::uint64_t> boundWithoutHover;
     SeededBound seeded;
     StageRoute fastest;
 };
@@ -116,6 +117,8 @@ Findings findingsOn(const HandMadeMap& made) {
         findings.bound = substepsAtLeast(
             g.map, {.x = g.ballX, .y = g.ballY, .glide = g.glide, .kick = g.kick, .lift = g.lift},
             1000);
+        findings.boundWithoutHover =
+            substepsAtLeast(g.map, {.x = g.ballX, .y = g.ballY, .mayHover = made.hovering}, 1000);
         findings.seeded = substepsAtLeastFrom(g.map, startAsPlayStands(), {1000, 100'000'000});
         std::vector<ClearFound> clears;
         findings.fastest = searchFastest(session, FastestLimits, {}, {}, clears);
@@ -171,6 +174,10 @@ TEST_P(FastestOnHandMadeMaps, BoundAndFastestMeetTheTrueMinimum) {
                                 std::to_string(*found.minimum);
     EXPECT_LE(*found.bound, *found.minimum) << figures;
     EXPECT_GE(*found.bound * 2, *found.minimum) << figures;
+    // A ball that cannot hover is held to gravity, and the true minimum does not hover.
+    ASSERT_TRUE(found.boundWithoutHover.has_value());
+    EXPECT_GE(*found.boundWithoutHover, *found.bound) << figures;
+    EXPECT_LE(*found.boundWithoutHover, *found.minimum) << figures;
     // The real draws make the game harder, never easier than the bound's without them.
     EXPECT_GE(found.seeded.atLeast, *found.bound) << figures;
     EXPECT_LE(found.seeded.atLeast, *found.minimum) << figures;

@@ -3,10 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "game/StepBall.h"
-
 std::uint64_t wholeGameAtLeast(const std::vector<StageBounds>& stages) {
-    constexpr auto FirstHover = static_cast<std::uint64_t>(HoverChargeNeeded) + 1;
     std::uint64_t before = 0;  // the stages before this one, none of them hovering
     std::uint64_t after = std::accumulate(
         stages.begin(), stages.end(), std::uint64_t{0},
@@ -15,7 +12,7 @@ std::uint64_t wholeGameAtLeast(const std::vector<StageBounds>& stages) {
     for (const StageBounds& stage : stages) {
         after -= stage.anyHover;
         // The hover first begins in this stage.
-        least = std::min(least, std::max(before + stage.anyHover, FirstHover) + after);
+        least = std::min(least, std::max(before + stage.anyHover, FirstHoverSubstep) + after);
         before += stage.withoutHover;
     }
     return std::min(least, before);

@@ -3,13 +3,18 @@
 // bounds whatever the ball brings: with the hover, and without it.
 //
 // The hover charges by at most one a substep from nothing at the program's start, so no ball
-// hovers before substep HoverChargeNeeded + 1 of play. Until then each stage's clear is one
-// without the hover. So if the hover first begins while stage j is played for the last time,
-// the stages before it took their bounds without the hover, stage j ends no earlier than that
-// substep nor than those bounds and its own allow, and each later stage takes at least its bound.
+// hovers before FirstHoverSubstep. Until then each stage's clear is one without the hover. So
+// if the hover first begins while stage j is played for the last time, the stages before it took
+// their bounds without the hover, stage j ends no earlier than that substep nor than those bounds
+// and its own allow, and each later stage takes at least its bound.
 // A game that never hovers takes every stage's bound without it.
 #include <cstdint>
 #include <vector>
+
+#include "game/StepBall.h"
+
+// The first substep of play in which a ball may hover.
+inline constexpr auto FirstHoverSubstep = static_cast<std::uint64_t>(HoverChargeNeeded) + 1;
 
 struct StageBounds {
     std::uint64_t anyHover = 0;

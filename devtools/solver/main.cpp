@@ -22,7 +22,6 @@
 #include "devtools/solver/Solver.h"
 #include "devtools/solver/WholeGameBound.h"
 #include "game/RunGame.h"
-#include "game/StepBall.h"
 #include "platform/files/OutputFile.h"
 #include "platform/files/StandardIo.h"
 
@@ -229,7 +228,7 @@ int printBounds(const KeyLines& script, const Arguments& arguments) {
     if (wholeGame.size() == static_cast<std::size_t>(LastStage)) {
         table += "the whole game: at least " + std::to_string(wholeGameAtLeast(wholeGame)) +
                  " substeps, whichever route plays it, since no ball hovers before substep " +
-                 std::to_string(HoverChargeNeeded + 1) + "\n";
+                 std::to_string(FirstHoverSubstep) + "\n";
     }
     if (std::fputs(table.c_str(), stdout) < 0 || std::fflush(stdout) != 0) {
         std::fputs("tilebounce-solve: cannot write the bounds to standard output\n", stderr);

@@ -114,11 +114,11 @@ Findings findingsOn(const HandMadeMap& made) {
             }
         }
         const Snapshot start = session.capture();
-        findings.bound = substepsAtLeast(
-            g.map, {.x = g.ballX, .y = g.ballY, .glide = g.glide, .kick = g.kick, .lift = g.lift},
-            1000);
-        findings.boundWithoutHover =
-            substepsAtLeast(g.map, {.x = g.ballX, .y = g.ballY, .mayHover = made.hovering}, 1000);
+        BoundStart from{
+            .x = g.ballX, .y = g.ballY, .glide = g.glide, .kick = g.kick, .lift = g.lift};
+        findings.bound = substepsAtLeast(g.map, from, 1000);
+        from.mayHover = made.hovering;
+        findings.boundWithoutHover = substepsAtLeast(g.map, from, 1000);
         findings.seeded = substepsAtLeastFrom(g.map, startAsPlayStands(), {1000, 100'000'000});
         std::vector<ClearFound> clears;
         findings.fastest = searchFastest(session, FastestLimits, {}, {}, clears);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
@@ -163,25 +162,9 @@ std::string versionText(std::string_view programName) {
            platform::sdlVersions() + "\n";
 }
 
-std::optional<int> wholeNumberIn(std::string_view value, int low, int high) {
-    int read = 0;
-    const char* end = value.data() + value.size();
-    const auto [stop, failure] = std::from_chars(value.data(), end, read);
-    if (value.empty() || failure != std::errc{} || stop != end || read < low || read > high) {
-        return std::nullopt;
-    }
-    return read;
-}
-
-bool readWholeNumber(std::string_view value, int low, int high, int& number, std::string& problem) {
-    const std::optional<int> read = wholeNumberIn(value, low, high);
-    if (!read) {
-        problem = join({"'", quotedForMessage(value), "' is not a whole number from ",
-                        std::to_string(low), " to ", std::to_string(high)});
-        return false;
-    }
-    number = *read;
-    return true;
+std::string notWholeNumber(std::string_view value, const std::string& low,
+                           const std::string& high) {
+    return join({"'", quotedForMessage(value), "' is not a whole number from ", low, " to ", high});
 }
 
 std::string notOneOf(std::string_view value, std::string_view names) {

@@ -2,6 +2,8 @@
 // The command-line reader the programs share: long options, each a switch or taking one value
 // (--name VALUE or --name=VALUE), words that are not options, and the --help and --version every
 // program answers alike. Reading never prints: the caller gets the text for each stream.
+#include <charconv>
+#include <concepts>
 #include <functional>
 #include <initializer_list>
 #include <optional>
@@ -60,10 +62,33 @@ std::string_view projectVersion();
 std::string versionText(std::string_view programName);
 
 // `value` as a whole number within [low, high]; nothing for anything else.
-std::optional<int> wholeNumberIn(std::string_view value, int low, int high);
+template <std::integral Number>
+std::optional<Number> wholeNumberIn(std::string_view value, Number low, Number high) {
+    Number read = 0;
+    const char* end = value.data() + value.size();
+    const auto [stop, failure] = std::from_chars(value.data(), end, read);
+    if (value.empty() || failure != std::errc{} || stop != end || read < low || read > high) {
+        return std::nullopt;
+    }
+    return read;
+}
+
+// "'VALUE' is not a whole number from LOW to HIGH".
+std::string notWholeNumber(std::string_view value, const std::string& low, const std::string& high);
+
 // A whole number within [low, high]; false, with `problem` saying which numbers are allowed,
 // for anything else.
-bool readWholeNumber(std::string_view value, int low, int high, int& number, std::string& problem);
+template <std::integral Number>
+bool readWholeNumber(std::string_view value, Number low, Number high, Number& number,
+                     std::string& problem) {
+    const std::optional<Number> read = wholeNumberIn(value, low, high);
+    if (!read) {
+        problem = notWholeNumber(value, std::to_string(low), std::to_string(high));
+        return false;
+    }
+    number = *read;
+    return true;
+}
 
 // "'VALUE' is not NAMES", e.g. NAMES "sharp or nearest".
 std::string notOneOf(std::string_view value, std::string_view names);
@@ -103,10 +128,10 @@ auto oneOf(Field& field, Named named, std::string_view names) {
         return true;
     };
 }
-template <typename Field>
-auto wholeNumber(Field& field, int low, int high) {
+template <typename Field, std::integral Number>
+auto wholeNumber(Field& field, Number low, Number high) {
     return [&field, low, high](std::string_view value, std::string& problem) {
-        int number = 0;
+        Number number = 0;
         if (!readWholeNumber(value, low, high, number, problem)) {
             return false;
         }

@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <functional>
@@ -40,10 +39,13 @@ constexpr std::string_view Epilogue =
     "(such as an earlier output); its polls from that stage's play on are dropped. --bounds\n"
     "searches nothing: for each stage SCRIPT plays (of --stages), it gives the substeps taken\n"
     "and two lower bounds, from where SCRIPT enters the stage (with the random draws that follow\n"
-    "from there) and whatever the ball brings; about a minute a stage by default.\n";
+    "from there) and whatever the ball brings; up to two minutes a stage by default.\n";
 
 // What a search may take at most, by its estimate before it starts.
 constexpr std::uint64_t MaxSearchBytes = std::uint64_t{1} << 30;
+// The most positions --budget may give a stage: hours of search, and far more than the beams'
+// memory allows, but the bounds' searches hold no more than a substep's balls at once.
+constexpr std::uint64_t MostPositions = 1'000'000'000'000;
 
 struct Arguments {
     std::string output;
@@ -91,8 +93,8 @@ CommandLineResult readArguments(int argc, char** argv, Arguments& arguments) {
                      text(arguments.lead)},
                     {"budget", "N",
                      "positions each stage may cost at most (default 4000000; with --fastest "
-                     "120000000, with --bounds 1000000000)",
-                     wholeNumber(arguments.budget, 1, INT_MAX)},
+                     "120000000, with --bounds 8000000000)",
+                     wholeNumber(arguments.budget, std::uint64_t{1}, MostPositions)},
                     {"beam", "W", "positions kept between moves (default 250; with --fastest 4000)",
                      wholeNumber(arguments.beam, 1, 1'000'000)},
                     {"fastest", "",

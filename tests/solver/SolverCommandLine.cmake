@@ -17,6 +17,8 @@ expect(2 "--stages: '0' is not a whole number from 1 to 20" --stages 0-3)
 expect(2 "--stages: stage 5 comes after stage 3" --stages 5-3)
 expect(2 "--stages: '21' is not a whole number from 1 to 20" --stages 21)
 expect(2 "--budget: '0' is not a whole number" --budget 0)
+expect(2 "--budget: '1000000000001' is not a whole number from 1 to 1000000000000"
+       --budget 1000000000001)
 expect(2 "unknown option '--frobnicate'" --frobnicate)
 expect(1 "cannot write the script .*no-such-folder/out.keys" --stages 1
        --output ${WORK}/no-such-folder/out.keys)
@@ -61,7 +63,8 @@ expect(2 "lead script: bad script, line 2: unknown key 'Sideways'" --stages 2 --
        ${WORK}/bad-lead.keys)
 expect(2 "--bounds goes with --stages and --budget alone" --bounds ${WORK}/lead.keys --fastest)
 expect(2 "script: cannot read the script .*none.keys" --bounds ${WORK}/none.keys)
-expect(1 "the script clears none of stages 2-3" --bounds ${WORK}/lead.keys --stages 2-3)
+expect(1 "the script clears none of stages 2-3" --bounds ${WORK}/lead.keys --stages 2-3
+       --budget 8000000000)
 # The bounds of a short stage, those with the hover no more than the substeps the script takes
 # there, hovering; without the hover the stage takes longer.
 execute_process(COMMAND ${SOLVER} --bounds ${FASTEST} --stages 6 OUTPUT_VARIABLE out

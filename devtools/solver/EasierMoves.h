@@ -25,6 +25,9 @@ class EasierMoves {
   public:
     explicit EasierMoves(const StageMap& map) : map_(map) {}
 
+    // The balls lost so far, on a Mine or at the bottom edge: a route may lose a ball on purpose.
+    std::uint64_t losses() const { return losses_; }
+
     template <typename Take>
     void make(const Ball& b, Offset o, Take take) const {
         const std::int32_t newX = b.x + o.dx;
@@ -49,6 +52,7 @@ class EasierMoves {
                 kicked(moved, newX, newY, take);
                 break;
             case Mine:
+                ++losses_;
                 break;
             case Spring:
                 kicked(above ? b.landed(top - SpringClearance, SpringLift) : b, newX, newY, take);
@@ -88,13 +92,16 @@ class EasierMoves {
     }
 
     template <typename Take>
-    static void clamped(Ball b, Take take) {
+    void clamped(Ball b, Take take) const {
         b.x = std::clamp(b.x, 0, RightEdge);
         b.y = std::clamp(b.y, 0, BottomEdge);
         if (b.y != BottomEdge) {
             take(b);
+        } else {
+            ++losses_;
         }
     }
 
     const StageMap& map_;
+    mutable std::uint64_t losses_ = 0;
 };

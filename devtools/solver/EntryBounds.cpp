@@ -33,6 +33,10 @@ void boundsAlong(const KeyLines& script, std::int32_t first, std::int32_t last,
             bound.anyEntryWithoutHover = substepsAtLeast(
                 g.map, {.x = g.ballX, .y = g.ballY, .anyImpulses = true, .mayHover = false},
                 BoundLimit);
+            bound.anyEntryHovering = substepsAtLeast(
+                g.map, {.x = g.ballX, .y = g.ballY, .anyImpulses = true, .hoversThrough = true},
+                BoundLimit);
+            bound.ends = stageEndsTableOf(g.map, g.ballX, g.ballY, BoundLimit);
         });
         onStage(bound);
     }

@@ -1,13 +1,15 @@
 #pragma once
 // The lower bounds of each stage that a key script plays, beside the substeps it takes there:
 // from where the script enters the stage (the ball, its impulses, its hover and the random state
-// as they stand then), and whatever the ball brings into it, with the hover and without.
+// as they stand then), and whatever the ball brings into it: with the hover or without, and
+// hovering all through.
 #include <cstdint>
 #include <functional>
 #include <optional>
 
 #include "devtools/solver/SeededBound.h"
 #include "devtools/solver/SolverSession.h"
+#include "devtools/solver/WholeGameBound.h"
 
 struct EntryBound {
     std::int32_t stage = 0;
@@ -15,6 +17,9 @@ struct EntryBound {
     SeededBound fromEntry;
     std::optional<std::uint64_t> anyEntry;
     std::optional<std::uint64_t> anyEntryWithoutHover;
+    std::optional<std::uint64_t> anyEntryHovering;
+    // The stage's ends for the whole game's bound.
+    StageEndsTable ends;
 };
 
 // The positions each stage's search from its entry may make by default: enough for every stage of

@@ -31,11 +31,11 @@ struct Ball {
     }
 };
 
-constexpr std::size_t Kinds = 3 * 3 * 2;
+constexpr std::size_t Kinds = ImpulseKinds;
 constexpr std::size_t Places = static_cast<std::size_t>(Width * Height);
 
 std::uint32_t indexOf(const Ball& b) {
-    const auto kind = static_cast<std::uint32_t>((b.glide + 1) * 6 + (b.kick + 1) * 2 + b.lift);
+    const auto kind = static_cast<std::uint32_t>(impulseKind(b.glide, b.kick, b.lift));
     return (kind * Height + static_cast<std::uint32_t>(b.y)) * Width +
            static_cast<std::uint32_t>(b.x);
 }
@@ -95,10 +95,13 @@ std::vector<Offset> offsetsOf(int call, const Ball& b, bool gliding) {
 constexpr int NormalCalls = 9;
 constexpr int GlideCalls = 4;
 
-}  // namespace
-
-std::optional<std::uint64_t> substepsAtLeast(const StageMap& map, const BoundStart& start,
-                                             std::uint64_t limit) {
+// Plays the easier game from `start` for up to `limit` substeps, telling `onClear` of each ball
+// that clears (its kind and substep) and `onLoss` of each substep by whose end a ball has been
+// lost, until one says to stop; the substep it stopped at, if any. A ball that clears goes no
+// further.
+template <typename OnClear, typename OnLoss>
+std::optional<std::uint64_t> play(const StageMap& map, const BoundStart& start, std::uint64_t limit,
+                                  OnClear onClear, OnLoss onLoss) {
     const EasierMoves<Ball> calls(map);
     // Balls seen at the start of a substep, and after each call of either kind of substep.
     std::array<std::vector<bool>, 1 + NormalCalls + GlideCalls> seen;
@@ -109,8 +112,12 @@ std::optional<std::uint64_t> substepsAtLeast(const StageMap& map, const BoundSta
     for (std::int32_t glide = -1; glide <= 1; ++glide) {
         for (std::int32_t kick = -1; kick <= 1; ++kick) {
             for (const bool lift : {false, true}) {
-                if (!start.anyImpulses && (glide != start.glide || kick != wayOf(start.kick) ||
-                                           lift != (start.lift > 0))) {
+                const bool asGiven =
+                    glide == start.glide && kick == wayOf(start.kick) && lift == (start.lift > 0);
+                const bool chosen = start.kinds == 0
+                                        ? start.anyImpulses || asGiven
+                                        : (start.kinds >> impulseKind(glide, kick, lift) & 1U) != 0;
+                if (!chosen) {
                     continue;
                 }
                 const std::uint32_t index = indexOf({start.x, start.y, glide, kick, lift});
@@ -144,7 +151,8 @@ std::optional<std::uint64_t> substepsAtLeast(const StageMap& map, const BoundSta
                 std::vector<std::uint32_t> after;
                 const auto keep = [&](const Ball& b) {
                     if (b.x == RightEdge) {
-                        cleared = true;
+                        cleared = cleared || onClear(impulseKind(b.glide, b.kick, b.lift), substep);
+                        return;
                     }
                     const std::uint32_t index = indexOf(b);
                     if (!seenAfter[index]) {
@@ -162,6 +170,9 @@ std::optional<std::uint64_t> substepsAtLeast(const StageMap& map, const BoundSta
                     const bool mayLeaveOut = call != 1 && (call != 0 || start.mayHover);
                     if (mayLeaveOut || gliding) {
                         keep(b);
+                    }
+                    if (call == 0 && !gliding && start.hoversThrough) {
+                        continue;
                     }
                     const bool kickCall = call == callCount - 1;
                     for (const Offset o : offsetsOf(call, b, gliding)) {
@@ -191,9 +202,43 @@ std::optional<std::uint64_t> substepsAtLeast(const StageMap& map, const BoundSta
         if (cleared) {
             return substep;
         }
+        if (calls.losses() > 0 && onLoss(substep)) {
+            return substep;
+        }
         starts = std::move(nextStarts);
     }
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::uint64_t> substepsAtLeast(const StageMap& map, const BoundStart& start,
+                                             std::uint64_t limit) {
+    return play(
+        map, start, limit, [](std::size_t, std::uint64_t) { return true; },
+        [](std::uint64_t) { return false; });
+}
+
+StageEnds stageEndsAtLeast(const StageMap& map, const BoundStart& start, std::uint64_t limit) {
+    StageEnds first{};
+    std::size_t found = 0;
+    const auto done = [&] { return found == ImpulseKinds && first.loss != 0; };
+    play(
+        map, start, limit,
+        [&](std::size_t kind, std::uint64_t substep) {
+            if (first.clear[kind] == 0) {
+                first.clear[kind] = substep;
+                ++found;
+            }
+            return done();
+        },
+        [&](std::uint64_t substep) {
+            if (first.loss == 0) {
+                first.loss = substep;
+            }
+            return done();
+        });
+    return first;
 }
 
 std::uint64_t lowerBoundBytes() {

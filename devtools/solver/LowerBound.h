@@ -12,10 +12,20 @@
 // without the counters that end them in the real game. A glide ends whenever it suits. Any real
 // route, whatever the ball brings into the stage, is a route of the easier game, so the easier
 // game's fewest substeps never exceed the real ones.
+#include <array>
 #include <cstdint>
 #include <optional>
 
 #include "game/Tiles.h"
+
+// The kinds of impulses a ball of the easier game carries: the ways its glide and kick go, and
+// whether its lift is open.
+inline constexpr std::size_t ImpulseKinds = 3 * 3 * 2;
+constexpr std::size_t impulseKind(std::int32_t glideWay, std::int32_t kickWay, bool lift) {
+    return static_cast<std::size_t>((glideWay + 1) * 6 + (kickWay + 1) * 2 + (lift ? 1 : 0));
+}
+// A set of kinds, a bit each.
+using ImpulseKindSet = std::uint32_t;
 
 // Where the ball starts, and the impulses it brings: those of the game as it stands, or (with
 // `anyImpulses`) whichever a stage may begin with, since they carry over from the stage before.
@@ -28,6 +38,10 @@ struct BoundStart {
     bool anyImpulses = false;
     // Whether the ball may hover; without it gravity is never left out.
     bool mayHover = true;
+    // Whether it hovers from the start to the clear; then gravity never pulls it.
+    bool hoversThrough = false;
+    // When not empty, the kinds of impulses it may bring, over the three above.
+    ImpulseKindSet kinds = 0;
 };
 
 // The bounds are looked for up to here: far beyond any stage's fastest route.
@@ -37,6 +51,14 @@ inline constexpr std::uint64_t BoundLimit = 5000;
 // none when the easier game cannot clear within that.
 std::optional<std::uint64_t> substepsAtLeast(const StageMap& map, const BoundStart& start,
                                              std::uint64_t limit);
+
+// The first substep at which the easier game clears with each kind of impulses, and at which it
+// loses the ball, up to `limit`; 0 for an end it does not reach by then.
+struct StageEnds {
+    std::array<std::uint64_t, ImpulseKinds> clear{};
+    std::uint64_t loss = 0;
+};
+StageEnds stageEndsAtLeast(const StageMap& map, const BoundStart& start, std::uint64_t limit);
 
 // The most memory substepsAtLeast takes: its record of every ball seen, and the lists of balls
 // it works through.

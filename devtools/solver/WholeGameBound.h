@@ -1,25 +1,43 @@
 #pragma once
 // A lower bound on the substeps of a whole game, whichever route plays it, from each stage's
-// bounds whatever the ball brings: with the hover, and without it.
+// ends in the easier game of LowerBound.h: its first clear with each kind of impulses, and its
+// first lost ball, from each kind of entry, for a ball that hovers all through the stage, one that
+// never hovers there, and either.
 //
-// The hover charges by at most one a substep from nothing at the program's start, so no ball
-// hovers before FirstHoverSubstep. Until then each stage's clear is one without the hover. So
-// if the hover first begins while stage j is played for the last time, the stages before it took
-// their bounds without the hover, stage j ends no earlier than that substep nor than those bounds
-// and its own allow, and each later stage takes at least its bound.
-// A game that never hovers takes every stage's bound without it.
+// The bound follows the last pass through stages 1 to 20, which comes in order and after every
+// lost ball and game over, stage by stage: at each stage's start the ball hovers, or it does not
+// and has not for so many substeps; and it brings the impulses the stage before ended with, or,
+// after a ball lost in the stage, whichever it had then. The hover charges by at most one a
+// substep, from nothing at the program's start and again after each let-go, so a ball hovers again
+// no sooner than FirstHoverSubstep substeps after it last did (or after the start).
+#include <array>
 #include <cstdint>
 #include <vector>
 
+#include "devtools/solver/LowerBound.h"
 #include "game/StepBall.h"
 
 // The first substep of play in which a ball may hover.
 inline constexpr auto FirstHoverSubstep = static_cast<std::uint64_t>(HoverChargeNeeded) + 1;
 
-struct StageBounds {
-    std::uint64_t anyHover = 0;
-    std::uint64_t withoutHover = 0;
-};
+// How a stage is played: hovering from its start to its clear, never hovering, or either.
+enum HoverWay : std::size_t { HoveringThrough, WithoutHover, EitherWay, HoverWays };
 
-// `stages` holds the bounds of stage 1 to the last, in order.
-std::uint64_t wholeGameAtLeast(const std::vector<StageBounds>& stages);
+// The entries of a stage: after the stage before ended with each kind of impulses (those the
+// kind stands for), and with any impulses at all.
+inline constexpr std::size_t AnyEntry = ImpulseKinds;
+inline constexpr std::size_t Entries = ImpulseKinds + 1;
+
+// The real impulses that an easier game's ball of `kind` may stand for: its glide and kick may
+// have ended, its lift run out.
+ImpulseKindSet kindsStoodForBy(std::size_t kind);
+
+// A stage's ends for each way of hovering and each entry.
+using StageEndsTable = std::array<std::array<StageEnds, Entries>, HoverWays>;
+
+// The ends of the stage whose ball starts at (x, y) in `map`, each up to `limit` substeps.
+StageEndsTable stageEndsTableOf(const StageMap& map, std::int32_t x, std::int32_t y,
+                                std::uint64_t limit);
+
+// `stages` holds the ends of stage 1 to the last, in order.
+std::uint64_t wholeGameAtLeast(const std::vector<StageEndsTable>& stages);

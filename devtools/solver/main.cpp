@@ -38,8 +38,9 @@ constexpr std::string_view Epilogue =
     "is needed when the first stage is past 1, and only then: a key script that gets play there\n"
     "(such as an earlier output); its polls from that stage's play on are dropped. --bounds\n"
     "searches nothing: for each stage SCRIPT plays (of --stages), it gives the substeps taken\n"
-    "and two lower bounds, from where SCRIPT enters the stage (with the random draws that follow\n"
-    "from there) and whatever the ball brings; up to two minutes a stage by default.\n";
+    "and its lower bounds, from where SCRIPT enters the stage (with the random draws that follow\n"
+    "from there) and whatever the ball brings, then one for the whole game; up to two minutes a\n"
+    "stage by default.\n";
 
 // What a search may take at most, by its estimate before it starts.
 constexpr std::uint64_t MaxSearchBytes = std::uint64_t{1} << 30;
@@ -188,7 +189,8 @@ std::string stageLine(const EntryBound& bound) {
            " from where the script enters it" +
            (bound.fromEntry.cut ? " (its search cut short)" : "") + ", " +
            boundText(bound.anyEntry) + " whatever the ball brings, " +
-           boundText(bound.anyEntryWithoutHover) + " without the hover\n";
+           boundText(bound.anyEntryWithoutHover) + " without the hover, " +
+           boundText(bound.anyEntryHovering) + " hovering all through\n";
 }
 
 // Each stage's line goes to standard error as it is found, and the whole table, with the sums
@@ -198,25 +200,23 @@ int printBounds(const KeyLines& script, const Arguments& arguments) {
     std::uint64_t substeps = 0;
     std::uint64_t fromEntry = 0;
     std::uint64_t anyEntry = 0;
-    std::vector<StageBounds> wholeGame;
+    std::vector<StageEndsTable> wholeGame;
     {
         const QuietStdout quiet;
         const SolveOptions& options = arguments.options;
-        boundsAlong(
-            script, options.firstStage, options.lastStage,
-            arguments.budget.value_or(EntryBoundPositions), [&](const EntryBound& bound) {
-                const std::string line = stageLine(bound);
-                std::fputs(line.c_str(), stderr);
-                table += line;
-                substeps += bound.substeps;
-                fromEntry += entryBoundOf(bound);
-                anyEntry += bound.anyEntry.value_or(0);
-                // Only stages from the first, each in turn, make a whole game.
-                if (bound.stage == static_cast<std::int32_t>(wholeGame.size()) + 1) {
-                    wholeGame.push_back({bound.anyEntry.value_or(0),
-                                         bound.anyEntryWithoutHover.value_or(BoundLimit + 1)});
-                }
-            });
+        boundsAlong(script, options.firstStage, options.lastStage,
+                    arguments.budget.value_or(EntryBoundPositions), [&](const EntryBound& bound) {
+                        const std::string line = stageLine(bound);
+                        std::fputs(line.c_str(), stderr);
+                        table += line;
+                        substeps += bound.substeps;
+                        fromEntry += entryBoundOf(bound);
+                        anyEntry += bound.anyEntry.value_or(0);
+                        // Only stages from the first, each in turn, make a whole game.
+                        if (bound.stage == static_cast<std::int32_t>(wholeGame.size()) + 1) {
+                            wholeGame.push_back(bound.ends);
+                        }
+                    });
     }
     // A script that clears none of the stages asked for has no bounds to give.
     if (table.empty()) {
@@ -229,8 +229,8 @@ int printBounds(const KeyLines& script, const Arguments& arguments) {
              std::to_string(anyEntry) + " whatever the ball brings\n";
     if (wholeGame.size() == static_cast<std::size_t>(LastStage)) {
         table += "the whole game: at least " + std::to_string(wholeGameAtLeast(wholeGame)) +
-                 " substeps, whichever route plays it, since no ball hovers before substep " +
-                 std::to_string(FirstHoverSubstep) + "\n";
+                 " substeps, whichever route plays it, since a ball hovers only from substep " +
+                 std::to_string(FirstHoverSubstep) + " after it last did (or after start-up)\n";
     }
     if (std::fputs(table.c_str(), stdout) < 0 || std::fflush(stdout) != 0) {
         std::fputs("tilebounce-solve: cannot write the bounds to standard output\n", stderr);

@@ -88,6 +88,8 @@ struct Findings {
     std::optional<std::uint64_t> minimum;
     std::optional<std::uint64_t> bound;
     std::optional<std::uint64_t> boundWithoutHover;
+    std::optional<std::uint64_t> boundHoveringThrough;
+    StageEnds ends;
     SeededBound seeded;
     StageRoute fastest;
 };
@@ -117,6 +119,10 @@ Findings findingsOn(const HandMadeMap& made) {
         BoundStart from{
             .x = g.ballX, .y = g.ballY, .glide = g.glide, .kick = g.kick, .lift = g.lift};
         findings.bound = substepsAtLeast(g.map, from, 1000);
+        findings.ends = stageEndsAtLeast(g.map, from, 1000);
+        from.hoversThrough = true;
+        findings.boundHoveringThrough = substepsAtLeast(g.map, from, 1000);
+        from.hoversThrough = false;
         from.mayHover = made.hovering;
         findings.boundWithoutHover = substepsAtLeast(g.map, from, 1000);
         findings.seeded = substepsAtLeastFrom(g.map, startAsPlayStands(), {1000, 100'000'000});
@@ -178,6 +184,21 @@ TEST_P(FastestOnHandMadeMaps, BoundAndFastestMeetTheTrueMinimum) {
     ASSERT_TRUE(found.boundWithoutHover.has_value());
     EXPECT_GE(*found.boundWithoutHover, *found.bound) << figures;
     EXPECT_LE(*found.boundWithoutHover, *found.minimum) << figures;
+    // The first clear of any kind is the bound's; only the Mines lose a ball.
+    std::uint64_t firstClear = 0;
+    for (const std::uint64_t clear : found.ends.clear) {
+        if (clear != 0 && (firstClear == 0 || clear < firstClear)) {
+            firstClear = clear;
+        }
+    }
+    EXPECT_EQ(firstClear, *found.bound) << figures;
+    EXPECT_EQ(found.ends.loss != 0, GetParam().name == "wall") << figures;
+    // Never pulled by gravity is no easier, and the truth on a hovering map hovers through.
+    ASSERT_TRUE(found.boundHoveringThrough.has_value());
+    EXPECT_GE(*found.boundHoveringThrough, *found.bound) << figures;
+    if (GetParam().hovering) {
+        EXPECT_LE(*found.boundHoveringThrough, *found.minimum) << figures;
+    }
     // The real draws make the game harder, never easier than the bound's without them.
     EXPECT_GE(found.seeded.atLeast, *found.bound) << figures;
     EXPECT_LE(found.seeded.atLeast, *found.minimum) << figures;

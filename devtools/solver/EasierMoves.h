@@ -6,6 +6,8 @@
 // it has x and y, and landed(y, lift), launched(x, y, glide) and kickedOff(x, way).
 #include <algorithm>
 #include <cstdint>
+#include <functional>
+#include <utility>
 
 #include "game/MoveBall.h"
 #include "game/Tiles.h"
@@ -23,10 +25,10 @@ struct Offset {
 template <typename Ball>
 class EasierMoves {
   public:
-    explicit EasierMoves(const StageMap& map) : map_(map) {}
-
-    // The balls lost so far, on a Mine or at the bottom edge: a route may lose a ball on purpose.
-    std::uint64_t losses() const { return losses_; }
+    // `lost`, when given, hears of each ball lost on a Mine or at the bottom edge, as it was
+    // then: a route may lose a ball on purpose, to begin the stage again with what it carries.
+    explicit EasierMoves(const StageMap& map, std::function<void(const Ball&)> lost = {})
+        : map_(map), lost_(std::move(lost)) {}
 
     template <typename Take>
     void make(const Ball& b, Offset o, Take take) const {
@@ -52,7 +54,9 @@ class EasierMoves {
                 kicked(moved, newX, newY, take);
                 break;
             case Mine:
-                ++losses_;
+                if (lost_) {
+                    lost_(b);
+                }
                 break;
             case Spring:
                 kicked(above ? b.landed(top - SpringClearance, SpringLift) : b, newX, newY, take);
@@ -97,11 +101,11 @@ class EasierMoves {
         b.y = std::clamp(b.y, 0, BottomEdge);
         if (b.y != BottomEdge) {
             take(b);
-        } else {
-            ++losses_;
+        } else if (lost_) {
+            lost_(b);
         }
     }
 
     const StageMap& map_;
-    mutable std::uint64_t losses_ = 0;
+    std::function<void(const Ball&)> lost_;
 };

@@ -19,23 +19,27 @@ struct Ball {
     std::int32_t glide;  // -1, 0, +1
     std::int32_t kick;   // -1, 0, +1: the kick's calls go this way
     bool lift;
+    // In a glide's substep: whether its calls have moved the ball yet. A glide whose three calls
+    // leave the ball where it was ends.
+    bool moved = false;
 
     Ball landed(std::int32_t newY, std::int32_t /*lift*/) const {
-        return {x, newY, glide, kick, true};
+        return {x, newY, glide, kick, true, moved};
     }
     Ball launched(std::int32_t newX, std::int32_t newY, std::int32_t way) const {
-        return {newX, newY, way, kick, lift};
+        return {newX, newY, way, kick, lift, moved};
     }
     Ball kickedOff(std::int32_t newX, std::int32_t way) const {
-        return {newX, y, glide, way, lift};
+        return {newX, y, glide, way, lift, moved};
     }
 };
 
-constexpr std::size_t Kinds = ImpulseKinds;
+constexpr std::size_t Kinds = ImpulseKinds * 2;
 constexpr std::size_t Places = static_cast<std::size_t>(Width * Height);
 
 std::uint32_t indexOf(const Ball& b) {
-    const auto kind = static_cast<std::uint32_t>(impulseKind(b.glide, b.kick, b.lift));
+    const auto kind =
+        static_cast<std::uint32_t>(impulseKind(b.glide, b.kick, b.lift) * 2 + (b.moved ? 1 : 0));
     return (kind * Height + static_cast<std::uint32_t>(b.y)) * Width +
            static_cast<std::uint32_t>(b.x);
 }
@@ -43,9 +47,17 @@ std::uint32_t indexOf(const Ball& b) {
 Ball ballAt(std::uint32_t index) {
     const std::uint32_t kind = index / static_cast<std::uint32_t>(Places);
     const std::uint32_t place = index % static_cast<std::uint32_t>(Places);
-    return {static_cast<std::int32_t>(place % Width), static_cast<std::int32_t>(place / Width),
-            static_cast<std::int32_t>(kind / 6) - 1, static_cast<std::int32_t>(kind / 2 % 3) - 1,
+    return {static_cast<std::int32_t>(place % Width),
+            static_cast<std::int32_t>(place / Width),
+            static_cast<std::int32_t>(kind / 12) - 1,
+            static_cast<std::int32_t>(kind / 4 % 3) - 1,
+            kind / 2 % 2 != 0,
             kind % 2 != 0};
+}
+
+// The kind of impulses a real ball may have that this one stands for.
+std::size_t impulseKindOf(const Ball& b) {
+    return impulseKind(b.glide, b.kick, b.lift);
 }
 
 std::vector<Offset> jitters() {
@@ -96,13 +108,15 @@ constexpr int NormalCalls = 9;
 constexpr int GlideCalls = 4;
 
 // Plays the easier game from `start` for up to `limit` substeps, telling `onClear` of each ball
-// that clears (its kind and substep) and `onLoss` of each substep by whose end a ball has been
-// lost, until one says to stop; the substep it stopped at, if any. A ball that clears goes no
-// further.
+// that clears and `onLoss` of each that is lost (its kind and substep), until one says to stop;
+// the substep it stopped at, if any. A ball that clears goes no further.
 template <typename OnClear, typename OnLoss>
 std::optional<std::uint64_t> play(const StageMap& map, const BoundStart& start, std::uint64_t limit,
                                   OnClear onClear, OnLoss onLoss) {
-    const EasierMoves<Ball> calls(map);
+    std::uint64_t substep = 1;
+    bool lostEnough = false;
+    const EasierMoves<Ball> calls(
+        map, [&](const Ball& b) { lostEnough = onLoss(impulseKindOf(b), substep) || lostEnough; });
     // Balls seen at the start of a substep, and after each call of either kind of substep.
     std::array<std::vector<bool>, 1 + NormalCalls + GlideCalls> seen;
     for (std::vector<bool>& balls : seen) {
@@ -120,13 +134,13 @@ std::optional<std::uint64_t> play(const StageMap& map, const BoundStart& start, 
                 if (!chosen) {
                     continue;
                 }
-                const std::uint32_t index = indexOf({start.x, start.y, glide, kick, lift});
+                const std::uint32_t index = indexOf({start.x, start.y, glide, kick, lift, false});
                 seen[0][index] = true;
                 starts.push_back(index);
             }
         }
     }
-    for (std::uint64_t substep = 1; substep <= limit && !starts.empty(); ++substep) {
+    for (; substep <= limit && !starts.empty(); ++substep) {
         bool cleared = false;
         std::vector<std::uint32_t> nextStarts;
         const auto keepStart = [&](Ball b) {
@@ -149,11 +163,14 @@ std::optional<std::uint64_t> play(const StageMap& map, const BoundStart& start, 
                 std::vector<bool>& seenAfter =
                     seen[static_cast<std::size_t>(1 + call + (gliding ? NormalCalls : 0))];
                 std::vector<std::uint32_t> after;
-                const auto keep = [&](const Ball& b) {
+                const bool glideCall = gliding && call < GlideCalls - 1;
+                std::int32_t xBefore = 0;
+                const auto keep = [&](Ball b) {
                     if (b.x == RightEdge) {
-                        cleared = cleared || onClear(impulseKind(b.glide, b.kick, b.lift), substep);
+                        cleared = cleared || onClear(impulseKindOf(b), substep);
                         return;
                     }
+                    b.moved = b.moved || (glideCall && b.x != xBefore);
                     const std::uint32_t index = indexOf(b);
                     if (!seenAfter[index]) {
                         seenAfter[index] = true;
@@ -162,6 +179,7 @@ std::optional<std::uint64_t> play(const StageMap& map, const BoundStart& start, 
                 };
                 for (const std::uint32_t index : balls) {
                     Ball b = ballAt(index);
+                    xBefore = b.x;
                     if (gliding && call == 0) {
                         b.lift = false;  // a glide stops the lift
                     }
@@ -192,9 +210,13 @@ std::optional<std::uint64_t> play(const StageMap& map, const BoundStart& start, 
             }
             for (const std::uint32_t index : balls) {
                 Ball b = ballAt(index);
-                keepStart(b);
+                if (!gliding || b.moved) {
+                    b.moved = false;
+                    keepStart(b);
+                }
                 if (gliding) {
                     b.glide = 0;
+                    b.moved = false;
                     keepStart(b);
                 }
             }
@@ -202,7 +224,7 @@ std::optional<std::uint64_t> play(const StageMap& map, const BoundStart& start, 
         if (cleared) {
             return substep;
         }
-        if (calls.losses() > 0 && onLoss(substep)) {
+        if (lostEnough) {
             return substep;
         }
         starts = std::move(nextStarts);
@@ -216,28 +238,24 @@ std::optional<std::uint64_t> substepsAtLeast(const StageMap& map, const BoundSta
                                              std::uint64_t limit) {
     return play(
         map, start, limit, [](std::size_t, std::uint64_t) { return true; },
-        [](std::uint64_t) { return false; });
+        [](std::size_t, std::uint64_t) { return false; });
 }
 
 StageEnds stageEndsAtLeast(const StageMap& map, const BoundStart& start, std::uint64_t limit) {
     StageEnds first{};
     std::size_t found = 0;
-    const auto done = [&] { return found == ImpulseKinds && first.loss != 0; };
+    // The first substep of each end, and whether every end has been found.
+    const auto record = [&](std::uint64_t& end, std::uint64_t substep) {
+        if (end == 0) {
+            end = substep;
+            ++found;
+        }
+        return found == 2 * ImpulseKinds;
+    };
     play(
         map, start, limit,
-        [&](std::size_t kind, std::uint64_t substep) {
-            if (first.clear[kind] == 0) {
-                first.clear[kind] = substep;
-                ++found;
-            }
-            return done();
-        },
-        [&](std::uint64_t substep) {
-            if (first.loss == 0) {
-                first.loss = substep;
-            }
-            return done();
-        });
+        [&](std::size_t kind, std::uint64_t substep) { return record(first.clear[kind], substep); },
+        [&](std::size_t kind, std::uint64_t substep) { return record(first.loss[kind], substep); });
     return first;
 }
 

@@ -9,9 +9,10 @@
 // the ball may not hover), the jitter takes whichever of its nine offsets suits, a wall kick may
 // happen whenever its wall is there (whichever arrows that needs), a Brick may be one already
 // broken, and once the ball has landed (or kicked) the lift's (or kick's) calls stay open to it,
-// without the counters that end them in the real game. A glide ends whenever it suits. Any real
-// route, whatever the ball brings into the stage, is a route of the easier game, so the easier
-// game's fewest substeps never exceed the real ones.
+// without the counters that end them in the real game. A glide ends whenever it suits, and as in
+// the real game when its three calls leave the ball where it was. Any real route, whatever the
+// ball brings into the stage, is a route of the easier game, so the easier game's fewest substeps
+// never exceed the real ones.
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -52,11 +53,11 @@ inline constexpr std::uint64_t BoundLimit = 5000;
 std::optional<std::uint64_t> substepsAtLeast(const StageMap& map, const BoundStart& start,
                                              std::uint64_t limit);
 
-// The first substep at which the easier game clears with each kind of impulses, and at which it
-// loses the ball, up to `limit`; 0 for an end it does not reach by then.
+// The first substep at which the easier game clears, and at which it loses the ball, with each
+// kind of impulses, up to `limit`; 0 for an end it does not reach by then.
 struct StageEnds {
     std::array<std::uint64_t, ImpulseKinds> clear{};
-    std::uint64_t loss = 0;
+    std::array<std::uint64_t, ImpulseKinds> loss{};
 };
 StageEnds stageEndsAtLeast(const StageMap& map, const BoundStart& start, std::uint64_t limit);
 

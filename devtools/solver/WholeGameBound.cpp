@@ -31,13 +31,20 @@ class Chain {
         std::uint64_t& kept = notHovering_[r * Entries + entry];
         kept = std::min(kept, substeps);
     }
-    void keepLeast(const Chain& other) {
+    // Whether `other` made any fewer.
+    bool keepLeast(const Chain& other) {
+        bool fewer = false;
+        const auto least = [&fewer](std::uint64_t& kept, std::uint64_t offered) {
+            fewer = fewer || offered < kept;
+            kept = std::min(kept, offered);
+        };
         for (std::size_t i = 0; i < hovering_.size(); ++i) {
-            hovering_[i] = std::min(hovering_[i], other.hovering_[i]);
+            least(hovering_[i], other.hovering_[i]);
         }
         for (std::size_t i = 0; i < notHovering_.size(); ++i) {
-            notHovering_[i] = std::min(notHovering_[i], other.notHovering_[i]);
+            least(notHovering_[i], other.notHovering_[i]);
         }
+        return fewer;
     }
     std::uint64_t least() const {
         return std::min(*std::min_element(hovering_.begin(), hovering_.end()),
@@ -129,15 +136,22 @@ std::uint64_t wholeGameAtLeast(const std::vector<StageEndsTable>& stages) {
         chain.notHoverAt(r, AnyEntry, r);
     }
     for (const StageEndsTable& stage : stages) {
-        // Balls lost before the stage's last play: then it begins with whatever they had.
-        Chain afterLosses = chain;
-        for (std::size_t entry = 0; entry < Entries; ++entry) {
-            const std::uint64_t loss = stage[EitherWay][entry].loss;
-            if (loss != 0) {
-                playStage(chain, afterLosses, entry, AnyEntry, {loss, loss, loss});
+        // Balls lost before the stage's last play: then it begins again with what they had,
+        // and may lose another.
+        for (std::size_t attempt = 0; attempt < Entries; ++attempt) {
+            Chain afterLosses = chain;
+            for (std::size_t entry = 0; entry < Entries; ++entry) {
+                for (std::size_t kind = 0; kind < ImpulseKinds; ++kind) {
+                    const std::uint64_t loss = stage[EitherWay][entry].loss[kind];
+                    if (loss != 0) {
+                        playStage(chain, afterLosses, entry, kind, {loss, loss, loss});
+                    }
+                }
+            }
+            if (!chain.keepLeast(afterLosses)) {
+                break;
             }
         }
-        chain.keepLeast(afterLosses);
         Chain next;
         for (std::size_t entry = 0; entry < Entries; ++entry) {
             for (std::size_t kind = 0; kind < ImpulseKinds; ++kind) {

@@ -55,9 +55,8 @@ TEST(WholeGameBound, EntriesFollowTheStageBefore) {
         second[way][Lifting].clear[Calm] = 5;
     }
     EXPECT_EQ(wholeGameAtLeast({first, second}), 55U);
-    // Losing a ball in stage 2 after 3 substeps makes it begin again with whatever it had.
-    second[EitherWay][Calm].loss = 3;
-    second[WithoutHover][AnyEntry].clear[Calm] = 5;
+    // Losing a ball in stage 2 after 3 substeps, lifting, makes it begin again with the lift.
+    second[EitherWay][Calm].loss[Lifting] = 3;
     EXPECT_EQ(wholeGameAtLeast({first, second}), 10U + 3 + 5);
 }
 

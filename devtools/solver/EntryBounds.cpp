@@ -5,7 +5,8 @@
 #include "devtools/solver/SeededBound.h"
 
 void boundsAlong(const KeyLines& script, std::int32_t first, std::int32_t last,
-                 std::uint64_t positions, const std::function<void(const EntryBound&)>& onStage) {
+                 std::uint64_t positions, bool forWholeGame,
+                 const std::function<void(const EntryBound&)>& onStage) {
     const ReplayedStages stages = replayStages(script);
     for (std::int32_t stage = first; stage <= last; ++stage) {
         const ReplayedStage& played = stages[static_cast<std::size_t>(stage)];
@@ -36,7 +37,9 @@ void boundsAlong(const KeyLines& script, std::int32_t first, std::int32_t last,
             bound.anyEntryHovering = substepsAtLeast(
                 g.map, {.x = g.ballX, .y = g.ballY, .anyImpulses = true, .hoversThrough = true},
                 BoundLimit);
-            bound.ends = stageEndsTableOf(g.map, g.ballX, g.ballY, BoundLimit);
+            if (forWholeGame) {
+                bound.ends = stageEndsTableOf(g.map, g.ballX, g.ballY, BoundLimit);
+            }
         });
         onStage(bound);
     }

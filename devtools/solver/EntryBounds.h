@@ -18,7 +18,7 @@ struct EntryBound {
     std::optional<std::uint64_t> anyEntry;
     std::optional<std::uint64_t> anyEntryWithoutHover;
     std::optional<std::uint64_t> anyEntryHovering;
-    // The stage's ends for the whole game's bound.
+    // The stage's ends for the whole game's bound, when asked for.
     StageEndsTable ends;
 };
 
@@ -27,6 +27,8 @@ struct EntryBound {
 inline constexpr std::uint64_t EntryBoundPositions = 8'000'000'000;
 
 // Each stage from `first` to `last` that `script` plays, in turn, to `onStage`; each stage's
-// search from its entry makes at most `positions` positions.
+// search from its entry makes at most `positions` positions. The stages' ends, which take several
+// times as long, only `forWholeGame`.
 void boundsAlong(const KeyLines& script, std::int32_t first, std::int32_t last,
-                 std::uint64_t positions, const std::function<void(const EntryBound&)>& onStage);
+                 std::uint64_t positions, bool forWholeGame,
+                 const std::function<void(const EntryBound&)>& onStage);

@@ -204,16 +204,20 @@ int printBounds(const KeyLines& script, const Arguments& arguments) {
     {
         const QuietStdout quiet;
         const SolveOptions& options = arguments.options;
+        // Only stages from the first to the last make a whole game.
+        const bool wholeGameAsked = options.firstStage == 1 && options.lastStage == LastStage;
         boundsAlong(script, options.firstStage, options.lastStage,
-                    arguments.budget.value_or(EntryBoundPositions), [&](const EntryBound& bound) {
+                    arguments.budget.value_or(EntryBoundPositions), wholeGameAsked,
+                    [&](const EntryBound& bound) {
                         const std::string line = stageLine(bound);
                         std::fputs(line.c_str(), stderr);
                         table += line;
                         substeps += bound.substeps;
                         fromEntry += entryBoundOf(bound);
                         anyEntry += bound.anyEntry.value_or(0);
-                        // Only stages from the first, each in turn, make a whole game.
-                        if (bound.stage == static_cast<std::int32_t>(wholeGame.size()) + 1) {
+                        // Each in turn, none of them left out.
+                        if (wholeGameAsked &&
+                            bound.stage == static_cast<std::int32_t>(wholeGame.size()) + 1) {
                             wholeGame.push_back(bound.ends);
                         }
                     });

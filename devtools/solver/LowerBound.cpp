@@ -47,11 +47,12 @@ std::uint32_t indexOf(const Ball& b) {
 Ball ballAt(std::uint32_t index) {
     const std::uint32_t kind = index / static_cast<std::uint32_t>(Places);
     const std::uint32_t place = index % static_cast<std::uint32_t>(Places);
+    const Impulses impulses = impulsesOfKind(kind / 2);
     return {static_cast<std::int32_t>(place % Width),
             static_cast<std::int32_t>(place / Width),
-            static_cast<std::int32_t>(kind / 12) - 1,
-            static_cast<std::int32_t>(kind / 4 % 3) - 1,
-            kind / 2 % 2 != 0,
+            impulses.glideWay,
+            impulses.kickWay,
+            impulses.lift,
             kind % 2 != 0};
 }
 
@@ -122,23 +123,22 @@ std::optional<std::uint64_t> play(const StageMap& map, const BoundStart& start, 
     for (std::vector<bool>& balls : seen) {
         balls.assign(Kinds * Places, false);
     }
+    const ImpulseKindSet brought =
+        start.kinds != 0
+            ? start.kinds
+            : (start.anyImpulses ? AllImpulseKinds
+                                 : ImpulseKindSet{1} << impulseKind(start.glide, wayOf(start.kick),
+                                                                    start.lift > 0));
     std::vector<std::uint32_t> starts;
-    for (std::int32_t glide = -1; glide <= 1; ++glide) {
-        for (std::int32_t kick = -1; kick <= 1; ++kick) {
-            for (const bool lift : {false, true}) {
-                const bool asGiven =
-                    glide == start.glide && kick == wayOf(start.kick) && lift == (start.lift > 0);
-                const bool chosen = start.kinds == 0
-                                        ? start.anyImpulses || asGiven
-                                        : (start.kinds >> impulseKind(glide, kick, lift) & 1U) != 0;
-                if (!chosen) {
-                    continue;
-                }
-                const std::uint32_t index = indexOf({start.x, start.y, glide, kick, lift, false});
-                seen[0][index] = true;
-                starts.push_back(index);
-            }
+    for (std::size_t kind = 0; kind < ImpulseKinds; ++kind) {
+        if ((brought >> kind & 1U) == 0) {
+            continue;
         }
+        const Impulses impulses = impulsesOfKind(kind);
+        const std::uint32_t index =
+            indexOf({start.x, start.y, impulses.glideWay, impulses.kickWay, impulses.lift, false});
+        seen[0][index] = true;
+        starts.push_back(index);
     }
     for (; substep <= limit && !starts.empty(); ++substep) {
         bool cleared = false;
@@ -221,10 +221,7 @@ std::optional<std::uint64_t> play(const StageMap& map, const BoundStart& start, 
                 }
             }
         }
-        if (cleared) {
-            return substep;
-        }
-        if (lostEnough) {
+        if (cleared || lostEnough) {
             return substep;
         }
         starts = std::move(nextStarts);

@@ -25,8 +25,18 @@ inline constexpr std::size_t ImpulseKinds = 3 * 3 * 2;
 constexpr std::size_t impulseKind(std::int32_t glideWay, std::int32_t kickWay, bool lift) {
     return static_cast<std::size_t>((glideWay + 1) * 6 + (kickWay + 1) * 2 + (lift ? 1 : 0));
 }
+struct Impulses {
+    std::int32_t glideWay;
+    std::int32_t kickWay;
+    bool lift;
+};
+constexpr Impulses impulsesOfKind(std::size_t kind) {
+    return {static_cast<std::int32_t>(kind / 6) - 1, static_cast<std::int32_t>(kind / 2 % 3) - 1,
+            kind % 2 != 0};
+}
 // A set of kinds, a bit each.
 using ImpulseKindSet = std::uint32_t;
+inline constexpr ImpulseKindSet AllImpulseKinds = (ImpulseKindSet{1} << ImpulseKinds) - 1;
 
 // Where the ball starts, and the impulses it brings: those of the game as it stands, or (with
 // `anyImpulses`) whichever a stage may begin with, since they carry over from the stage before.

@@ -95,13 +95,11 @@ void playStage(const Chain& from, Chain& to, std::size_t entry, std::size_t next
 }  // namespace
 
 ImpulseKindSet kindsStoodForBy(std::size_t kind) {
-    const auto glide = static_cast<std::int32_t>(kind / 6) - 1;
-    const auto kick = static_cast<std::int32_t>(kind / 2 % 3) - 1;
-    const bool lift = kind % 2 != 0;
+    const Impulses impulses = impulsesOfKind(kind);
     ImpulseKindSet kinds = 0;
-    for (const std::int32_t realGlide : {0, glide}) {
-        for (const std::int32_t realKick : {0, kick}) {
-            for (const bool realLift : {false, lift}) {
+    for (const std::int32_t realGlide : {0, impulses.glideWay}) {
+        for (const std::int32_t realKick : {0, impulses.kickWay}) {
+            for (const bool realLift : {false, impulses.lift}) {
                 kinds |= ImpulseKindSet{1} << impulseKind(realGlide, realKick, realLift);
             }
         }
@@ -114,13 +112,12 @@ StageEndsTable stageEndsTableOf(const StageMap& map, std::int32_t x, std::int32_
     StageEndsTable table;
     for (std::size_t way = 0; way < HoverWays; ++way) {
         for (std::size_t entry = 0; entry < Entries; ++entry) {
-            const BoundStart start{.x = x,
-                                   .y = y,
-                                   .mayHover = way != WithoutHover,
-                                   .hoversThrough = way == HoveringThrough,
-                                   .kinds = entry == AnyEntry
-                                                ? (ImpulseKindSet{1} << ImpulseKinds) - 1
-                                                : kindsStoodForBy(entry)};
+            const BoundStart start{
+                .x = x,
+                .y = y,
+                .mayHover = way != WithoutHover,
+                .hoversThrough = way == HoveringThrough,
+                .kinds = entry == AnyEntry ? AllImpulseKinds : kindsStoodForBy(entry)};
             table[way][entry] = stageEndsAtLeast(map, start, limit);
         }
     }

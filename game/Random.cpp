@@ -1,3 +1,3 @@
 #include "game/Random.h"
 
-std::uint32_t randomState = 1;
+std::uint32_t randomState = FirstRandomState;

@@ -3,6 +3,9 @@
 // equal substeps replays the same game.
 #include <cstdint>
 
+// The state when the program starts.
+inline constexpr std::uint32_t FirstRandomState = 1;
+
 extern std::uint32_t randomState;
 
 // Advances the state and returns a value in 0..32767. Inline: a substep draws up to four.

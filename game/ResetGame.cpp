@@ -9,7 +9,7 @@
 void resetGame() {
     gameState = GameState{};
     ballTrail = {};
-    randomState = 1;
+    randomState = FirstRandomState;
     windowInput = WindowInput{};
     forgetConsoleWriteError();
 }

@@ -108,12 +108,31 @@ std::vector<Offset> offsetsOf(int call, const Ball& b, bool gliding) {
 constexpr int NormalCalls = 9;
 constexpr int GlideCalls = 4;
 
-// Plays the easier game from `start` for up to `limit` substeps, telling `onClear` of each ball
-// that clears and `onLoss` of each that is lost (its kind and substep), until one says to stop;
-// the substep it stopped at, if any. A ball that clears goes no further.
+// The balls a start begins with.
+std::vector<BoundBall> ballsOf(const BoundStart& start) {
+    const ImpulseKindSet brought =
+        start.kinds != 0
+            ? start.kinds
+            : (start.anyImpulses ? AllImpulseKinds
+                                 : ImpulseKindSet{1} << impulseKind(start.glide, wayOf(start.kick),
+                                                                    start.lift > 0));
+    std::vector<BoundBall> balls;
+    for (std::size_t kind = 0; kind < ImpulseKinds; ++kind) {
+        if ((brought >> kind & 1U) != 0) {
+            balls.push_back({start.x, start.y, kind});
+        }
+    }
+    return balls;
+}
+
+// Plays the easier game from the balls `from`, by `start`'s rules for the hover, for up to `limit`
+// substeps, telling `onClear` of each ball that clears and `onLoss` of each that is lost (its kind
+// and substep), until one says to stop; the substep it stopped at, if any. A ball that clears goes
+// no further.
 template <typename OnClear, typename OnLoss>
-std::optional<std::uint64_t> play(const StageMap& map, const BoundStart& start, std::uint64_t limit,
-                                  OnClear onClear, OnLoss onLoss) {
+std::optional<std::uint64_t> play(const StageMap& map, const std::vector<BoundBall>& from,
+                                  const BoundStart& start, std::uint64_t limit, OnClear onClear,
+                                  OnLoss onLoss) {
     std::uint64_t substep = 1;
     bool lostEnough = false;
     const EasierMoves<Ball> calls(
@@ -123,22 +142,15 @@ std::optional<std::uint64_t> play(const StageMap& map, const BoundStart& start, 
     for (std::vector<bool>& balls : seen) {
         balls.assign(Kinds * Places, false);
     }
-    const ImpulseKindSet brought =
-        start.kinds != 0
-            ? start.kinds
-            : (start.anyImpulses ? AllImpulseKinds
-                                 : ImpulseKindSet{1} << impulseKind(start.glide, wayOf(start.kick),
-                                                                    start.lift > 0));
     std::vector<std::uint32_t> starts;
-    for (std::size_t kind = 0; kind < ImpulseKinds; ++kind) {
-        if ((brought >> kind & 1U) == 0) {
-            continue;
-        }
-        const Impulses impulses = impulsesOfKind(kind);
+    for (const BoundBall& ball : from) {
+        const Impulses impulses = impulsesOfKind(ball.kind);
         const std::uint32_t index =
-            indexOf({start.x, start.y, impulses.glideWay, impulses.kickWay, impulses.lift, false});
-        seen[0][index] = true;
-        starts.push_back(index);
+            indexOf({ball.x, ball.y, impulses.glideWay, impulses.kickWay, impulses.lift, false});
+        if (!seen[0][index]) {
+            seen[0][index] = true;
+            starts.push_back(index);
+        }
     }
     for (; substep <= limit && !starts.empty(); ++substep) {
         bool cleared = false;
@@ -234,11 +246,16 @@ std::optional<std::uint64_t> play(const StageMap& map, const BoundStart& start, 
 std::optional<std::uint64_t> substepsAtLeast(const StageMap& map, const BoundStart& start,
                                              std::uint64_t limit) {
     return play(
-        map, start, limit, [](std::size_t, std::uint64_t) { return true; },
+        map, ballsOf(start), start, limit, [](std::size_t, std::uint64_t) { return true; },
         [](std::size_t, std::uint64_t) { return false; });
 }
 
 StageEnds stageEndsAtLeast(const StageMap& map, const BoundStart& start, std::uint64_t limit) {
+    return stageEndsAtLeastFrom(map, ballsOf(start), start, limit);
+}
+
+StageEnds stageEndsAtLeastFrom(const StageMap& map, const std::vector<BoundBall>& balls,
+                               const BoundStart& rules, std::uint64_t limit) {
     StageEnds first{};
     std::size_t found = 0;
     // The first substep of each end, and whether every end has been found.
@@ -250,7 +267,7 @@ StageEnds stageEndsAtLeast(const StageMap& map, const BoundStart& start, std::ui
         return found == 2 * ImpulseKinds;
     };
     play(
-        map, start, limit,
+        map, balls, rules, limit,
         [&](std::size_t kind, std::uint64_t substep) { return record(first.clear[kind], substep); },
         [&](std::size_t kind, std::uint64_t substep) { return record(first.loss[kind], substep); });
     return first;

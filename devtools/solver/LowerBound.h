@@ -16,6 +16,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "game/Tiles.h"
 
@@ -70,6 +71,18 @@ struct StageEnds {
     std::array<std::uint64_t, ImpulseKinds> loss{};
 };
 StageEnds stageEndsAtLeast(const StageMap& map, const BoundStart& start, std::uint64_t limit);
+
+// A ball the easier game may start from: its place and its kind of impulses.
+struct BoundBall {
+    std::int32_t x;
+    std::int32_t y;
+    std::size_t kind;
+};
+
+// As stageEndsAtLeast, from all of `balls` at once, by the rules for the hover of `rules` (whose
+// place and impulses go unused).
+StageEnds stageEndsAtLeastFrom(const StageMap& map, const std::vector<BoundBall>& balls,
+                               const BoundStart& rules, std::uint64_t limit);
 
 // The most memory substepsAtLeast takes: its record of every ball seen, and the lists of balls
 // it works through.

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
+#include <memory>
+#include <mutex>
 #include <vector>
 
 #include "devtools/solver/EasierMoves.h"
@@ -73,7 +76,9 @@ class Draws {
         : jitters_(9, DrawSet(wordsFor(most))),
           thirds_(MostDraws + 1, DrawSet(wordsFor(most))),
           upInHover_(wordsFor(most)) {
-        // Drawn by the game's own generator, which is put back as it was.
+        // Drawn by the game's own generator, which is put back as it was; one search at a time.
+        static std::mutex generator;
+        const std::lock_guard<std::mutex> held(generator);
         std::vector<std::int32_t> drawn(most + MostDraws + 1);
         const std::uint32_t saved = randomState;
         randomState = random;
@@ -189,17 +194,99 @@ class Layer {
     std::vector<Word> draws_;
 };
 
-// Keeps a ball for the start of `substep`, with each hover it may have then: a hovering ball may
-// let go of Space, and one that has held it from the start hovers from `hoverFrom` on.
-void keepStart(Layer& starts, Ball ball, const Word* draws, std::size_t used,
-               std::int64_t hoverFrom, std::uint64_t substep) {
-    starts.add(ball, 0, draws, used);
-    if (ball.hover == Hovering) {
+// The draws with which each ball has started a substep so far. A ball that starts one later,
+// at the same place with the same impulses and hover, with none of the lift or kick left and
+// with draws among those, can do nothing that the earlier one could not do sooner: it is left
+// out. A ball that may still come to hover is not, unless it may from the start, since the later
+// one is nearer to it.
+class Started {
+  public:
+    // `mayHoverAnyTime`: whether a ball that may hover may do so from the first substep on; then
+    // it is left out like any other.
+    Started(std::size_t words, bool mayHoverAnyTime)
+        : words_(words), mayHoverAnyTime_(mayHoverAnyTime), slots_(Keys, None) {}
+
+    // Whether every ball has been kept here, so that balls() has every ball that has started.
+    bool keepsEvery() const { return !passedOver_; }
+
+    // Each place and kind of impulses at which a ball has started.
+    std::vector<BoundBall> balls() const {
+        std::vector<BoundBall> all;
+        for (std::size_t key = 0; key < Keys; ++key) {
+            if (slots_[key] != None) {
+                const std::size_t place = key / 3 / ImpulseKinds;
+                all.push_back({static_cast<std::int32_t>(place % Width),
+                               static_cast<std::int32_t>(place / Width), key / 3 % ImpulseKinds});
+            }
+        }
+        return all;
+    }
+
+    // `fresh` = the draws of `draws` with which no such ball has started; whether any are left.
+    bool keep(const Ball& ball, const Word* draws, Word* fresh, std::size_t used) {
+        if (ball.hover == MayHover && !mayHoverAnyTime_) {
+            passedOver_ = true;
+            std::copy(draws, draws + used, fresh);
+            return true;
+        }
+        std::uint32_t& slot = slots_[keyOf(ball)];
+        if (slot == None) {
+            slot = static_cast<std::uint32_t>(started_.size() / words_);
+            started_.resize(started_.size() + words_, 0);
+        }
+        Word* started = &started_[static_cast<std::size_t>(slot) * words_];
+        const bool spent = ball.liftLeft == 0 && ball.kickLeft == 0;
+        Word any = 0;
+        for (std::size_t w = 0; w < used; ++w) {
+            fresh[w] = spent ? draws[w] & ~started[w] : draws[w];
+            started[w] |= fresh[w];
+            any |= fresh[w];
+        }
+        return any != 0;
+    }
+
+  private:
+    static constexpr std::uint32_t None = 0xffffffff;
+    static constexpr std::size_t Width = GridColumns * CellSize;
+    static constexpr std::size_t Keys =
+        Width * static_cast<std::size_t>(GridRows * CellSize) * ImpulseKinds * 3;
+    static std::size_t keyOf(const Ball& ball) {
+        const std::int32_t kick = ball.kickLeft == 0 ? 0 : ball.kick;
+        const std::size_t impulses = impulseKind(ball.glide, kick, ball.liftLeft > 0);
+        const std::size_t place =
+            static_cast<std::size_t>(ball.y) * Width + static_cast<std::size_t>(ball.x);
+        return (place * ImpulseKinds + impulses) * 3 + static_cast<std::size_t>(ball.hover);
+    }
+
+    std::size_t words_;
+    bool mayHoverAnyTime_;
+    bool passedOver_ = false;
+    std::vector<std::uint32_t> slots_;
+    std::vector<Word> started_;
+};
+
+// When a ball may hover: one that has held Space from the start hovers from `from` on, and a
+// hovering one may let go with `letsGo`.
+struct HoverRule {
+    std::int64_t from;
+    bool letsGo;
+};
+
+// Keeps a ball for the start of `substep`, with each hover it may have then.
+void keepStart(Layer& starts, Started& started, Ball ball, const Word* draws, Word* fresh,
+               std::size_t used, HoverRule hover, std::uint64_t substep) {
+    const auto keep = [&](const Ball& kept) {
+        if (started.keep(kept, draws, fresh, used)) {
+            starts.add(kept, 0, fresh, used);
+        }
+    };
+    keep(ball);
+    if (ball.hover == Hovering && hover.letsGo) {
         ball.hover = LetGo;
-        starts.add(ball, 0, draws, used);
-    } else if (ball.hover == MayHover && static_cast<std::int64_t>(substep) >= hoverFrom) {
+        keep(ball);
+    } else if (ball.hover == MayHover && static_cast<std::int64_t>(substep) >= hover.from) {
         ball.hover = Hovering;
-        starts.add(ball, 0, draws, used);
+        keep(ball);
     }
 }
 
@@ -223,15 +310,31 @@ constexpr std::array<Call, 8> NormalCalls = {Call::Gravity,      Call::Jitter, C
 
 class SeededSearch {
   public:
-    SeededSearch(const StageMap& map, std::size_t most)
-        : moves_(map), masked_(wordsFor(most)), shifted_(wordsFor(most)) {}
+    SeededSearch(const StageMap& map, std::size_t most, HoverRule hover)
+        : moves_(map, [this](const Ball& b) { reached(ends_.loss, b); }),
+          hover_(hover),
+          started_(wordsFor(most), hover.from <= 1),
+          masked_(wordsFor(most)),
+          shifted_(wordsFor(most)),
+          fresh_(wordsFor(most)) {}
+
+    // Keeps a first ball, with the draws `draws` of `used` words.
+    void begin(Layer& starts, const Ball& ball, const Word* draws, std::size_t used) {
+        keepStart(starts, started_, ball, draws, fresh_.data(), used, hover_, 1);
+    }
 
     std::uint64_t positions() const { return positions_; }
+    const Started& started() const { return started_; }
+    // The first substep of each end so far, and whether a ball cleared in the last substep.
+    const StageEnds& ends() const { return ends_; }
+    std::size_t endsFound() const { return endsFound_; }
+    bool cleared() const { return cleared_; }
 
-    // Plays one substep from `starts` into `next`; whether some ball cleared.
-    bool substep(const Draws& draws, Layer& starts, Layer& next, std::size_t used,
-                 std::int64_t hoverFrom, std::uint64_t substep) {
+    // Plays one substep from `starts` into `next`.
+    void substep(const Draws& draws, Layer& starts, Layer& next, std::size_t used,
+                 std::uint64_t substep) {
         cleared_ = false;
+        substep_ = substep;
         used_ = used;
         draws_ = &draws;
         // Each ball's substep is a normal one or a glide's, by how it starts.
@@ -266,14 +369,15 @@ class SeededSearch {
             for (std::size_t i = 0; i < before_.size(); ++i) {
                 shift(before_.draws(i), before_.drawn(i));
                 Ball ball = before_.ball(i);
-                keepStart(next, ball, shifted_.data(), used_, hoverFrom, substep + 1);
+                keepStart(next, started_, ball, shifted_.data(), fresh_.data(), used_, hover_,
+                          substep + 1);
                 if (gliding) {
                     ball.glide = 0;
-                    keepStart(next, ball, shifted_.data(), used_, hoverFrom, substep + 1);
+                    keepStart(next, started_, ball, shifted_.data(), fresh_.data(), used_, hover_,
+                              substep + 1);
                 }
             }
         }
-        return cleared_;
     }
 
   private:
@@ -286,10 +390,23 @@ class SeededSearch {
         std::swap(before_, after_);
     }
 
+    // A ball that clears goes no further.
     void keep(const Ball& b, std::int32_t drawn, const Word* d) {
         ++positions_;
-        cleared_ = cleared_ || b.x == RightEdge;
+        if (b.x == RightEdge) {
+            cleared_ = true;
+            reached(ends_.clear, b);
+            return;
+        }
         after_.add(b, drawn, d, used_);
+    }
+
+    void reached(std::array<std::uint64_t, ImpulseKinds>& ends, const Ball& b) {
+        const std::size_t kind = impulseKind(b.glide, b.kickLeft == 0 ? 0 : b.kick, b.liftLeft > 0);
+        if (ends[kind] == 0) {
+            ends[kind] = substep_;
+            ++endsFound_;
+        }
     }
 
     void moveAll(const Ball& b, Offset o, std::int32_t drawn, const Word* d) {
@@ -400,13 +517,19 @@ class SeededSearch {
     }
 
     EasierMoves<Ball> moves_;
+    HoverRule hover_;
+    Started started_;
     Layer before_;
     Layer after_;
     std::vector<Word> masked_;
     std::vector<Word> shifted_;
+    std::vector<Word> fresh_;
     const Draws* draws_ = nullptr;
     std::size_t used_ = 0;
     bool cleared_ = false;
+    std::uint64_t substep_ = 0;
+    StageEnds ends_{};
+    std::size_t endsFound_ = 0;
     std::uint64_t positions_ = 0;
 };
 
@@ -424,36 +547,119 @@ SeededStart startAsPlayStands() {
             .random = randomState};
 }
 
-SeededBound substepsAtLeastFrom(const StageMap& map, const SeededStart& start,
-                                const SeededLimits& limits) {
+namespace {
+
+// The easier game played from a start: its search, the substeps it played, and whether the
+// limit on positions cut it short after the last of them.
+struct Played {
+    std::unique_ptr<SeededSearch> search;
+    std::uint64_t substeps = 0;
+    bool cut = false;
+};
+
+// Plays the easier game from `start` until `done` says so after a substep, or up to the limits.
+template <typename Done>
+Played playFrom(const StageMap& map, const SeededStart& start, const SeededLimits& limits,
+                Done done) {
     const std::uint64_t limit = std::min<std::uint64_t>(limits.substeps, HoverChargeNeeded);
-    const std::size_t most = MostDraws * static_cast<std::size_t>(limit);
+    const std::size_t window = std::max<std::size_t>(start.window, 1);
+    const std::size_t most = window - 1 + MostDraws * static_cast<std::size_t>(limit);
     const Draws draws(start.random, most);
-    SeededSearch search(map, most);
+    // Space held from the start makes the ball hover from this substep on.
+    auto search = std::make_unique<SeededSearch>(
+        map, most,
+        HoverRule{.from = start.mayHover ? HoverChargeNeeded + 1 - start.hoverCharge : INT64_MAX,
+                  .letsGo = start.letsGo});
     Layer starts;
     Layer next;
-    starts.clear(1);
-    const Ball ball{start.x,
-                    start.y,
-                    wayOf(start.glide),
-                    wayOf(start.kick),
-                    start.hovering ? Hovering : MayHover,
-                    start.lift,
-                    start.kick < 0 ? -start.kick : start.kick};
-    // Space held from the start makes the ball hover from this substep on.
-    const std::int64_t hoverFrom = HoverChargeNeeded + 1 - start.hoverCharge;
-    const Word noneDrawn = 1;
-    keepStart(starts, ball, &noneDrawn, 1, hoverFrom, 1);
-    for (std::uint64_t substep = 1; substep <= limit && starts.size() > 0; ++substep) {
-        const std::size_t used = wordsFor(MostDraws * static_cast<std::size_t>(substep));
-        next.clear(used);
-        if (search.substep(draws, starts, next, used, hoverFrom, substep)) {
-            return {substep, false};
+    const std::size_t firstWords = wordsFor(window - 1);
+    starts.clear(firstWords);
+    DrawSet brought(firstWords);
+    for (std::size_t d = 0; d < window; ++d) {
+        brought.set(d);
+    }
+    const ImpulseKindSet kinds = start.kinds != 0
+                                     ? start.kinds
+                                     : ImpulseKindSet{1} << impulseKind(
+                                           wayOf(start.glide), wayOf(start.kick), start.lift > 0);
+    for (std::size_t kind = 0; kind < ImpulseKinds; ++kind) {
+        if ((kinds >> kind & 1U) == 0) {
+            continue;
         }
-        if (search.positions() > limits.positions) {
-            return {substep + 1, true};
+        const Impulses impulses = impulsesOfKind(kind);
+        // A kind brings the most of each counter, unless it is the ball's own.
+        const bool own = start.kinds == 0;
+        const Ball ball{start.x,
+                        start.y,
+                        impulses.glideWay,
+                        impulses.kickWay,
+                        start.hovering ? Hovering : (start.mayHover ? MayHover : LetGo),
+                        own ? start.lift : (impulses.lift ? SpringLift : 0),
+                        own ? std::abs(start.kick) : (impulses.kickWay != 0 ? KickCount : 0)};
+        search->begin(starts, ball, brought.data(), firstWords);
+    }
+    Played played;
+    for (std::uint64_t substep = 1; substep <= limit && starts.size() > 0; ++substep) {
+        const std::size_t used =
+            wordsFor(window - 1 + MostDraws * static_cast<std::size_t>(substep));
+        next.clear(used);
+        search->substep(draws, starts, next, used, substep);
+        played.substeps = substep;
+        if (done(*search)) {
+            break;
+        }
+        if (search->positions() > limits.positions) {
+            played.cut = true;
+            break;
         }
         std::swap(starts, next);
     }
-    return {limit + 1, false};
+    played.search = std::move(search);
+    return played;
+}
+
+}  // namespace
+
+SeededBound substepsAtLeastFrom(const StageMap& map, const SeededStart& start,
+                                const SeededLimits& limits) {
+    const Played played =
+        playFrom(map, start, limits, [](const SeededSearch& s) { return s.cleared(); });
+    if (played.search->cleared()) {
+        return {played.substeps, false};
+    }
+    if (played.cut) {
+        return {played.substeps + 1, true};
+    }
+    return {std::min<std::uint64_t>(limits.substeps, HoverChargeNeeded) + 1, false};
+}
+
+StageEnds seededEndsFrom(const StageMap& map, const SeededStart& start,
+                         const SeededLimits& limits) {
+    const Played played = playFrom(map, start, limits, [](const SeededSearch& s) {
+        return s.endsFound() == 2 * ImpulseKinds;
+    });
+    StageEnds ends = played.search->ends();
+    if (played.search->endsFound() == 2 * ImpulseKinds) {
+        return ends;
+    }
+    // Every route stands after the substeps played at a place and with impulses at which some
+    // ball has started, and from there needs at least what the freer game needs.
+    const Started& started = played.search->started();
+    StageEnds rest{};
+    if (started.keepsEvery()) {
+        const BoundStart rules{.mayHover = start.mayHover || start.hovering,
+                               .hoversThrough = start.hovering && !start.letsGo};
+        rest = stageEndsAtLeastFrom(map, started.balls(), rules, BoundLimit);
+    }
+    const auto complete = [&](std::uint64_t& end, std::uint64_t after) {
+        if (end == 0) {
+            end = !started.keepsEvery() ? played.substeps + 1
+                                        : (after == 0 ? 0 : played.substeps + after);
+        }
+    };
+    for (std::size_t kind = 0; kind < ImpulseKinds; ++kind) {
+        complete(ends.clear[kind], rest.clear[kind]);
+        complete(ends.loss[kind], rest.loss[kind]);
+    }
+    return ends;
 }

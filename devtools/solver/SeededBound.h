@@ -14,6 +14,7 @@
 // into one with the more of each counter, which only makes the game easier.
 #include <cstdint>
 
+#include "devtools/solver/LowerBound.h"
 #include "game/Tiles.h"
 
 struct SeededStart {
@@ -23,8 +24,18 @@ struct SeededStart {
     std::int32_t kick = 0;
     std::int32_t lift = 0;
     bool hovering = false;
+    // Whether a ball not hovering yet may come to: without it, it never hovers.
+    bool mayHover = true;
+    // Whether a hovering ball may let go of Space.
+    bool letsGo = true;
     std::int32_t hoverCharge = 0;
     std::uint32_t random = 0;
+    // How many random states in a row, from `random` on, the ball may bring: the bound holds
+    // for each of them.
+    std::uint32_t window = 1;
+    // When not empty, the kinds of impulses it may bring, each with the most of its counters,
+    // over the glide, kick and lift above.
+    ImpulseKindSet kinds = 0;
 };
 
 // The start as play stands now: the game state and the random state.
@@ -47,3 +58,10 @@ struct SeededBound {
 
 SeededBound substepsAtLeastFrom(const StageMap& map, const SeededStart& start,
                                 const SeededLimits& limits);
+
+// The first substep at which the easier game clears, and at which it loses the ball, with each
+// kind of impulses, or no later. Past the substeps it may play, every route stands at some place
+// and with some impulses at which a ball has started by then, and the freer game of LowerBound.h
+// bounds the rest from there (when every ball may be left out as above: a ball that hovers
+// throughout, never hovers, or may from the start); an end 0 the freer game cannot reach either.
+StageEnds seededEndsFrom(const StageMap& map, const SeededStart& start, const SeededLimits& limits);

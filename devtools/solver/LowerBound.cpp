@@ -108,14 +108,22 @@ std::vector<Offset> offsetsOf(int call, const Ball& b, bool gliding) {
 constexpr int NormalCalls = 9;
 constexpr int GlideCalls = 4;
 
+}  // namespace
+
+ImpulseKindSet kindsBrought(ImpulseKindSet kinds, std::int32_t glide, std::int32_t kick,
+                            std::int32_t lift) {
+    return kinds != 0 ? kinds
+                      : ImpulseKindSet{1} << impulseKind(wayOf(glide), wayOf(kick), lift > 0);
+}
+
+namespace {
+
 // The balls a start begins with.
 std::vector<BoundBall> ballsOf(const BoundStart& start) {
     const ImpulseKindSet brought =
-        start.kinds != 0
-            ? start.kinds
-            : (start.anyImpulses ? AllImpulseKinds
-                                 : ImpulseKindSet{1} << impulseKind(start.glide, wayOf(start.kick),
-                                                                    start.lift > 0));
+        start.kinds == 0 && start.anyImpulses
+            ? AllImpulseKinds
+            : kindsBrought(start.kinds, start.glide, start.kick, start.lift);
     std::vector<BoundBall> balls;
     for (std::size_t kind = 0; kind < ImpulseKinds; ++kind) {
         if ((brought >> kind & 1U) != 0) {

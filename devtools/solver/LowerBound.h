@@ -39,6 +39,10 @@ constexpr Impulses impulsesOfKind(std::size_t kind) {
 using ImpulseKindSet = std::uint32_t;
 inline constexpr ImpulseKindSet AllImpulseKinds = (ImpulseKindSet{1} << ImpulseKinds) - 1;
 
+// `kinds` when not empty, or else the kind of the impulses `glide`, `kick` and `lift`.
+ImpulseKindSet kindsBrought(ImpulseKindSet kinds, std::int32_t glide, std::int32_t kick,
+                            std::int32_t lift);
+
 // Where the ball starts, and the impulses it brings: those of the game as it stands, or (with
 // `anyImpulses`) whichever a stage may begin with, since they carry over from the stage before.
 struct BoundStart {

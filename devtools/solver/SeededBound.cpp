@@ -578,10 +578,7 @@ Played playFrom(const StageMap& map, const SeededStart& start, const SeededLimit
     for (std::size_t d = 0; d < window; ++d) {
         brought.set(d);
     }
-    const ImpulseKindSet kinds = start.kinds != 0
-                                     ? start.kinds
-                                     : ImpulseKindSet{1} << impulseKind(
-                                           wayOf(start.glide), wayOf(start.kick), start.lift > 0);
+    const ImpulseKindSet kinds = kindsBrought(start.kinds, start.glide, start.kick, start.lift);
     for (std::size_t kind = 0; kind < ImpulseKinds; ++kind) {
         if ((kinds >> kind & 1U) == 0) {
             continue;
@@ -644,17 +641,20 @@ StageEnds seededEndsFrom(const StageMap& map, const SeededStart& start,
     }
     // Every route stands after the substeps played at a place and with impulses at which some
     // ball has started, and from there needs at least what the freer game needs.
+    // Without every ball kept, only the next substep is known to be no sooner.
     const Started& started = played.search->started();
     StageEnds rest{};
     if (started.keepsEvery()) {
         const BoundStart rules{.mayHover = start.mayHover || start.hovering,
                                .hoversThrough = start.hovering && !start.letsGo};
         rest = stageEndsAtLeastFrom(map, started.balls(), rules, BoundLimit);
+    } else {
+        rest.clear.fill(1);
+        rest.loss.fill(1);
     }
     const auto complete = [&](std::uint64_t& end, std::uint64_t after) {
-        if (end == 0) {
-            end = !started.keepsEvery() ? played.substeps + 1
-                                        : (after == 0 ? 0 : played.substeps + after);
+        if (end == 0 && after != 0) {
+            end = played.substeps + after;
         }
     };
     for (std::size_t kind = 0; kind < ImpulseKinds; ++kind) {

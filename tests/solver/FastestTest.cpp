@@ -160,10 +160,10 @@ Findings findingsOn(const HandMadeMap& made) {
             }
             findings.minimumFromEach.push_back(exhaustiveMinimum(session, 30, space));
         }
+        findings.minimum = findings.minimumFromEach.front();
         session.restore(start);
         std::vector<ClearFound> clears;
         findings.fastest = searchFastest(session, FastestLimits, {}, {}, clears);
-        findings.minimum = exhaustiveMinimum(session, 30, space);
         session.restore(start);
     });
     return findings;

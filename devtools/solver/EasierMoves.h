@@ -30,8 +30,9 @@ class EasierMoves {
     explicit EasierMoves(const StageMap& map, std::function<void(const Ball&)> lost = {})
         : map_(map), lost_(std::move(lost)) {}
 
+    // `mayKick` false: no arrow is held, so no wall kicks.
     template <typename Take>
-    void make(const Ball& b, Offset o, Take take) const {
+    void make(const Ball& b, Offset o, Take take, bool mayKick = true) const {
         const std::int32_t newX = b.x + o.dx;
         const std::int32_t newY = b.y + o.dy;
         const std::int32_t column = (newX + ProbeLead * o.dx) / CellSize;
@@ -44,14 +45,16 @@ class EasierMoves {
         switch (tile(column, row)) {
             case -1:
             case Empty:
-                kicked(moved, newX, newY, take);
+                kicked(moved, newX, newY, take, mayKick);
                 break;
             case Block:
-                kicked(above ? b.landed(top - BounceClearance, BounceLift) : b, newX, newY, take);
+                kicked(above ? b.landed(top - BounceClearance, BounceLift) : b, newX, newY, take,
+                       mayKick);
                 break;
             case Brick:
-                kicked(above ? b.landed(top - BounceClearance, BounceLift) : b, newX, newY, take);
-                kicked(moved, newX, newY, take);
+                kicked(above ? b.landed(top - BounceClearance, BounceLift) : b, newX, newY, take,
+                       mayKick);
+                kicked(moved, newX, newY, take, mayKick);
                 break;
             case Mine:
                 if (lost_) {
@@ -59,18 +62,19 @@ class EasierMoves {
                 }
                 break;
             case Spring:
-                kicked(above ? b.landed(top - SpringClearance, SpringLift) : b, newX, newY, take);
+                kicked(above ? b.landed(top - SpringClearance, SpringLift) : b, newX, newY, take,
+                       mayKick);
                 break;
             case LeftLauncher:
                 kicked(above ? b.launched(column * CellSize, top + CellSize / 2, -1) : b, newX,
-                       newY, take);
+                       newY, take, mayKick);
                 break;
             case RightLauncher:
                 kicked(above ? b.launched(column * CellSize + CellSize, top + CellSize / 2, 1) : b,
-                       newX, newY, take);
+                       newX, newY, take, mayKick);
                 break;
             default:
-                kicked(b, newX, newY, take);
+                kicked(b, newX, newY, take, mayKick);
                 break;
         }
     }
@@ -84,9 +88,13 @@ class EasierMoves {
     }
 
     template <typename Take>
-    void kicked(const Ball& after, std::int32_t newX, std::int32_t newY, Take take) const {
+    void kicked(const Ball& after, std::int32_t newX, std::int32_t newY, Take take,
+                bool mayKick) const {
         const std::int32_t row = newY / CellSize;
         clamped(after, take);
+        if (!mayKick) {
+            return;
+        }
         if (tile((newX + KickReach) / CellSize, row) == Block) {
             clamped(after.kickedOff(newX - KickJump, -1), take);
         }

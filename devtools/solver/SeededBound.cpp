@@ -25,11 +25,10 @@ struct Ball {
     std::int32_t liftLeft;
     std::int32_t kickLeft;
 
-    // More lift left is never worse, so a landing may keep what the ball had.
     Ball landed(std::int32_t newY, std::int32_t lift) const {
         Ball b = *this;
         b.y = newY;
-        b.liftLeft = std::max(liftLeft, lift);
+        b.liftLeft = lift;
         return b;
     }
     Ball launched(std::int32_t newX, std::int32_t newY, std::int32_t way) const {
@@ -118,7 +117,8 @@ class Draws {
 
 // The balls reached at one point of a substep, each with the draws of the routes that reach
 // it and how many draws the substep has taken so far: a ball at one place with one count of
-// draws is kept once, with every route's draws and the more of each counter. Each ball's draws
+// draws and counters in step is kept once, with every route's draws and the more of each
+// counter. Each ball's draws
 // take `words` words, enough for every count of draws this substep may reach. The balls at one
 // place are chained from that place's first, so finding one touches little memory.
 class Layer {
@@ -140,8 +140,14 @@ class Layer {
     // `draws` has `count` words, at most this layer's.
     void add(const Ball& ball, std::int32_t drawn, const Word* draws, std::size_t count) {
         const std::int32_t kick = ball.kickLeft == 0 ? 0 : ball.kick;
+        // Counters merge only in step with each other, so that each rises as the real one would.
+        const std::int32_t liftPhase = ball.liftLeft % 2;
+        const std::int32_t kickPhase = kick == 0 ? 0 : ball.kickLeft % (kick > 0 ? 2 : 3);
         const auto kind = static_cast<std::uint32_t>(
-            (((ball.glide + 1) * 3 + kick + 1) * 3 + ball.hover) * 8 + drawn);
+            (((((ball.glide + 1) * 3 + kick + 1) * 3 + ball.hover) * 2 + liftPhase) * 3 +
+             kickPhase) *
+                8 +
+            drawn);
         Ball normal = ball;
         normal.kick = kick;
         std::uint32_t& first = first_[headOf(normal)];
@@ -300,7 +306,13 @@ bool both(const Word* a, const Word* mask, bool inverted, Word* out, std::size_t
     return any != 0;
 }
 
-constexpr std::array<Offset, 2> LiftSteps = {{{0, -2}, {0, -1}}};
+// The rise of the lift's and the kick's steps, by what is left of them after the step.
+constexpr std::int32_t liftRise(std::int32_t left) {
+    return left % 2 != 0 ? -2 : -1;
+}
+constexpr std::int32_t kickRise(std::int32_t way, std::int32_t left) {
+    return (way > 0 ? left % 2 != 0 : left % 3 != 0) ? -1 : -2;
+}
 
 // A normal substep's calls before the kick's, which a glide's substep shares.
 enum class Call { Gravity, Jitter, Up, Down, Left, Right, LiftSideways, LiftUp };
@@ -351,10 +363,15 @@ class SeededSearch {
                         Ball ball = b;
                         if (call == 0) {
                             ball.liftLeft = 0;  // a glide stops the lift
+                            // An arrow held stops the glide, and its steps go nowhere.
+                            Ball stopped = ball;
+                            stopped.glide = 0;
+                            moveAll(stopped, {0, 0}, drawn, d);
                         }
-                        // An arrow held stops the glide, and its steps go nowhere.
-                        moveAll(ball, {ball.glide, 0}, drawn, d);
-                        moveAll(ball, {0, 0}, drawn, d);
+                        // Without an arrow held the glide goes on, and nothing kicks.
+                        moves_.make(
+                            ball, {ball.glide, 0},
+                            [&](const Ball& moved) { keep(moved, drawn, d); }, ball.glide == 0);
                     });
                 }
             } else {
@@ -364,8 +381,9 @@ class SeededSearch {
                     });
                 }
             }
-            playCall(
-                [&](const Ball& b, std::int32_t drawn, const Word* d) { kickCall(b, drawn, d); });
+            playCall([&](const Ball& b, std::int32_t drawn, const Word* d) {
+                kickCall(b, drawn, d, !gliding || b.glide == 0);
+            });
             for (std::size_t i = 0; i < before_.size(); ++i) {
                 shift(before_.draws(i), before_.drawn(i));
                 Ball ball = before_.ball(i);
@@ -471,37 +489,38 @@ class SeededSearch {
                 return;
             case Call::LiftUp:
                 if (b.liftLeft > 0) {
-                    --b.liftLeft;
-                    for (const Offset o : LiftSteps) {
-                        moveAll(b, o, drawn, d);
-                    }
+                    Ball lifted = b;
+                    --lifted.liftLeft;
+                    moveAll(lifted, {0, liftRise(lifted.liftLeft)}, drawn, d);
                 }
+                b.liftLeft = 0;
                 keep(b, drawn, d);
                 return;
         }
     }
 
-    void kickCall(Ball b, std::int32_t drawn, const Word* d) {
+    void kickCall(Ball b, std::int32_t drawn, const Word* d, bool mayKick) {
         if (b.kick == 0 || b.kickLeft == 0) {
             keep(b, drawn, d);
             return;
         }
+        Ball ended = b;
+        ended.kickLeft = 0;
+        keep(ended, drawn, d);
         --b.kickLeft;
-        keep(b, drawn, d);
-        for (const std::int32_t rise : {-1, -2}) {
-            moves_.make(b, {b.kick, rise}, [&](const Ball& moved) {
+        moves_.make(
+            b, {b.kick, kickRise(b.kick, b.kickLeft)},
+            [&](const Ball& moved) {
                 keep(moved, drawn, d);
                 // A leftward step that kicks the ball off a wall on its left makes the rightward
                 // flight's first step at once.
                 if (b.kick < 0 && moved.kick > 0) {
                     Ball flying = moved;
                     --flying.kickLeft;
-                    for (const std::int32_t rightRise : {-1, -2}) {
-                        moveAll(flying, {1, rightRise}, drawn, d);
-                    }
+                    moveAll(flying, {1, kickRise(1, flying.kickLeft)}, drawn, d);
                 }
-            });
-        }
+            },
+            mayKick);
     }
 
     // The draws of a ball's routes at the next substep's start: each made `drawn` more.
@@ -584,16 +603,27 @@ Played playFrom(const StageMap& map, const SeededStart& start, const SeededLimit
             continue;
         }
         const Impulses impulses = impulsesOfKind(kind);
-        // A kind brings the most of each counter, unless it is the ball's own.
-        const bool own = start.kinds == 0;
         const Ball ball{start.x,
                         start.y,
                         impulses.glideWay,
                         impulses.kickWay,
                         start.hovering ? Hovering : (start.mayHover ? MayHover : LetGo),
-                        own ? start.lift : (impulses.lift ? SpringLift : 0),
-                        own ? std::abs(start.kick) : (impulses.kickWay != 0 ? KickCount : 0)};
-        search->begin(starts, ball, brought.data(), firstWords);
+                        start.lift,
+                        std::abs(start.kick)};
+        if (start.kinds == 0) {
+            search->begin(starts, ball, brought.data(), firstWords);
+            continue;
+        }
+        // A kind brings the most of each counter in each of its steps.
+        for (std::int32_t liftBelow = 0; liftBelow < (impulses.lift ? 2 : 1); ++liftBelow) {
+            for (std::int32_t kickBelow = 0; kickBelow < (impulses.kickWay != 0 ? 3 : 1);
+                 ++kickBelow) {
+                Ball brings = ball;
+                brings.liftLeft = impulses.lift ? SpringLift - liftBelow : 0;
+                brings.kickLeft = impulses.kickWay != 0 ? KickCount - kickBelow : 0;
+                search->begin(starts, brings, brought.data(), firstWords);
+            }
+        }
     }
     Played played;
     for (std::uint64_t substep = 1; substep <= limit && starts.size() > 0; ++substep) {

@@ -8,10 +8,12 @@
 //
 // Otherwise the easier game is that of LowerBound.h with its counters: gravity pulls a ball
 // that does not hover; a ball hovers once Space has been held long enough and stops for good
-// when it lets go; a landing starts its substeps of lift and a kick its substeps of flight, and
-// their calls may be left out or rise by either step; Left and Right may be left out; Bricks
-// and kicks are as in EasierMoves.h; a glide ends whenever it suits. Balls at one place merge
-// into one with the more of each counter, which only makes the game easier.
+// when it lets go; a landing starts its substeps of lift and a kick its substeps of flight, each
+// step rising as the real one does, and either may end whenever it suits; Left and Right may be
+// left out; Bricks and kicks are as in EasierMoves.h, but a glide that goes on holds no arrow and
+// so kicks off no wall; a glide ends whenever it suits. Balls at one place merge into one with
+// the more of each counter when their counters are in step (rise alike from here on), which
+// only makes the game easier.
 #include <cstdint>
 
 #include "devtools/solver/LowerBound.h"

@@ -22,8 +22,8 @@ struct EntryBound {
     StageEndsTable ends;
 };
 
-// The positions each stage's search from its entry may make by default: enough for every stage of
-// the fastest game to be searched to its end, in at most two minutes of CPU and 1.6 GB.
+// The positions each stage's search from its entry may make by default: enough for most stages of
+// the fastest game to be searched to their end, in minutes of CPU.
 inline constexpr std::uint64_t EntryBoundPositions = 8'000'000'000;
 
 // Each stage from `first` to `last` that `script` plays, in turn, to `onStage`; each stage's

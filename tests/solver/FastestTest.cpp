@@ -45,6 +45,14 @@ StageMap mapOf(const HandMadeMap& made) {
     return map;
 }
 
+// Sets the map into the game, and the ball where it starts.
+void setUp(const HandMadeMap& made) {
+    GameState& g = gameState;
+    g.map = mapOf(made);
+    g.ballX = made.x;
+    g.ballY = made.y;
+}
+
 // Everything that decides the future of play on a map without Bricks.
 using Game =
     std::tuple<std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::uint32_t>;
@@ -119,10 +127,8 @@ Findings findingsOn(const HandMadeMap& made) {
     SolverSession session(script);
     Findings findings;
     session.run([&] {
+        setUp(made);
         GameState& g = gameState;
-        g.map = mapOf(made);
-        g.ballX = made.x;
-        g.ballY = made.y;
         if (made.hovering) {
             g.hover = 1;
             g.hoverCharge = HoverChargeNeeded + 1;
@@ -277,10 +283,8 @@ TEST(BroughtImpulses, BoundTheTrueMinimumWhateverIsLeftOfThem) {
         std::optional<std::uint64_t> minimum;
         SeededBound bound;
         session.run([&] {
+            setUp(overMines);
             GameState& g = gameState;
-            g.map = mapOf(overMines);
-            g.ballX = overMines.x;
-            g.ballY = overMines.y;
             g.lift = brought.lift;
             g.kick = brought.kick;
             // Its own kind of impulses, but any counters.

@@ -55,7 +55,9 @@ export function pageCases(kit) {
         const page = await openPage(browser, page =>
           page.setViewport({width, height, isMobile: true, hasTouch: true}));
         await page.goto(site.url);
-        await page.waitForSelector('#play');
+        // The start grows once the game has loaded (its kept choices show), which moves Play:
+        // a tap aimed before that may land beside it.
+        await page.waitForSelector('#start:not([hidden]) #keeping:not([hidden])');
         await page.tap('#play');
         await waitForPicture(page, 'title');
         const {picture, keys} = await page.evaluate(boxesInPage);
